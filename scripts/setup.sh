@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Installs what Zilvaro's build, data generators and tests need, then leaves.
+# Quick when everything is already there. Sourced by run.sh and test.sh.
+set -euo pipefail
+
+ZILVARO_DEB_PACKAGES=(
+    build-essential cmake pkg-config
+    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
+    libgtest-dev libgmock-dev libbenchmark-dev
+    unicode-data rime-data-wubi ibus-table-wubi
+    fonts-arphic-uming
+    xvfb xdotool x11-utils
+)
+
+missing=()
+for p in "${ZILVARO_DEB_PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+# Node.js may come from Debian or from elsewhere; only its absence matters.
+if ! command -v npm >/dev/null 2>&1; then
+    missing+=(nodejs npm)
+fi
+
+if [ ${#missing[@]} -gt 0 ]; then
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing Debian packages: ${missing[*]}"
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update -qq
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    else
+        echo "Zilvaro needs these Debian packages. Install them with:"
+        echo "sudo apt-get install ${missing[*]}"
+        exit 1
+    fi
+fi
+
+# npm packages, pinned by the committed lockfile; reinstalled only when the lockfile changed.
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+stamp="$root/node_modules/.zilvaro-lock"
+if [ ! -f "$stamp" ] || ! cmp -s "$root/package-lock.json" "$stamp"; then
+    echo "Installing npm packages from package-lock.json"
+    (cd "$root" && npm ci --no-audit --no-fund --loglevel=error)
+    cp "$root/package-lock.json" "$stamp"
+fi

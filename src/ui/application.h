@@ -1,0 +1,8 @@
+#pragma once
+
+namespace zilvaro {
+
+// Starts Zilvaro: one instance per user, the main window, the event loop.
+int runApplication(int argc, char* argv[]);
+
+} // namespace zilvaro

@@ -1,0 +1,19 @@
+#include "ui/message_box_reporter.h"
+
+#include <QMessageBox>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace zilvaro {
+
+void MessageBoxReporter::report(const QString& message) {
+    std::fprintf(stderr, "zilvaro: %s\n", message.toLocal8Bit().constData());
+    QMessageBox::critical(nullptr, QStringLiteral("Zilvaro"), message);
+    std::fflush(nullptr);
+    // Ends the process here: the handler that failed must not go on, and the toolkit's
+    // event loop must not see the failure.
+    std::_Exit(EXIT_FAILURE);
+}
+
+} // namespace zilvaro
