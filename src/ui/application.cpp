@@ -2,19 +2,37 @@
 
 #include "ui/form11.h"
 #include "ui/message_box_reporter.h"
+#include "ui/single_instance.h"
+#include "ui/url_opener.h"
 
 #include <QApplication>
+#include <QScreen>
 
 namespace zilvaro {
 
 int runApplication(int argc, char* argv[]) {
+    // The window is laid out in 96-dpi pixels; on high-DPI screens Qt scales it by a
+    // whole factor, so the pictures stay sharp.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zilvaro"));
+
+    // A second instance ends at once and silently, before any window exists.
+    const SingleInstance instance;
+    if (!instance.acquired()) {
+        return 0;
+    }
+
     MessageBoxReporter reporter;
     FailureGuard guard(reporter);
-    Form11 window(QCoreApplication::applicationDirPath(), guard);
+    DesktopUrlOpener opener;
+    Form11 window(QCoreApplication::applicationDirPath(), guard, opener);
     if (!guard.run([&] { window.Form_Load(); })) {
         return 1;
     }
+    const QRect screen = window.screen()->availableGeometry();
+    window.move(screen.center() - window.rect().center());
     window.show();
     return app.exec();
 }

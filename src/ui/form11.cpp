@@ -1,25 +1,272 @@
+// The main window: its controls, start-up and shut-down.
 #include "ui/form11.h"
 
+#include "data/reference_tables.h"
+#include "data/syllables.h"
+#include "ui/assets.h"
+#include "ui/caret_boxes.h"
+#include "ui/fonts.h"
+#include "ui/link_label.h"
+#include "ui/maker.h"
+#include "ui/picture_box.h"
+#include "ui/simple_combo.h"
+#include "ui/twips.h"
+
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
 
 namespace zilvaro {
 
-Form11::Form11(const QString& programDir, FailureGuard& guard, QWidget* parent)
-    : QWidget(parent), programDir_(programDir), guard_(guard) {
-    Text23.onChange([this] {
-        if (!Text23.text().trimmed().isEmpty()) {
-            Command6_Click();
-        }
-    });
+namespace {
+
+const QColor Blue(0x00, 0x00, 0xFF);
+const QColor White(0xFF, 0xFF, 0xFF);
+
+void place(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(twipsRect(left, top, width, height));
+}
+
+// A label sized to its caption in its font.
+QLabel* textLabel(QWidget* parent, const QString& caption, const QFont& font, int left,
+                  int top) {
+    auto* label = new QLabel(caption, parent);
+    label->setFont(font);
+    label->setMargin(0);
+    label->setIndent(0);
+    label->move(twipsPoint(left, top));
+    label->adjustSize();
+    return label;
+}
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+void setWhiteBackground(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, White);
+    palette.setColor(QPalette::Base, White);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QFrame* line(QWidget* parent, QPoint from, QPoint to, const QColor& colour) {
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::NoFrame);
+    const QPoint a = twipsPoint(from.x(), from.y());
+    const QPoint b = twipsPoint(to.x(), to.y());
+    frame->setGeometry(QRect(a, b).normalized().adjusted(0, 0, 1, 1));
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::Window, colour);
+    frame->setPalette(palette);
+    frame->setAutoFillBackground(true);
+    return frame;
+}
+
+// Stacks the controls of one container front to back, in the order given.
+void stackFrontToBack(std::initializer_list<QWidget*> frontToBack) {
+    std::vector<QWidget*> order(frontToBack);
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        (*it)->raise();
+    }
+}
+
+QComboBox* strokePicker(QWidget* parent, int left, const QString& tip) {
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setFont(songFont(9));
+    combo->setToolTip(tip);
+    place(combo, left, 660, 855, 300);
+    combo->setEditText(QStringLiteral(" "));
+    return combo;
+}
+
+} // namespace
+
+Form11::Form11(const QString& programDir, FailureGuard& guard, UrlOpener& opener,
+               QWidget* parent)
+    : QWidget(parent), programDir_(programDir), guard_(guard), opener_(opener) {
+    for (int i = 0; i < 5; ++i) {
+        Text1bh[i] = pinyinSegment(i + 1);
+        Text1bhw[i] = strokeSegment(i + 1);
+    }
+    buildRoster();
+    connectHandlers();
 }
 
 Form11::~Form11() = default;
 
+void Form11::buildRoster() {
+    setWindowTitle(QStringLiteral(" Zilvaro 3.0"));
+    setWindowIcon(appIcon());
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(twipsToPixels(9210), twipsToPixels(5085));
+    setFont(songFont(12));
+    background_ = QImage(QString::fromLatin1(BackgroundPicture));
+
+    // The focus holder, outside the client area, first in the tab order.
+    Text88 = new QLineEdit(QStringLiteral("焦点用和窗体大小用"), this);
+    place(Text88, 0, -1000, 1215, 285);
+
+    Command2 = new QPushButton(QStringLiteral("关于"), this);
+    Command2->setFont(songFont(9));
+    place(Command2, 180, 95, 675, 315);
+
+    Combo5 = strokePicker(this, 7470, QStringLiteral("最后一笔画"));
+    Combo4 = strokePicker(this, 6555, QStringLiteral("第四笔画"));
+    Combo3 = strokePicker(this, 5640, QStringLiteral("第三笔画"));
+    Combo2 = strokePicker(this, 4725, QStringLiteral("第二笔画"));
+    Combo1 = strokePicker(this, 3810, QStringLiteral("第一笔画"));
+
+    Command8 = new QPushButton(QStringLiteral("?"), this);
+    Command8->setFont(songFont(9));
+    Command8->setToolTip(QStringLiteral("帮助"));
+    place(Command8, 8520, 650, 435, 300);
+
+    Combo6 = new SimpleCombo(this);
+    Combo6->setFont(songFont(9));
+    place(Combo6, 300, 690, 1455, 4140);
+    Combo6->setText(QStringLiteral("输入拼音"));
+
+    Text5 = new CaretLineEdit(this);
+    Text5->setFont(songFont(9));
+    place(Text5, 1020, 112, 2985, 300);
+
+    Text6 = new CaretTextEdit(this);
+    setWhiteBackground(Text6);
+    place(Text6, 2190, 990, 6735, 1545);
+
+    Picture2 = new QLabel(this);
+    setWhiteBackground(Picture2);
+    Picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture2->setPixmap(QPixmap(QString::fromLatin1(NoEntryPicture)));
+    place(Picture2, 2700, 3000, 5790, 1080);
+    Label27 = textLabel(Picture2,
+                        QStringLiteral("有不会拆的汉字，可以联系作者，作者可以帮你，作者联系网址："),
+                        songFont(9), 420, 570);
+    auto* link = new LinkLabel(QString::fromLatin1(Maker::WebSite), Picture2);
+    link->setFont(songFont(9, false, true));
+    link->move(twipsPoint(1860, 810));
+    link->adjustSize();
+    setTextColour(link, Blue);
+    connect(link, &LinkLabel::clicked, this, [this] { entry([this] { Label28_Click(); }); });
+    Label28 = link;
+    Picture2->hide();
+
+    const int slotLeft[] = {2220, 3885, 5565, 7245};
+    for (int k = 3; k >= 0; --k) {
+        Picture1[k] = new PictureBox(this);
+        place(Picture1[k], slotLeft[k], 2610, 1680, 1695);
+    }
+
+    Frame1 = new QWidget(this);
+    setWhiteBackground(Frame1);
+    place(Frame1, 2190, 2550, 6765, 2235);
+    Line1 = line(Frame1, {120, 1770}, {6630, 1770}, QColor(0xC0, 0xC0, 0xC0));
+    Label9 = textLabel(Frame1, QStringLiteral("〖编码〗"), songFont(10.5, true), 15, 1905);
+    setWhiteBackground(Label9);
+    Label10 = textLabel(Frame1, QString(), songFont(12, true), 960, 1875);
+    setTextColour(Label10, Blue);
+    Label23 = textLabel(Frame1, QStringLiteral("〖拼音〗"), songFont(10.5, true), 3690, 1905);
+    setWhiteBackground(Label23);
+    Label24 = textLabel(Frame1, QString(), songFont(12, true), 4590, 1875);
+    setTextColour(Label24, Blue);
+    Label5 = textLabel(Frame1, QString(), songFont(12, true), 960, 1875);
+    setTextColour(Label5, White);
+    Label25 = textLabel(Frame1, QString(), songFont(12, true), 4590, 1875);
+    setTextColour(Label25, White);
+    stackFrontToBack({Line1, Label9, Label10, Label23, Label24, Label5, Label25});
+
+    Line2 = line(this, {8940, 990}, {8940, 2530}, QColor(0, 0, 0));
+    Label22 = textLabel(this, QStringLiteral("鼠标选择笔画输入："), songFont(9), 2190, 720);
+    Label15 = textLabel(this, QStringLiteral("<= 输入查询汉字"), songFont(9), 4170, 165);
+
+    stackFrontToBack({Command2, Combo5, Combo4, Combo3, Combo2, Combo1, Command8, Combo6, Text5,
+                      Text6, Picture2, Picture1[3], Picture1[2], Picture1[1], Picture1[0], Frame1,
+                      Line2, Label22, Label15});
+
+    // Tab order: the focus holder first, then the visible controls.
+    QWidget* tabOrder[] = {Text88,  Picture1[0], Picture1[1], Picture1[2], Picture1[3],
+                           Text6,   Text5,       Combo6,      Command8,    Combo1,
+                           Combo2,  Combo3,      Combo4,      Combo5,      Command2};
+    for (size_t i = 0; i + 1 < std::size(tabOrder); ++i) {
+        setTabOrder(tabOrder[i], tabOrder[i + 1]);
+    }
+    Text88->setFocus();
+}
+
+void Form11::connectHandlers() {
+    Text23.onChange([this] { Text23_Change(); });
+    Text2bhw.onChange([this] { Text2bhw_Change(); });
+    Text2bh.onChange([this] { Text2bh_Change(); });
+    Label3.onChange([this] { Label3_Change(); });
+    Label4.onChange([this] { Label4_Change(); });
+
+    connect(Command2, &QPushButton::clicked, this, [this] { entry([this] { Command2_Click(); }); });
+    connect(Command8, &QPushButton::clicked, this, [this] { entry([this] { Command8_Click(); }); });
+    // A picker's Change is the user typing into its edit field; its Click is choosing an
+    // item from its list. Both build the stroke pattern anew.
+    for (QComboBox* picker : strokePickers) {
+        connect(picker->lineEdit(), &QLineEdit::textEdited, this, [this] { entry([this] { bian(); }); });
+        connect(picker, &QComboBox::activated, this, [this] { entry([this] { bian(); }); });
+    }
+    connect(Combo6, &SimpleCombo::changed, this, [this] { entry([this] { Combo6_Change(); }); });
+    connect(Combo6, &SimpleCombo::clicked, this, [this] { entry([this] { Combo6_Click(); }); });
+    connect(Text5, &QLineEdit::textChanged, this, [this] { entry([this] { Text5_Change(); }); });
+    connect(Text5, &CaretLineEdit::clicked, this, [this] { entry([this] { Text5_Click(); }); });
+    connect(Text5, &CaretLineEdit::keyReleased, this, [this] { entry([this] { Text5_KeyUp(); }); });
+    connect(Text6, &CaretTextEdit::clicked, this, [this] { entry([this] { Text6_Click(); }); });
+    connect(Text6, &CaretTextEdit::keyReleased, this, [this] { entry([this] { Text6_KeyUp(); }); });
+}
+
 void Form11::Form_Load() {
-    // The record file lies in the program's folder; it is opened read-only.
+    // The single-instance test has run before the window was created.
+    Label28->setCursor(handCursor());
     RecordFile_ = std::make_unique<RecordFile>(programDir_ + QStringLiteral("/wwbb11.dat"));
     CurrentRecordNumber = 1;
     display();
+    for (PictureBox* slot : Picture1) {
+        slot->surface().clearPicture();
+        slot->update();
+    }
+    setCaption(Label5, QString());
+    setCaption(Label10, QString());
+    setCaption(Label24, QString());
+    setCaption(Label25, QString());
+
+    // Appending items runs no picker handler; no item is selected afterwards.
+    const QString strokes[] = {QStringLiteral("一"), QStringLiteral("丨"), QStringLiteral("丿"),
+                               QStringLiteral("丶"), QStringLiteral("乙")};
+    for (const QString& stroke : strokes) {
+        for (QComboBox* picker : strokePickers) {
+            picker->addItem(stroke);
+        }
+    }
+    for (int k = 1; k < 5; ++k) {
+        strokePickers[k]->addItem(QStringLiteral(" "));
+    }
+    for (QComboBox* picker : strokePickers) {
+        picker->setCurrentIndex(-1);
+        picker->setEditText(QStringLiteral(" "));
+    }
+    for (const QString& syllable : pinyinSyllables()) {
+        Combo6->addItem(syllable);
+    }
+
+    // The white copies lie 20 twips right of and below their blue lines, behind them.
+    Label5->move(Label10->pos() + twipsPoint(20, 20));
+    Label25->move(Label24->pos() + twipsPoint(20, 20));
+    Text6->viewport()->setCursor(handCursor());
 }
 
 void Form11::Form_Unload() {
@@ -32,5 +279,25 @@ void Form11::closeEvent(QCloseEvent* event) {
     entry([this] { Form_Unload(); });
     event->accept();
 }
+
+void Form11::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, background_);
+}
+
+void Form11::setCaption(QLabel* label, const QString& caption) {
+    label->setText(caption);
+    label->adjustSize();
+}
+
+void Form11::setText6(const QString& text) {
+    if (text == Text6->toPlainText()) {
+        return;
+    }
+    Text6->setPlainText(text);
+    Text6_Change();
+}
+
+QString Form11::text6() const { return Text6->toPlainText(); }
 
 } // namespace zilvaro

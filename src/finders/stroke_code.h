@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+namespace zilvaro {
+
+// A stroke picker's text as one position of the stroke pattern: the text itself when
+// it is exactly one of the five stroke characters 一 丨 丿 丶 乙, else one blank (no
+// stroke): the initial blank, the blank item, an empty text, any other typed text.
+QString strokePiece(const QString& pickerText);
+
+// The digit of one position of the pattern: blank 0, 一 1, 丨 2, 丿 3, 丶 4, 乙 5. Any other
+// character is left as it is.
+QChar strokeDigit(QChar piece);
+
+} // namespace zilvaro

@@ -1,0 +1,105 @@
+// The pinyin finder (a syllable lists its characters) and the reverse pinyin lookup
+// (a character shows its reading), which share the pinyin query box Text2bh.
+#include "ui/form11.h"
+
+#include "core/gbk.h"
+#include "finders/syllable_query.h"
+#include "ui/caret_boxes.h"
+#include "ui/simple_combo.h"
+
+#include <QLabel>
+
+namespace zilvaro {
+
+void Form11::Combo6_Change() { syllableEntry(false); }
+
+void Form11::Combo6_Click() { syllableEntry(true); }
+
+void Form11::syllableEntry(bool click) {
+    const QString typed = Combo6->text().trimmed();
+    if (typed.isEmpty()) {
+        return;
+    }
+    Label20.set(QStringLiteral("2"));
+    if (const std::optional<QString> query = paddedSyllable(typed)) {
+        Text2bh.set(*query);
+    }
+    if (text6().isEmpty()) {
+        return;
+    }
+    setCaption(Label24, Combo6->text());
+    setCaption(Label25, Combo6->text());
+    Text23.set(firstCharacter(text6()));
+    Command6_Click();
+    if (click) {
+        Text6->setFocus();
+        Text6->setSelection(1, 0);
+    }
+}
+
+void Form11::Text2bh_Change() {
+    if (Text2bh.text().trimmed().isEmpty()) {
+        return;
+    }
+    if (Label20.text() != QLatin1String("1")) {
+        for (int segment = 1; segment <= 5; ++segment) {
+            const QString first = Text2bh.text().left(1);
+            if (pinyinSegmentOf(first[0]) == segment) {
+                pinyinSegmentRun(segment);
+            }
+        }
+        return;
+    }
+    if (isDoubleByte(Text2bh.text())) {
+        Command9z_Click();
+    } else {
+        setCaption(Label24, QString());
+        setCaption(Label25, QString());
+    }
+}
+
+void Form11::pinyinSegmentRun(int segment) {
+    setText6(QString());
+    for (;;) {
+        TextSearch(Text1bh[segment - 1], Text2bh.text());
+        if (Label1bh.text() != QLatin1String("1")) {
+            return;
+        }
+        setText6(text6() + Label2bh.text() + u' ');
+    }
+}
+
+void Form11::Command9z_Click() {
+    Command9a_Click();
+    if (!Label24->text().isEmpty()) {
+        return;
+    }
+    Command9b_Click();
+    if (!Label24->text().isEmpty()) {
+        return;
+    }
+    Command9c_Click();
+    if (!Label24->text().isEmpty()) {
+        return;
+    }
+    Command9d_Click();
+    if (!Label24->text().isEmpty()) {
+        return;
+    }
+    Command9e_Click();
+}
+
+void Form11::readingSegmentRun(int segment) {
+    setCaption(Label24, QString());
+    setCaption(Label25, QString());
+    for (;;) {
+        TextSearchf(Text1bh[segment - 1], Text2bh.text());
+        if (Label1bh.text() != QLatin1String("1")) {
+            return;
+        }
+        setCaption(Label24, Label2bh.text());
+        setCaption(Label25, Label24->text());
+    }
+}
+
+} // namespace zilvaro

@@ -1,0 +1,93 @@
+// The stroke finder: five stroke pickers build a five-digit stroke code, whose
+// segment of the stroke table is listed into the result strip.
+#include "ui/form11.h"
+
+#include "core/gbk.h"
+#include "finders/stroke_code.h"
+#include "ui/caret_boxes.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+
+namespace zilvaro {
+
+namespace {
+// The help text's line breaks are LF CR; the message box shows each as one break.
+QString helpTextForDisplay(QString text) { return text.replace(QStringLiteral("\n\r"), QStringLiteral("\n")); }
+} // namespace
+
+void Form11::bian() {
+    QString pieces;
+    for (QComboBox* picker : strokePickers) {
+        pieces += strokePiece(picker->currentText());
+    }
+    Text4.set(pieces);
+    for (int position = 0; position < 5; ++position) {
+        QString code = Text4.text();
+        code[position] = strokeDigit(code[position]);
+        Text4.set(code);
+    }
+    Text2bhw.set(Text4.text());
+    const QString strip = text6();
+    if (!strip.isEmpty()) {
+        Label20.set(QStringLiteral("1"));
+        Text2bh.set(firstCharacter(strip));
+        Text23.set(firstCharacter(text6()));
+        Command6_Click();
+        Text6->setFocus();
+        Text6->setSelection(1, 0);
+    } else {
+        setCaption(Label24, QString());
+        setCaption(Label25, QString());
+    }
+}
+
+void Form11::Text2bhw_Change() {
+    if (Text2bhw.text().startsWith(u'0')) {
+        return;
+    }
+    if (Text2bhw.text().startsWith(u'1')) {
+        Command41_Click();
+    }
+    if (Text2bhw.text().startsWith(u'2')) {
+        Command42_Click();
+    }
+    if (Text2bhw.text().startsWith(u'3')) {
+        Command43_Click();
+    }
+    if (Text2bhw.text().startsWith(u'4')) {
+        Command44_Click();
+    }
+    if (Text2bhw.text().startsWith(u'5')) {
+        Command45_Click();
+    }
+}
+
+void Form11::strokeSegmentRun(int segment) {
+    setText6(QString());
+    for (;;) {
+        TextSearch(Text1bhw[segment - 1], Text2bhw.text());
+        if (Label1bh.text() != QLatin1String("1")) {
+            return;
+        }
+        setText6(text6() + Label2bh.text() + u' ');
+    }
+}
+
+QString Form11::strokeHelpText() {
+    const QString lineBreak = QStringLiteral("\n\r");
+    return QStringLiteral("笔画输入方法是：汉字第一笔画＋第二笔画＋第三笔画＋第四笔画＋最后一笔画；") +
+           lineBreak + lineBreak +
+           QStringLiteral("例如，你要输入“峰”字，用鼠标选择输入“丨”“乙”“丨”“丿”“丨”") + lineBreak +
+           lineBreak + QStringLiteral("注意，乙笔画代表所有的“折”笔画！") + lineBreak;
+}
+
+void Form11::Command8_Click() {
+    Text5->setFocus();
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("笔画输入提示！"),
+                    helpTextForDisplay(strokeHelpText()), QMessageBox::Ok, this);
+    box.exec();
+}
+
+} // namespace zilvaro

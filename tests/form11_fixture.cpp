@@ -1,0 +1,92 @@
+#include "form11_fixture.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTest>
+
+#include "ui/caret_boxes.h"
+
+namespace zilvaro::test {
+
+ProgramFolder* Form11Test::folder_ = nullptr;
+
+QImage plainPicture() {
+    QImage image(108, 109, QImage::Format_Mono);
+    image.setColor(0, qRgb(0, 0, 0));
+    image.setColor(1, qRgb(255, 255, 255));
+    image.fill(1);
+    for (int i = 10; i < 98; ++i) {
+        image.setPixel(i, 10, 0);
+        image.setPixel(i, 97, 0);
+        image.setPixel(10, i, 0);
+        image.setPixel(97, i, 0);
+    }
+    return image;
+}
+
+void writePictures(const ProgramFolder& folder, const QStringList& characters,
+                   const QImage& picture) {
+    QDir(folder.path()).mkpath(QStringLiteral("bmp"));
+    for (const QString& c : characters) {
+        const QString path = folder.path() + QStringLiteral("/bmp/") + c + QStringLiteral(".bmp");
+        if (!picture.save(path, "BMP")) {
+            throw std::runtime_error("cannot write a test picture");
+        }
+    }
+}
+
+void Form11Test::SetUpTestSuite() {
+    folder_ = new ProgramFolder;
+    const QStringList all = gb2312Characters();
+    folder_->writeRecords(recordsFor(all));
+    writePictures(*folder_, all);
+}
+
+void Form11Test::TearDownTestSuite() {
+    delete folder_;
+    folder_ = nullptr;
+}
+
+void Form11Test::SetUp() {
+    guard = std::make_unique<FailureGuard>(reporter);
+    form = std::make_unique<Form11>(folder_->path(), *guard, opener);
+    ASSERT_TRUE(guard->run([this] { form->Form_Load(); }));
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+}
+
+void Form11Test::TearDown() {
+    EXPECT_TRUE(reporter.messages.isEmpty()) << reporter.messages.join('\n').toStdString();
+    form.reset();
+}
+
+void Form11Test::typeIntoInputBox(const QString& text) {
+    form->Text5->setFocus();
+    form->Text5->insert(text);
+}
+
+void Form11Test::typeIntoPicker(int picker, const QString& text) {
+    QLineEdit* edit = form->strokePickers[picker - 1]->lineEdit();
+    edit->setFocus();
+    edit->selectAll();
+    if (text.isEmpty()) {
+        QTest::keyClick(edit, Qt::Key_Delete);
+    } else {
+        QTest::keyClicks(edit, text);
+    }
+}
+
+void Form11Test::chooseInPicker(int picker, int row) {
+    QComboBox* combo = form->strokePickers[picker - 1];
+    combo->setCurrentIndex(row);
+    emit combo->activated(row);
+}
+
+QString Form11Test::stripCharacters() const {
+    QString strip = form->text6();
+    return strip.remove(u' ');
+}
+
+} // namespace zilvaro::test

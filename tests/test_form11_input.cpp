@@ -1,0 +1,151 @@
+#include "form11_fixture.h"
+
+#include "ui/caret_boxes.h"
+#include "ui/picture_box.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QTest>
+
+using namespace zilvaro;
+using namespace zilvaro::test;
+
+using InputBox = Form11Test;
+
+TEST_F(InputBox, TypingACharacterLooksItUpAndShowsItsReading) {
+    QTest::keyClicks(form->Text5, QStringLiteral("字"));
+    EXPECT_EQ(form->Label4.text(), QStringLiteral("字"));
+    EXPECT_EQ(form->Text11.text(), QStringLiteral("字 "));
+    EXPECT_EQ(form->Label20.text(), QStringLiteral("1"));
+    EXPECT_EQ(form->Label24->text(), QStringLiteral("zi    "));
+    EXPECT_EQ(form->Text23.text(), QString());
+    EXPECT_TRUE(form->Picture2->isHidden());
+}
+
+TEST_F(InputBox, APasteWithAKeyCombinationLooksUpTheCharacterBeforeTheCaret) {
+    QGuiApplication::clipboard()->setText(QStringLiteral("中国"));
+    form->Text5->setFocus();
+    QTest::keyClick(form->Text5, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(form->Text5->text(), QStringLiteral("中国"));
+    // The change looked up 中; the key release then looked up 国, before the caret.
+    EXPECT_EQ(form->Label4.text(), QStringLiteral("国"));
+    EXPECT_EQ(form->Label24->text(), QStringLiteral("guo   "));
+}
+
+TEST_F(InputBox, ALatinLetterShowsTheNoEntryNoticeAndEmptiesThePinyinLine) {
+    QTest::keyClicks(form->Text5, QStringLiteral("字"));
+    QTest::keyClicks(form->Text5, QStringLiteral("a"));
+    // The release of a looks up the character before the caret: a.
+    EXPECT_FALSE(form->Picture2->isHidden());
+    EXPECT_EQ(form->Label4.text(), QString());
+    EXPECT_EQ(form->Label24->text(), QString());
+    EXPECT_EQ(form->Text11.text(), QStringLiteral("字 ")); // the detail boxes stay
+}
+
+TEST_F(InputBox, ALeadingBlankLooksUpNothing) {
+    typeIntoInputBox(QStringLiteral(" 字"));
+    EXPECT_EQ(form->Label20.text(), QStringLiteral("1"));
+    EXPECT_EQ(form->Text2bh.text(), QStringLiteral(" "));
+    // Only the direct lookup call ran, on the blank in the query box: not found.
+    EXPECT_FALSE(form->Picture2->isHidden());
+    EXPECT_EQ(form->Label4.text(), QString());
+    EXPECT_EQ(form->Text23.text(), QString());
+}
+
+TEST_F(InputBox, AnEmojiIsOneCharacterAndFindsNoRecord) {
+    typeIntoInputBox(QStringLiteral("😀"));
+    EXPECT_FALSE(form->Picture2->isHidden());
+    EXPECT_EQ(form->Label24->text(), QString());
+    form->Text5->setCursorPosition(0);
+    form->Text5_Click();
+    EXPECT_EQ(form->Text5->SelText(), QStringLiteral("😀")); // not half of it
+    EXPECT_EQ(form->Text5->SelLength(), 1);
+}
+
+TEST_F(InputBox, ClickingSelectsTheCharacterRightOfTheCaret) {
+    typeIntoInputBox(QStringLiteral("中国人"));
+    form->Text5->setCursorPosition(1);
+    form->Text5_Click();
+    EXPECT_EQ(form->Text5->SelText(), QStringLiteral("国"));
+    EXPECT_EQ(form->Label4.text(), QStringLiteral("国"));
+    form->Text5->setCursorPosition(3); // at the end nothing can be selected
+    form->Text5_Click();
+    EXPECT_EQ(form->Text5->SelLength(), 0);
+    EXPECT_EQ(form->Text2bh.text(), QString());
+    EXPECT_EQ(form->Label4.text(), QStringLiteral("国"));
+}
+
+using ResultStrip = Form11Test;
+
+TEST_F(ResultStrip, TheCaretTablePicksTheCharacterOfEachColumn) {
+    form->setText6(QStringLiteral("啊 阿 吖 "));
+    const QString expected[] = {QStringLiteral("啊"), QStringLiteral("啊"), QStringLiteral("阿"),
+                                QStringLiteral("阿"), QStringLiteral("吖"), QStringLiteral("吖")};
+    for (int k = 0; k < 6; ++k) {
+        form->Text6->setSelection(k, 0);
+        form->Text6_Click();
+        EXPECT_EQ(form->Label4.text(), expected[k]) << "caret " << k;
+        EXPECT_EQ(form->Text2bh.text(), expected[k]);
+    }
+    form->Label4.set(QStringLiteral("x"));
+    form->Text6->setSelection(6, 0);
+    form->Text6_Click();
+    EXPECT_EQ(form->Label4.text(), QStringLiteral("x")); // nothing looked up
+    EXPECT_EQ(form->Text2bh.text(), QString());
+}
+
+TEST_F(ResultStrip, ARealClickOnACharacterLooksItUp) {
+    form->setText6(QStringLiteral("啊 阿 吖 "));
+    QTextCursor cursor = form->Text6->textCursor();
+    cursor.setPosition(2);
+    const QRect left = form->Text6->cursorRect(cursor);
+    cursor.setPosition(3);
+    const QRect right = form->Text6->cursorRect(cursor);
+    const QPoint onAh((left.left() + right.left()) / 2 - 1, left.center().y());
+    QTest::mouseClick(form->Text6->viewport(), Qt::LeftButton, {}, onAh);
+    EXPECT_EQ(form->Label4.text(), QStringLiteral("阿"));
+}
+
+TEST_F(ResultStrip, TheArrowKeysLookUpTheCharacterBeforeTheCaret) {
+    form->setText6(QStringLiteral("啊 阿 吖 "));
+    form->Text6->setFocus();
+    form->Text6->setSelection(0, 0);
+    QTest::keyClick(form->Text6, Qt::Key_Right);
+    EXPECT_EQ(form->Label4.text(), QStringLiteral("啊"));
+    EXPECT_EQ(form->Label24->text(), QStringLiteral("a     "));
+    form->Label4.set(QStringLiteral("x"));
+    QTest::keyClick(form->Text6, Qt::Key_Right); // before the caret: a blank
+    EXPECT_EQ(form->Label4.text(), QStringLiteral("x"));
+    QTest::keyClick(form->Text6, Qt::Key_Right);
+    EXPECT_EQ(form->Label4.text(), QStringLiteral("阿"));
+}
+
+TEST_F(ResultStrip, AnEmptyStripDoesNothingAndHasNoTooltip) {
+    form->setText6(QStringLiteral("啊 "));
+    EXPECT_EQ(form->Text6->toolTip(), QStringLiteral("点击汉字得到五笔编码，并反查拼音。"));
+    form->setText6(QString());
+    EXPECT_EQ(form->Text6->toolTip(), QString());
+    EXPECT_EQ(form->Text1a.text(), QStringLiteral("啊"));
+    EXPECT_EQ(form->List1.items, QStringList{QStringLiteral("啊")});
+    form->Label20.set(QStringLiteral("x"));
+    form->Text6_Click();
+    form->Text6_KeyUp();
+    EXPECT_EQ(form->Label20.text(), QStringLiteral("x"));
+}
+
+TEST_F(ResultStrip, ChoosingAListRowLooksItsCharacterUp) {
+    form->setText6(QStringLiteral("啊 阿 吖 "));
+    EXPECT_EQ(form->List1.items.size(), 3);
+    form->List1.ListIndex = 1;
+    form->List1_Click();
+    EXPECT_EQ(form->Label3.text(), QStringLiteral("阿"));
+    EXPECT_EQ(form->Label4.text(), QStringLiteral("阿"));
+    EXPECT_EQ(form->Label24->text(), QStringLiteral("a     "));
+}
+
+TEST_F(ResultStrip, ASingleByteCaptionOfThePickedLabelChangesNothing) {
+    form->Label3.set(QStringLiteral("a"));
+    EXPECT_EQ(form->Label20.text(), QStringLiteral("Label20"));
+    EXPECT_EQ(form->Text23.text(), QString());
+}

@@ -1,0 +1,131 @@
+#include "form11_fixture.h"
+
+#include "ui/caret_boxes.h"
+#include "ui/simple_combo.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace zilvaro;
+using namespace zilvaro::test;
+
+using PinyinFinder = Form11Test;
+
+namespace {
+int rowOf(const SimpleCombo* combo, const QString& syllable) {
+    for (int i = 0; i < combo->count(); ++i) {
+        if (combo->itemText(i) == syllable) {
+            return i;
+        }
+    }
+    return -1;
+}
+} // namespace
+
+TEST_F(PinyinFinder, PickingASyllableListsItsCharactersAndLooksUpTheFirst) {
+    form->Combo6->chooseRow(rowOf(form->Combo6, QStringLiteral("a")));
+    EXPECT_EQ(form->Label20.text(), QStringLiteral("2"));
+    EXPECT_EQ(form->Text2bh.text(), QStringLiteral("a     "));
+    EXPECT_TRUE(form->text6().startsWith(QStringLiteral("啊 阿 ")));
+    EXPECT_TRUE(stripCharacters().contains(QStringLiteral("吖")));
+    EXPECT_EQ(form->Label24->text(), QStringLiteral("a"));
+    EXPECT_EQ(form->Label25->text(), QStringLiteral("a"));
+    EXPECT_EQ(form->Label4.text(), QStringLiteral("啊"));
+    EXPECT_EQ(form->Text23.text(), QString());
+    EXPECT_TRUE(form->Text6->hasFocus());
+    EXPECT_EQ(form->Text6->SelStart(), 1);
+}
+
+TEST_F(PinyinFinder, ASixLetterSyllableIsNotPadded) {
+    form->Combo6->chooseRow(rowOf(form->Combo6, QStringLiteral("zhuang")));
+    EXPECT_EQ(form->Text2bh.text(), QStringLiteral("zhuang"));
+    EXPECT_TRUE(stripCharacters().contains(QStringLiteral("庄")));
+    EXPECT_TRUE(stripCharacters().contains(QStringLiteral("装")));
+}
+
+TEST_F(PinyinFinder, TypingSearchesAfterEveryLetterAndKeepsTheFocus) {
+    QLineEdit* edit = form->Combo6->editField();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Z);
+    EXPECT_EQ(form->Text2bh.text(), QStringLiteral("z     "));
+    EXPECT_EQ(form->text6(), QString());
+    QTest::keyClick(edit, Qt::Key_H);
+    EXPECT_EQ(form->text6(), QString());
+    QTest::keyClick(edit, Qt::Key_A);
+    EXPECT_EQ(form->Text2bh.text(), QStringLiteral("zha   "));
+    EXPECT_TRUE(stripCharacters().contains(QStringLiteral("扎")));
+    EXPECT_EQ(form->Label24->text(), QStringLiteral("zha"));
+    EXPECT_TRUE(edit->hasFocus());
+}
+
+TEST_F(PinyinFinder, CapitalsSearchNothingButLookUpTheOldStripAgain) {
+    form->Combo6->chooseRow(rowOf(form->Combo6, QStringLiteral("zha")));
+    const QString strip = form->text6();
+    ASSERT_FALSE(strip.isEmpty());
+    QLineEdit* edit = form->Combo6->editField();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("ZHA"));
+    EXPECT_EQ(form->Text2bh.text(), QStringLiteral("ZHA   "));
+    EXPECT_EQ(form->text6(), strip);
+    EXPECT_EQ(form->Label24->text(), QStringLiteral("ZHA"));
+    EXPECT_EQ(form->Label4.text(), strip.left(1));
+}
+
+TEST_F(PinyinFinder, BlanksOnlyChangeNothing) {
+    QLineEdit* edit = form->Combo6->editField();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("   "));
+    EXPECT_EQ(form->Label20.text(), QStringLiteral("Label20"));
+    EXPECT_EQ(form->Text2bh.text(), QString());
+}
+
+TEST_F(PinyinFinder, SevenLettersOrMoreLeaveTheQueryAsItWas) {
+    form->Combo6->chooseRow(rowOf(form->Combo6, QStringLiteral("ji")));
+    const QString strip = form->text6();
+    QLineEdit* edit = form->Combo6->editField();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("shuangs"));
+    EXPECT_EQ(form->Text2bh.text(), QStringLiteral("shuang"));
+    EXPECT_EQ(form->Label24->text(), QStringLiteral("shuangs"));
+    EXPECT_NE(form->text6(), strip);
+}
+
+TEST_F(PinyinFinder, JiListsAboutAHundredCharacters) {
+    form->Combo6->chooseRow(rowOf(form->Combo6, QStringLiteral("ji")));
+    EXPECT_GE(stripCharacters().size(), 90);
+    EXPECT_EQ(form->List1.items.size(), stripCharacters().size());
+    EXPECT_EQ(form->List1.items.join(QString()), stripCharacters());
+}
+
+using ReversePinyin = Form11Test;
+
+TEST_F(ReversePinyin, ACharacterShowsItsReading) {
+    form->Label20.set(QStringLiteral("1"));
+    form->Text2bh.set(QStringLiteral("啊"));
+    EXPECT_EQ(form->Label24->text(), QStringLiteral("a     "));
+    EXPECT_EQ(form->Label25->text(), QStringLiteral("a     "));
+}
+
+TEST_F(ReversePinyin, TheLastRowOfTheFirstSegmentHoldingTheCharacterWins) {
+    form->Label20.set(QStringLiteral("1"));
+    form->Text2bh.set(QStringLiteral("铛")); // cheng and dang, both in the first segment
+    EXPECT_EQ(form->Label24->text(), QStringLiteral("dang  "));
+}
+
+TEST_F(ReversePinyin, ACharacterWithoutARowOrASingleByteOneEmptiesTheLine) {
+    form->Label20.set(QStringLiteral("1"));
+    form->Text2bh.set(QStringLiteral("啊"));
+    form->Text2bh.set(QStringLiteral("扌"));
+    EXPECT_EQ(form->Label24->text(), QString());
+    form->Text2bh.set(QStringLiteral("啊"));
+    form->Text2bh.set(QStringLiteral("a"));
+    EXPECT_EQ(form->Label24->text(), QString());
+    EXPECT_EQ(form->Label25->text(), QString());
+    form->Text2bh.set(QStringLiteral("啊阿")); // several characters match no row
+    EXPECT_EQ(form->Label24->text(), QString());
+}

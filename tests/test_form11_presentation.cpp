@@ -1,0 +1,220 @@
+#include "form11_fixture.h"
+
+#include "core/gbk.h"
+#include "lookup/picture_surface.h"
+#include "ui/assets.h"
+#include "ui/picture_box.h"
+
+#include <QLabel>
+
+#include <algorithm>
+
+using namespace zilvaro;
+using namespace zilvaro::test;
+
+namespace {
+
+// A picture with four separate square areas, one per root, each closed by a black
+// outline; seeds at their centres (in twips).
+QImage fourAreas() {
+    QImage image(108, 109, QImage::Format_Mono);
+    image.setColor(0, qRgb(0, 0, 0));
+    image.setColor(1, qRgb(255, 255, 255));
+    image.fill(1);
+    for (int area = 0; area < 4; ++area) {
+        const int left = 4 + (area % 2) * 52, top = 4 + (area / 2) * 52;
+        for (int i = 0; i <= 46; ++i) {
+            image.setPixel(left + i, top, 0);
+            image.setPixel(left + i, top + 46, 0);
+            image.setPixel(left, top + i, 0);
+            image.setPixel(left + 46, top + i, 0);
+        }
+    }
+    return image;
+}
+
+QString seedAt(int area) {
+    const int x = (4 + (area % 2) * 52 + 23) * 15, y = (4 + (area / 2) * 52 + 23) * 15;
+    return QStringLiteral("%1%2").arg(x, 4).arg(y, 4);
+}
+
+bool isBlack(const PictureBox* box, int area) {
+    const int x = 4 + (area % 2) * 52 + 23, y = 4 + (area / 2) * 52 + 23;
+    return (box->surface().surface().pixel(x, y) & 0xFFFFFF) == 0;
+}
+
+bool isEmpty(const PictureBox* box) {
+    const QImage& s = box->surface().surface();
+    for (int y = 0; y < s.height(); ++y) {
+        for (int x = 0; x < s.width(); ++x) {
+            if ((s.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool showsIdentificationCode(const PictureBox* box, int index) {
+    const QImage expected = identificationPicture(index).convertToFormat(QImage::Format_RGB32);
+    const QImage& s = box->surface().surface();
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            if ((s.pixel(x, y) & 0xFFFFFF) != (expected.pixel(x, y) & 0xFFFFFF)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+class Presentation : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::vector<RecordFields> records = {
+            // four roots, codes by rule 4: S, R
+            {QStringLiteral("话"), QStringLiteral("ytdg"), QStringLiteral("yt"),
+             QStringLiteral("ytdg"), seedAt(0), seedAt(1), seedAt(2), seedAt(3)},
+            // three roots and an identification code y
+            {QStringLiteral("字"), QStringLiteral("pbfy"), QStringLiteral("pb"),
+             QStringLiteral("pbf"), seedAt(0), seedAt(1), seedAt(2), QStringLiteral("0")},
+            // four roots, but no seed list for the fourth slot: step 6 leaves it alone
+            {QStringLiteral("想"), QStringLiteral("shnu"), QStringLiteral("sh"),
+             QStringLiteral("shnu"), seedAt(0), seedAt(1), seedAt(2), QString()},
+            // two roots: the third slot shows the identification code u
+            {QStringLiteral("只"), QStringLiteral("kwu"), QStringLiteral("kw"),
+             QStringLiteral("kw"), seedAt(0), seedAt(1), QStringLiteral("0"), QString()},
+            // an upper-case identification letter names no picture
+            {QStringLiteral("叭"), QStringLiteral("kWY"), QString(), QStringLiteral("kw"),
+             seedAt(0), seedAt(1), QStringLiteral("0"), QString()},
+            // full code R alone: S empty, R = F
+            {QStringLiteral("王"), QStringLiteral("gggg"), QString(), QStringLiteral("gggg"),
+             seedAt(0), seedAt(0), seedAt(0), seedAt(0)},
+            // no rule holds: |R| = |S| < |F|
+            {QStringLiteral("机"), QStringLiteral("smn"), QStringLiteral("sm"),
+             QStringLiteral("sm"), seedAt(0), seedAt(1), QStringLiteral("0"), QString()},
+            {QStringLiteral("倔"), QStringLiteral("wnbm"), QStringLiteral("wnb"),
+             QStringLiteral("wnbm"), seedAt(0), seedAt(1), seedAt(2), seedAt(3)},
+        };
+        std::sort(records.begin(), records.end(), [](const auto& a, const auto& b) {
+            return characterKey(a.character) < characterKey(b.character);
+        });
+        QStringList characters;
+        for (const auto& r : records) {
+            characters.append(r.character);
+        }
+        folder.writeRecords(records);
+        writePictures(folder, characters, fourAreas());
+        guard = std::make_unique<FailureGuard>(reporter);
+        form = std::make_unique<Form11>(folder.path(), *guard, opener);
+        form->Form_Load();
+    }
+    void lookUp(const QString& character) {
+        guard->run([&] { form->Text23.set(character); });
+    }
+    PictureBox* slot(int k) { return form->Picture1[k]; }
+
+    ProgramFolder folder;
+    RecordingReporter reporter;
+    std::unique_ptr<FailureGuard> guard;
+    RecordingOpener opener;
+    std::unique_ptr<Form11> form;
+};
+
+} // namespace
+
+TEST_F(Presentation, FourRootsEachBlackInItsOwnSlot) {
+    lookUp(QStringLiteral("话"));
+    for (int k = 0; k < 4; ++k) {
+        for (int area = 0; area < 4; ++area) {
+            EXPECT_EQ(isBlack(slot(k), area), area == k) << "slot " << k << " area " << area;
+        }
+    }
+    EXPECT_EQ(form->Label5->text(), QStringLiteral("yt  ytdg"));
+    EXPECT_EQ(form->Label10->text(), QStringLiteral("yt  ytdg"));
+    EXPECT_EQ(form->Label8.text(), QStringLiteral("ytdg"));
+    EXPECT_EQ(form->Label7.text(), QStringLiteral("yt  "));
+    EXPECT_EQ(form->Label4.text(), QStringLiteral("话"));
+    EXPECT_EQ(form->Text23.text(), QString());
+    EXPECT_TRUE(form->Picture2->isHidden());
+}
+
+TEST_F(Presentation, AFourthSlotMarkedZeroShowsTheIdentificationCodeAndEndsTheLookup) {
+    lookUp(QStringLiteral("话"));
+    lookUp(QStringLiteral("字"));
+    EXPECT_TRUE(isBlack(slot(2), 2));
+    EXPECT_FALSE(isBlack(slot(2), 1));
+    // R has three letters: slot 3 was emptied, then the identification code y
+    // (index 9) was put in it.
+    EXPECT_TRUE(showsIdentificationCode(slot(3), 9));
+    EXPECT_EQ(form->Label5->text(), QStringLiteral("pb  pbf  pbfy")); // rule 2
+    EXPECT_EQ(form->Text23.text(), QStringLiteral("字")); // the lookup ended early
+}
+
+TEST_F(Presentation, TwoRootsEmptyTheLastSlotsBeforeTheIdentificationCode) {
+    lookUp(QStringLiteral("话"));
+    lookUp(QStringLiteral("只"));
+    EXPECT_TRUE(showsIdentificationCode(slot(2), 10)); // u
+    EXPECT_TRUE(isEmpty(slot(3)));
+    EXPECT_TRUE(isBlack(slot(0), 0));
+    EXPECT_TRUE(isBlack(slot(1), 1));
+    EXPECT_EQ(form->Label5->text(), QStringLiteral("kw  kwu")); // rule 2? |S|=|R|: mended
+}
+
+TEST_F(Presentation, AnUpperCaseLetterLeavesTheSlotAsItWas) {
+    lookUp(QStringLiteral("话"));
+    lookUp(QStringLiteral("叭"));
+    // Slot 2 was emptied by the two-letter root code and stays empty.
+    EXPECT_TRUE(isEmpty(slot(2)));
+    EXPECT_EQ(form->Text23.text(), QStringLiteral("叭"));
+}
+
+TEST_F(Presentation, CodeLineRules) {
+    lookUp(QStringLiteral("王"));
+    EXPECT_EQ(form->Label5->text(), QStringLiteral("gggg")); // rules 3 and 4: R alone
+    lookUp(QStringLiteral("机"));
+    // No rule holds (|R| = |S| < |F|): the character's own codes, shortest first.
+    EXPECT_EQ(form->Label5->text(), QStringLiteral("sm  smn"));
+    EXPECT_EQ(form->Label10->text(), form->Label5->text());
+}
+
+TEST_F(Presentation, JueShowsItsFourthSlotWithoutARootFilled) {
+    lookUp(QStringLiteral("倔"));
+    EXPECT_FALSE(isEmpty(slot(3)));
+    for (int area = 0; area < 4; ++area) {
+        EXPECT_FALSE(isBlack(slot(3), area));
+    }
+    EXPECT_TRUE(isBlack(slot(2), 2));
+    EXPECT_EQ(form->CurrentRecord.FillPoints4, QString(72, u' '));
+}
+
+TEST_F(Presentation, AMissEmptiesEverythingAndAHitHidesTheNoticeAgain) {
+    lookUp(QStringLiteral("话"));
+    lookUp(QStringLiteral("中"));
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_TRUE(isEmpty(slot(k)));
+    }
+    EXPECT_FALSE(form->Picture2->isHidden());
+    EXPECT_EQ(form->Label5->text(), QString());
+    EXPECT_EQ(form->Label10->text(), QString());
+    EXPECT_EQ(form->Label4.text(), QString());
+    EXPECT_EQ(form->Text11.text(), QStringLiteral("话 "));
+
+    lookUp(QStringLiteral("只"));
+    EXPECT_TRUE(form->Picture2->isHidden());
+}
+
+TEST_F(Presentation, ASlotTheHitDoesNotSetKeepsWhatItShowed) {
+    lookUp(QStringLiteral("话"));
+    lookUp(QStringLiteral("想"));
+    EXPECT_TRUE(isBlack(slot(3), 3)); // still 话's fourth root
+    EXPECT_TRUE(isBlack(slot(2), 2));
+    EXPECT_FALSE(isBlack(slot(2), 3));
+}
+
+TEST_F(Presentation, AMissingPictureIsAFailureNamingItsPath) {
+    QFile::remove(folder.path() + QStringLiteral("/bmp/话.bmp"));
+    lookUp(QStringLiteral("话"));
+    ASSERT_EQ(reporter.messages.size(), 1);
+    EXPECT_TRUE(reporter.messages[0].contains(QStringLiteral("bmp/话.bmp")));
+}

@@ -1,0 +1,204 @@
+#include "form11_fixture.h"
+
+#include "ui/caret_boxes.h"
+#include "ui/picture_box.h"
+#include "ui/simple_combo.h"
+#include "ui/single_instance.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zilvaro;
+using namespace zilvaro::test;
+
+using StartUp = Form11Test;
+
+TEST_F(StartUp, TheWindowHasItsFixedSizeAndCaption) {
+    EXPECT_EQ(form->size(), QSize(614, 339));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral(" Zilvaro 3.0"));
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(form->windowFlags() & Qt::WindowMinimizeButtonHint);
+}
+
+TEST_F(StartUp, VisibleControlsStandWhereTheLayoutPutsThem) {
+    EXPECT_EQ(form->Command2->geometry(), QRect(12, 6, 45, 21));
+    EXPECT_EQ(form->Combo1->geometry(), QRect(254, 44, 57, 20));
+    EXPECT_EQ(form->Combo5->geometry(), QRect(498, 44, 57, 20));
+    EXPECT_EQ(form->Command8->geometry(), QRect(568, 43, 29, 20));
+    EXPECT_EQ(form->Combo6->geometry(), QRect(20, 46, 97, 276));
+    EXPECT_EQ(form->Text5->geometry(), QRect(68, 7, 199, 20));
+    EXPECT_EQ(form->Text6->geometry(), QRect(146, 66, 449, 103));
+    EXPECT_EQ(form->Picture2->geometry(), QRect(180, 200, 386, 72));
+    const int slotLeft[] = {148, 259, 371, 483};
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(form->Picture1[k]->geometry(), QRect(slotLeft[k], 174, 112, 113)) << k;
+    }
+    EXPECT_EQ(form->Frame1->geometry(), QRect(146, 170, 451, 149));
+    // The white copies lie one pixel (20 twips) right of and below their blue lines.
+    EXPECT_EQ(form->Label10->pos(), QPoint(64, 125));
+    EXPECT_EQ(form->Label5->pos(), QPoint(65, 126));
+    EXPECT_EQ(form->Label24->pos(), QPoint(306, 125));
+    EXPECT_EQ(form->Label25->pos(), QPoint(307, 126));
+    // The focus holder lies outside the client area.
+    EXPECT_FALSE(form->rect().intersects(form->Text88->geometry()));
+}
+
+TEST_F(StartUp, FrontToBackOrderPutsTheNoticeOverTheSlots) {
+    const QObjectList& children = form->children();
+    auto index = [&](QObject* o) { return children.indexOf(o); };
+    // Later children are drawn in front of earlier ones.
+    EXPECT_GT(index(form->Picture2), index(form->Picture1[0]));
+    EXPECT_GT(index(form->Picture1[0]), index(form->Frame1));
+    EXPECT_GT(index(form->Label10), -1);
+    const QObjectList& frame = form->Frame1->children();
+    EXPECT_GT(frame.indexOf(form->Label10), frame.indexOf(form->Label5));
+    EXPECT_GT(frame.indexOf(form->Label24), frame.indexOf(form->Label25));
+}
+
+TEST_F(StartUp, TextsTooltipsAndPickerItems) {
+    EXPECT_EQ(form->Command2->text(), QStringLiteral("关于"));
+    EXPECT_EQ(form->Command8->text(), QStringLiteral("?"));
+    EXPECT_EQ(form->Command8->toolTip(), QStringLiteral("帮助"));
+    const QString tips[] = {QStringLiteral("第一笔画"), QStringLiteral("第二笔画"),
+                            QStringLiteral("第三笔画"), QStringLiteral("第四笔画"),
+                            QStringLiteral("最后一笔画")};
+    const QStringList strokes = {QStringLiteral("一"), QStringLiteral("丨"), QStringLiteral("丿"),
+                                 QStringLiteral("丶"), QStringLiteral("乙")};
+    for (int p = 0; p < 5; ++p) {
+        QComboBox* picker = form->strokePickers[p];
+        EXPECT_EQ(picker->toolTip(), tips[p]);
+        EXPECT_EQ(picker->currentText(), QStringLiteral(" "));
+        EXPECT_EQ(picker->currentIndex(), -1);
+        QStringList items;
+        for (int i = 0; i < picker->count(); ++i) {
+            items.append(picker->itemText(i));
+        }
+        EXPECT_EQ(items, p == 0 ? strokes : strokes + QStringList{QStringLiteral(" ")});
+    }
+    EXPECT_EQ(form->Combo6->text(), QStringLiteral("输入拼音"));
+    EXPECT_EQ(form->Label22->text(), QStringLiteral("鼠标选择笔画输入："));
+    EXPECT_EQ(form->Label15->text(), QStringLiteral("<= 输入查询汉字"));
+    EXPECT_EQ(form->Label9->text(), QStringLiteral("〖编码〗"));
+    EXPECT_EQ(form->Label23->text(), QStringLiteral("〖拼音〗"));
+    EXPECT_EQ(form->Label27->text(),
+              QStringLiteral("有不会拆的汉字，可以联系作者，作者可以帮你，作者联系网址："));
+    EXPECT_EQ(form->Text88->text(), QStringLiteral("焦点用和窗体大小用"));
+}
+
+TEST_F(StartUp, TheSyllablePickerHoldsTheFourHundredSyllablesInOrder) {
+    ASSERT_EQ(form->Combo6->count(), 400);
+    EXPECT_EQ(form->Combo6->itemText(0), QStringLiteral("a"));
+    EXPECT_EQ(form->Combo6->itemText(399), QStringLiteral("zuo"));
+    QStringList all;
+    for (int i = 0; i < 400; ++i) {
+        all.append(form->Combo6->itemText(i));
+    }
+    const int ng = all.indexOf(QStringLiteral("ng"));
+    EXPECT_EQ(all[ng - 1], QStringLiteral("neng"));
+    EXPECT_EQ(all[ng + 1], QStringLiteral("ni"));
+    const int e = all.indexOf(QStringLiteral("e"));
+    EXPECT_EQ(all[e - 1], QStringLiteral("duo"));
+    EXPECT_EQ(all[e + 1], QStringLiteral("ei"));
+    for (const char* one : {"a", "e", "m", "o"}) {
+        EXPECT_TRUE(all.contains(QLatin1String(one))) << one;
+    }
+    EXPECT_EQ(form->Combo6->list()->currentRow(), -1);
+}
+
+TEST_F(StartUp, TheFirstDisplayShowsNothingLookedUpAndRanNoHandler) {
+    EXPECT_EQ(form->text6(), QString());
+    EXPECT_EQ(form->Label5->text(), QString());
+    EXPECT_EQ(form->Label10->text(), QString());
+    EXPECT_EQ(form->Label24->text(), QString());
+    EXPECT_EQ(form->Label25->text(), QString());
+    EXPECT_TRUE(form->Picture2->isHidden());
+    for (PictureBox* slot : form->Picture1) {
+        EXPECT_FALSE(slot->surface().hasPicture());
+    }
+    // No picker handler ran while the pickers were filled.
+    EXPECT_EQ(form->Text2bhw.text(), QString());
+    EXPECT_EQ(form->Text4.text(), QString());
+    EXPECT_EQ(form->Label20.text(), QStringLiteral("Label20"));
+    EXPECT_EQ(form->Text2bh.text(), QString());
+    EXPECT_EQ(form->Text1a.text(), QStringLiteral("Text1"));
+    EXPECT_EQ(form->Label3.text(), QStringLiteral("何"));
+    EXPECT_EQ(form->Label4.text(), QStringLiteral("单字："));
+    EXPECT_EQ(form->Label1bh.text(), QStringLiteral("0"));
+    EXPECT_EQ(form->Label2bh.text(), QStringLiteral("Label2"));
+    EXPECT_EQ(form->Text11.text(), QStringLiteral("啊 ")); // record 1
+    EXPECT_TRUE(form->Text88->hasFocus());
+    EXPECT_EQ(form->Text6->viewport()->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(form->Label28->cursor().shape(), Qt::BitmapCursor);
+}
+
+TEST_F(StartUp, TheTabOrderFollowsTheLayout) {
+    const QList<QWidget*> expected = {
+        form->Text88,  form->Picture1[0], form->Picture1[1], form->Picture1[2],
+        form->Picture1[3], form->Text6, form->Text5, form->Combo6, form->Command8,
+        form->Combo1, form->Combo2, form->Combo3, form->Combo4, form->Combo5, form->Command2};
+    // Walk the focus chain once round, naming each widget by the control that holds it.
+    QList<QWidget*> seen;
+    QWidget* w = form->Text88;
+    for (int steps = 0; steps < 200 && seen.size() < expected.size(); ++steps) {
+        for (QWidget* control : expected) {
+            if ((w == control || control->isAncestorOf(w)) && !seen.contains(control)) {
+                seen.append(control);
+            }
+        }
+        w = w->nextInFocusChain();
+    }
+    EXPECT_EQ(seen, expected);
+}
+
+TEST_F(StartUp, TheNoticeLinkOpensTheMakersWebSite) {
+    form->Label28_Click();
+    ASSERT_EQ(opener.opened.size(), 1);
+    EXPECT_EQ(opener.opened[0], QUrl(QStringLiteral("https://zilvaro.example")));
+    EXPECT_EQ(form->Label28->text(), QStringLiteral("https://zilvaro.example"));
+}
+
+TEST(SingleInstance, ASecondStartEndsAtOnceWhileTheFirstRuns) {
+    // The real program, copied into a program folder of its own with a record file.
+    ProgramFolder folder;
+    folder.writeRecords(recordsFor(gb2312Characters(3)));
+    const QString program = folder.path() + QStringLiteral("/zilvaro");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZILVARO_PROGRAM_DIR "/zilvaro"), program));
+    QTemporaryDir runtime;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner);
+
+    QProcess first;
+    first.setProcessEnvironment(env);
+    first.start(program, {});
+    ASSERT_TRUE(first.waitForStarted());
+    const QString lock = runtime.filePath(QStringLiteral("zilvaro.lock"));
+    for (int i = 0; i < 100 && !QFile::exists(lock); ++i) {
+        QTest::qWait(50);
+    }
+    ASSERT_TRUE(QFile::exists(lock));
+
+    QProcess second;
+    second.setProcessEnvironment(env);
+    second.start(program, {});
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.state(), QProcess::Running);
+    first.kill();
+    first.waitForFinished();
+
+    // A lock left by the killed instance is stale: the next start takes it over.
+    SingleInstance next(lock);
+    EXPECT_TRUE(next.acquired());
+}
