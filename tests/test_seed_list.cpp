@@ -28,8 +28,8 @@ TEST(SeedNumber, StopsAtTheFirstCharacterThatCannotContinue) {
     EXPECT_EQ(readSeedNumber(u"x12"), 0);
     EXPECT_EQ(readSeedNumber(u"7x9"), 7);
     EXPECT_EQ(readSeedNumber(u"3-4"), 3);
-    EXPECT_EQ(readSeedNumber(u"\u00001"), 0); // a NUL is no blank
-    EXPECT_EQ(readSeedNumber(u"\uFF11"), 0);  // nor is a full-width digit a digit
+    EXPECT_EQ(readSeedNumber(QStringView(u"\u00001", 2)), 0); // a NUL is no blank
+    EXPECT_EQ(readSeedNumber(u"\uFF11"), 0);                  // nor is a full-width digit a digit
     // A sign and a decimal fraction continue a number; the value goes to the nearest
     // whole number, halves to even.
     EXPECT_EQ(readSeedNumber(u"-5"), -5);
