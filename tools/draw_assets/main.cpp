@@ -5,6 +5,7 @@
 #include "drawing.h"
 
 #include <QDir>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -51,6 +52,20 @@ int main(int argc, char* argv[]) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: draw_assets <output folder>\n");
         return 2;
+    }
+    // Without its fonts the pictures would silently come out in some other typeface.
+    bool fontsFound = true;
+    for (const char* needed : {"AR PL UMing CN", "Z003", "DejaVu Serif"}) {
+        if (!QFontDatabase::hasFamily(QString::fromLatin1(needed))) {
+            std::fprintf(stderr,
+                         "draw_assets: the font \"%s\" is not installed (Debian packages "
+                         "fonts-arphic-uming, fonts-urw-base35, fonts-dejavu-core)\n",
+                         needed);
+            fontsFound = false;
+        }
+    }
+    if (!fontsFound) {
+        return 1;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!out.mkpath(QStringLiteral("idcode")) || !out.mkpath(QStringLiteral("icons"))) {
