@@ -9,6 +9,7 @@ ZILVARO_DEB_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     unicode-data rime-data-wubi ibus-table-wubi
     fonts-arphic-uming
+    fonts-urw-base35 fonts-dejavu-core
     xvfb xdotool x11-utils
 )
 

@@ -1,0 +1,43 @@
+#include "ui/assets.h"
+
+#include "core/failure.h"
+
+namespace zilvaro::assets {
+
+QString identificationCodePath(int index) {
+    if (index < 0 || index >= kIdentificationCodeCount) {
+        throw Failure(QStringLiteral("no identification-code picture number %1").arg(index));
+    }
+    return QStringLiteral(":/assets/idcode/%1.bmp").arg(index, 2, 10, QLatin1Char('0'));
+}
+
+QString iconPath(int size) {
+    return QStringLiteral(":/assets/icons/zilvaro-%1.png").arg(size);
+}
+
+QImage picture(const QString& path) {
+    QImage image(path);
+    if (image.isNull()) {
+        throw Failure(QStringLiteral("cannot load the picture %1").arg(path));
+    }
+    return image;
+}
+
+QImage identificationCode(int index) {
+    return picture(identificationCodePath(index));
+}
+
+QCursor handCursor() {
+    return QCursor(QPixmap::fromImage(picture(kHandCursor)), kHandHotSpot.x(), kHandHotSpot.y());
+}
+
+QIcon icon() {
+    QIcon result;
+    result.addPixmap(QPixmap::fromImage(picture(kIcon)));
+    for (int size : kIconSizes) {
+        result.addPixmap(QPixmap::fromImage(picture(iconPath(size))));
+    }
+    return result;
+}
+
+} // namespace zilvaro::assets

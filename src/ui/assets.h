@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QPoint>
+#include <QString>
+
+// The pictures the windows carry, compiled in as the resource :/assets.
+namespace zilvaro::assets {
+
+inline const QString kBackground = QStringLiteral(":/assets/background.png");
+inline const QString kNoEntry = QStringLiteral(":/assets/no_entry.png");
+inline const QString kHandCursor = QStringLiteral(":/assets/hand_cursor.png");
+inline const QString kIcon = QStringLiteral(":/assets/icon.png");
+inline const QString kBanner = QStringLiteral(":/assets/banner.png");
+
+// The hand cursor points with the tip of its index finger.
+inline constexpr QPoint kHandHotSpot{5, 0};
+
+// Number of identification-code pictures, one per key letter (g f d h j k t r e y u i n b
+// v l, in this order).
+inline constexpr int kIdentificationCodeCount = 16;
+
+// ":/assets/idcode/09.bmp" for index 9. The index must lie in 0..15.
+QString identificationCodePath(int index);
+// The icon's pictures for desktops, ":/assets/icons/zilvaro-48.png" for 48.
+QString iconPath(int size);
+// The edge lengths of the desktop icons, besides the 32-pixel icon itself.
+inline constexpr int kIconSizes[] = {16, 24, 48, 64, 128, 256};
+
+// Loads a picture of the resource; a picture that cannot be loaded is a Failure naming it.
+QImage picture(const QString& path);
+
+// Identification-code picture 0..15, monochrome; an index outside 0..15 is a Failure.
+QImage identificationCode(int index);
+// The hand cursor, hot spot (5, 0).
+QCursor handCursor();
+// The program's icon: the 16-colour 32-pixel picture and the desktop sizes.
+QIcon icon();
+
+} // namespace zilvaro::assets

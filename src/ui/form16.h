@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ui/form_controls.h"
+#include "ui/url_opener.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+
+#include <array>
+
+namespace zilvaro {
+
+// The About dialog: the program's name and version, the maker's web site, mail address,
+// QQ number and download page. It keeps no state and never touches the main window;
+// each opening creates it afresh and closing destroys it.
+class Form16 : public QDialog {
+    Q_OBJECT
+
+public:
+    // Links open through opener, which must outlive the dialog.
+    explicit Form16(UrlOpener& opener, QWidget* parent = nullptr);
+
+    // Creates the dialog in its initial state, shows it modally centred over parent and
+    // returns once it has been closed and destroyed.
+    static void showModal(QWidget* parent, UrlOpener& opener);
+
+    // Closes the dialog.
+    void Command1_Click();
+    // The three links: mail, web site, download page.
+    void Label5_Click();
+    void Label6_Click();
+    void Label7_Click();
+
+    // Controls, front to back.
+    QPushButton* Command1;
+    QLabel* Image1;
+    QLabel* Label1;
+    QLabel* Label2;
+    LinkLabel* Label6;
+    QLabel* Label3;
+    LinkLabel* Label5;
+    QLabel* Label4;
+    QLabel* Label8;
+    LinkLabel* Label7;
+    std::array<LineControl*, 2> Line1;
+
+private:
+    QLabel* addLabel(const QString& caption, int left, int top);
+    LinkLabel* addLink(const QString& caption, int left, int top);
+
+    UrlOpener& opener_;
+};
+
+} // namespace zilvaro

@@ -1,0 +1,231 @@
+#include "ui/fonts.h"
+#include "ui/form16.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace zilvaro;
+
+namespace {
+
+class RecordingOpener : public UrlOpener {
+public:
+    void open(const QString& target) override { targets.append(target); }
+    QStringList targets;
+};
+
+// Runs inspect while showModal's event loop runs, then closes the dialog if inspect left
+// it open. Returns whether inspect ran.
+bool whileOpen(QWidget* parent, UrlOpener& opener, const std::function<void(Form16&)>& inspect) {
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<Form16*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "no modal About dialog while showModal runs";
+            return;
+        }
+        ran = true;
+        inspect(*dialog);
+        if (QApplication::activeModalWidget() == dialog) {
+            dialog->Command1_Click();
+        }
+    });
+    Form16::showModal(parent, opener);
+    return ran;
+}
+
+void expectSizedToText(const QLabel& label) {
+    const QFontMetrics metrics(label.font());
+    EXPECT_EQ(label.width(), metrics.horizontalAdvance(label.text()))
+        << label.objectName().toStdString();
+    EXPECT_GE(label.height(), metrics.height()) << label.objectName().toStdString();
+    EXPECT_LE(label.height(), metrics.height() + 2) << label.objectName().toStdString();
+}
+
+} // namespace
+
+TEST(Form16, ShowsEveryControlWithItsCaptionAndPlace) {
+    RecordingOpener opener;
+    Form16 dialog(opener);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral(" 关于"));
+    EXPECT_EQ(dialog.size(), QSize(399, 279));
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(dialog.windowIcon().isNull());
+
+    EXPECT_EQ(dialog.Command1->text(), QStringLiteral("确   定"));
+    EXPECT_EQ(dialog.Command1->geometry(), QRect(160, 244, 91, 23));
+
+    // The banner keeps its own size and runs past the right edge of the dialog.
+    EXPECT_EQ(dialog.Image1->pixmap().size(), QSize(407, 71));
+    EXPECT_EQ(dialog.Image1->geometry(), QRect(0, 0, 407, 71));
+
+    struct Expected {
+        QLabel* label;
+        QString caption;
+        QPoint place;
+    };
+    const Expected labels[] = {
+        {dialog.Label1, QStringLiteral("软件名称： Zilvaro 3.0"), {88, 90}},
+        {dialog.Label2, QStringLiteral("官方网站： "), {88, 112}},
+        {dialog.Label6, QStringLiteral("https://zilvaro.example"), {154, 112}},
+        {dialog.Label3, QStringLiteral("联系邮箱： "), {88, 133}},
+        {dialog.Label5, QStringLiteral("support@zilvaro.example"), {154, 133}},
+        {dialog.Label4, QStringLiteral("联系ＱＱ： 10000"), {88, 155}},
+        {dialog.Label8, QStringLiteral("其它软件： "), {88, 177}},
+        {dialog.Label7, QStringLiteral("https://zilvaro.example/down.htm"), {154, 178}},
+    };
+    for (const Expected& e : labels) {
+        SCOPED_TRACE(e.caption.toStdString());
+        EXPECT_EQ(e.label->text(), e.caption);
+        EXPECT_EQ(e.label->pos(), e.place);
+        expectSizedToText(*e.label);
+    }
+
+    // The etched rule above the button: a grey line over a white one two pixels wide.
+    EXPECT_EQ(dialog.Line1[1]->geometry(), QRect(QPoint(22, 230), QPoint(386, 230)));
+    EXPECT_EQ(dialog.Line1[1]->colour(), QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(dialog.Line1[0]->geometry(), QRect(QPoint(22, 231), QPoint(385, 232)));
+    EXPECT_EQ(dialog.Line1[0]->colour(), QColor(Qt::white));
+}
+
+TEST(Form16, FontsAndLookOfTheLinks) {
+    RecordingOpener opener;
+    Form16 dialog(opener);
+    EXPECT_EQ(dialog.font().families().value(0), QStringLiteral("宋体"));
+    EXPECT_DOUBLE_EQ(dialog.font().pointSizeF(), 9.0);
+    EXPECT_FALSE(dialog.Label1->font().underline());
+    for (LinkLabel* link : {dialog.Label5, dialog.Label6, dialog.Label7}) {
+        SCOPED_TRACE(link->objectName().toStdString());
+        EXPECT_TRUE(link->font().underline());
+        EXPECT_DOUBLE_EQ(link->font().pointSizeF(), 9.0);
+        EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0xFF));
+        EXPECT_FALSE(link->autoFillBackground());
+        EXPECT_EQ(link->cursor().shape(), Qt::BitmapCursor);
+        EXPECT_EQ(link->cursor().hotSpot(), QPoint(5, 0));
+    }
+    EXPECT_NE(dialog.Label4->cursor().shape(), Qt::BitmapCursor); // the QQ number is no link
+}
+
+TEST(Form16, ControlsLieFrontToBackInTheListedOrder) {
+    RecordingOpener opener;
+    Form16 dialog(opener);
+    // Later children are drawn over earlier ones.
+    QList<QWidget*> order;
+    for (QObject* child : dialog.children()) {
+        if (auto* widget = qobject_cast<QWidget*>(child)) {
+            order.prepend(widget);
+        }
+    }
+    const QList<QWidget*> expected = {dialog.Command1, dialog.Image1,   dialog.Label1,
+                                      dialog.Label2,   dialog.Label6,   dialog.Label3,
+                                      dialog.Label5,   dialog.Label4,   dialog.Label8,
+                                      dialog.Label7,   dialog.Line1[1], dialog.Line1[0]};
+    EXPECT_EQ(order, expected);
+}
+
+TEST(Form16, LinksOpenTheirTargetsAndLeaveTheDialogOpen) {
+    RecordingOpener opener;
+    QWidget parent;
+    parent.resize(614, 339);
+    parent.show();
+    const bool ran = whileOpen(&parent, opener, [&](Form16& dialog) {
+        QTest::mouseClick(dialog.Label6, Qt::LeftButton);
+        QTest::mouseClick(dialog.Label5, Qt::LeftButton);
+        QTest::mouseClick(dialog.Label7, Qt::LeftButton);
+        QTest::mouseClick(dialog.Label7, Qt::LeftButton); // again: opens again
+        QTest::mouseClick(dialog.Label4, Qt::LeftButton); // not a link
+        QTest::mouseClick(dialog.Label6, Qt::RightButton);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
+    });
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(opener.targets, (QStringList{QStringLiteral("https://zilvaro.example"),
+                                           QStringLiteral("mailto:support@zilvaro.example"),
+                                           QStringLiteral("https://zilvaro.example/down.htm"),
+                                           QStringLiteral("https://zilvaro.example/down.htm")}));
+}
+
+TEST(Form16, PressingOnALinkAndReleasingElsewhereOpensNothing) {
+    RecordingOpener opener;
+    Form16 dialog(opener);
+    dialog.show();
+    QTest::mousePress(dialog.Label6, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseRelease(dialog.Label6, Qt::LeftButton, {}, QPoint(2, 40));
+    EXPECT_TRUE(opener.targets.isEmpty());
+}
+
+TEST(Form16, IsModalCentredOverItsParentWithTheFocusOnTheButton) {
+    RecordingOpener opener;
+    QWidget parent;
+    parent.setGeometry(100, 80, 614, 339);
+    auto* edit = new QLineEdit(&parent);
+    parent.show();
+    edit->setFocus();
+    const bool ran = whileOpen(&parent, opener, [&](Form16& dialog) {
+        EXPECT_TRUE(dialog.isModal());
+        EXPECT_EQ(dialog.windowModality(), Qt::ApplicationModal);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.parentWidget(), &parent);
+        const QPoint offset =
+            dialog.frameGeometry().center() - parent.window()->frameGeometry().center();
+        EXPECT_LE(offset.manhattanLength(), 2);
+        EXPECT_EQ(dialog.focusWidget(), dialog.Command1);
+        EXPECT_TRUE(dialog.Command1->isDefault());
+    });
+    EXPECT_TRUE(ran);
+    // showModal returned: the dialog is gone.
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(parent.findChildren<Form16*>().isEmpty());
+}
+
+TEST(Form16, EveryOpeningShowsAFreshDialog) {
+    RecordingOpener opener;
+    QWidget parent;
+    parent.show();
+    QPointer<Form16> first;
+    EXPECT_TRUE(whileOpen(&parent, opener, [&](Form16& dialog) {
+        first = &dialog;
+        dialog.Label1->setText(QStringLiteral("changed"));
+        dialog.Command1->move(0, 0);
+        dialog.close(); // the title bar's close box
+    }));
+    EXPECT_TRUE(first.isNull());
+    EXPECT_TRUE(whileOpen(&parent, opener, [&](Form16& dialog) {
+        EXPECT_EQ(dialog.Label1->text(), QStringLiteral("软件名称： Zilvaro 3.0"));
+        EXPECT_EQ(dialog.Command1->pos(), QPoint(160, 244));
+        EXPECT_EQ(dialog.focusWidget(), dialog.Command1);
+    }));
+}
+
+TEST(Form16, TheButtonClosesTheDialog) {
+    RecordingOpener opener;
+    QWidget parent;
+    parent.show();
+    bool stillOpen = true;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<Form16*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+        stillOpen = dialog->isVisible();
+    });
+    // Guard against a button that does not close: end the loop anyway, later.
+    QTimer::singleShot(2000, [] {
+        if (auto* dialog = QApplication::activeModalWidget()) {
+            dialog->close();
+        }
+    });
+    Form16::showModal(&parent, opener);
+    EXPECT_FALSE(stillOpen);
+    EXPECT_TRUE(opener.targets.isEmpty());
+}
