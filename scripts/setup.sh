@@ -10,6 +10,7 @@ ZILVARO_DEB_PACKAGES=(
     unicode-data rime-data-wubi ibus-table-wubi
     fonts-arphic-uming
     xvfb xdotool x11-utils
+    libbz2-dev
 )
 
 missing=()
