@@ -11,6 +11,7 @@ ZILVARO_DEB_PACKAGES=(
     fonts-arphic-uming
     fonts-urw-base35 fonts-dejavu-core
     xvfb xdotool x11-utils
+    libbz2-dev
 )
 
 missing=()

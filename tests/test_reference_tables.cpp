@@ -1,0 +1,299 @@
+// Checks the committed reference tables, as the program carries them.
+
+#include "data/reference_tables.h"
+#include "data/syllables.h"
+#include "data/table_search.h"
+
+#include "core/failure.h"
+#include "core/gbk.h"
+
+#include <QFile>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+using namespace zilvaro;
+
+namespace {
+
+QByteArray committedFile(const QString& name) {
+    QFile file(QStringLiteral(ZILVARO_SOURCE_DIR "/assets/tables/%1.txt").arg(name));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+    return file.readAll();
+}
+
+// The rows of a segment text without their CR LF.
+QStringList rowsOf(const QString& segment) {
+    QStringList rows = segment.split(QStringLiteral("\r\n"));
+    EXPECT_TRUE(rows.last().isEmpty()); // the text ends with CR LF
+    rows.removeLast();
+    return rows;
+}
+
+// Every GB2312 character in code order, with its level.
+struct Gb2312 {
+    QString character;
+    bool levelOne;
+};
+const QList<Gb2312>& gb2312() {
+    static const QList<Gb2312> list = [] {
+        QList<Gb2312> all;
+        for (int high = 0xB0; high <= 0xF7; ++high) {
+            for (int low = 0xA1; low <= 0xFE; ++low) {
+                if (high == 0xD7 && low >= 0xFA) {
+                    continue;
+                }
+                const char bytes[2] = {static_cast<char>(high), static_cast<char>(low)};
+                all.append({fromGbk(QByteArrayView(bytes, 2)), high < 0xD8});
+            }
+        }
+        return all;
+    }();
+    return list;
+}
+
+// The characters of the rows of one stroke code, in row order.
+QString strokeFinds(const QString& code) {
+    const QString& segment = strokeSegment(code[0].unicode() - u'0');
+    QString found;
+    std::int32_t cursor = 0;
+    for (TableHit hit; (hit = textSearch(segment, code, cursor)).found;) {
+        found += hit.text;
+    }
+    return found;
+}
+
+// The characters read with a syllable, in row order.
+QString pinyinFinds(const QString& syllable, bool pad = true) {
+    const QString needle = pad ? syllable.leftJustified(6, u' ') : syllable;
+    const QString groups[] = {"abcde", "fghijk", "lmnopq", "rstuvwx", "yz"};
+    QString found;
+    for (int n = 1; n <= 5; ++n) {
+        if (groups[n - 1].contains(syllable[0])) {
+            std::int32_t cursor = 0;
+            for (TableHit hit; (hit = textSearch(pinyinSegment(n), needle, cursor)).found;) {
+                found += hit.text;
+            }
+        }
+    }
+    return found;
+}
+
+// The reading the reverse lookup shows: the last row of the lowest-numbered segment that
+// holds the character, or empty text.
+QString shownReading(const QString& character) {
+    for (int n = 1; n <= 5; ++n) {
+        QString reading;
+        std::int32_t cursor = 0;
+        for (TableHit hit; (hit = textSearchF(pinyinSegment(n), character, cursor)).found;) {
+            reading = hit.text;
+        }
+        if (!reading.isEmpty()) {
+            return reading;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+TEST(ReferenceTables, ProgramCarriesTheCommittedFilesByteForByte) {
+    for (int n = 1; n <= TableSegmentCount; ++n) {
+        EXPECT_EQ(toGbk(pinyinSegment(n)), committedFile(pinyinSegmentName(n))) << n;
+        EXPECT_EQ(toGbk(strokeSegment(n)), committedFile(strokeSegmentName(n))) << n;
+    }
+    EXPECT_EQ(pinyinSegmentName(1), QStringLiteral("Text1bh1"));
+    EXPECT_EQ(strokeSegmentName(5), QStringLiteral("Text1bh5w"));
+    EXPECT_THROW(pinyinSegment(0), Failure);
+    EXPECT_THROW(strokeSegment(6), Failure);
+}
+
+TEST(PinyinTable, RowFormatAndSegmentsByInitialLetter) {
+    const QString groups[] = {"abcde", "fghijk", "lmnopq", "rstuvwx", "yz"};
+    const QRegularExpression field(QStringLiteral("^[a-z]+ *$"));
+    for (int n = 1; n <= 5; ++n) {
+        const QByteArray bytes = committedFile(pinyinSegmentName(n));
+        ASSERT_EQ(bytes.size() % 10, 0) << n;
+        for (qsizetype at = 0; at < bytes.size(); at += 10) {
+            EXPECT_EQ(bytes.mid(at + 8, 2), QByteArray("\r\n")) << n << " byte " << at;
+        }
+        const QStringList rows = rowsOf(pinyinSegment(n));
+        EXPECT_EQ(rows.last(), QString(8, u' ')) << n; // the blank row ends the segment
+        for (qsizetype i = 0; i + 1 < rows.size(); ++i) {
+            const QString& row = rows[i];
+            ASSERT_EQ(row.size(), 7) << n << " row " << i;
+            EXPECT_TRUE(isDoubleByte(row.left(1))) << row.toStdString();
+            EXPECT_TRUE(field.match(row.mid(1)).hasMatch()) << row.toStdString();
+            EXPECT_TRUE(groups[n - 1].contains(row[1])) << n << " " << row.toStdString();
+        }
+    }
+}
+
+TEST(PinyinTable, OrderedBySyllableThenByCodeWithoutRepeats) {
+    for (int n = 1; n <= 5; ++n) {
+        const QStringList rows = rowsOf(pinyinSegment(n));
+        for (qsizetype i = 1; i + 1 < rows.size(); ++i) {
+            const QString previous = rows[i - 1].mid(1).trimmed();
+            const QString current = rows[i].mid(1).trimmed();
+            const bool ordered =
+                previous < current ||
+                (previous == current && toGbk(rows[i - 1].left(1)) < toGbk(rows[i].left(1)));
+            EXPECT_TRUE(ordered) << rows[i - 1].toStdString() << " / " << rows[i].toStdString();
+        }
+    }
+}
+
+TEST(PinyinTable, EveryOneOfThe400SyllablesHasARowAndNoOtherIsUsed) {
+    ASSERT_EQ(pinyinSyllables().size(), 400);
+    QSet<QString> used;
+    for (int n = 1; n <= 5; ++n) {
+        for (const QString& row : rowsOf(pinyinSegment(n))) {
+            if (!row.trimmed().isEmpty()) {
+                used.insert(row.mid(1).trimmed());
+            }
+        }
+    }
+    for (const QString& syllable : pinyinSyllables()) {
+        EXPECT_FALSE(pinyinFinds(syllable).isEmpty()) << syllable.toStdString();
+    }
+    const QSet<QString> known(pinyinSyllables().begin(), pinyinSyllables().end());
+    EXPECT_EQ(used, known);
+}
+
+TEST(PinyinTable, ReverseLookupShowsTheMainReadingOfEveryCharacter) {
+    // Every character's first row, in table order, is its main reading unless it has a
+    // second row; the reverse lookup shows the row that the table's rule says it shows.
+    QHash<QString, QStringList> readings;
+    for (int n = 1; n <= 5; ++n) {
+        for (const QString& row : rowsOf(pinyinSegment(n))) {
+            if (!row.trimmed().isEmpty()) {
+                readings[row.left(1)].append(row.mid(1));
+            }
+        }
+    }
+    int withRows = 0;
+    for (const Gb2312& c : gb2312()) {
+        const QStringList rows = readings.value(c.character);
+        EXPECT_LE(rows.size(), 2) << c.character.toStdString();
+        const QString shown = shownReading(c.character);
+        if (rows.isEmpty()) {
+            EXPECT_TRUE(shown.isEmpty()) << c.character.toStdString();
+            continue;
+        }
+        ++withRows;
+        EXPECT_TRUE(rows.contains(shown)) << c.character.toStdString();
+    }
+    EXPECT_GT(withRows, 6700);
+}
+
+TEST(PinyinTable, FactsOfTheLanguage) {
+    EXPECT_EQ(shownReading("啊"), QStringLiteral("a     "));
+    EXPECT_EQ(shownReading("铛"), QStringLiteral("dang  "));
+    EXPECT_EQ(shownReading("女"), QStringLiteral("nu    "));
+    EXPECT_EQ(shownReading("吕"), QStringLiteral("lu    "));
+    EXPECT_EQ(shownReading("略"), QStringLiteral("lue   "));
+    EXPECT_EQ(shownReading("虐"), QStringLiteral("nue   "));
+    EXPECT_EQ(shownReading("字"), QStringLiteral("zi    "));
+    EXPECT_EQ(shownReading("窗"), QStringLiteral("chuang"));
+    EXPECT_EQ(shownReading("双"), QStringLiteral("shuang"));
+    EXPECT_EQ(shownReading("装"), QStringLiteral("zhuang"));
+    EXPECT_TRUE(pinyinFinds("a").startsWith(QStringLiteral("啊阿")));
+    EXPECT_TRUE(pinyinFinds("ng").contains(QStringLiteral("嗯")));
+    EXPECT_TRUE(pinyinFinds("dia").contains(QStringLiteral("嗲")));
+
+    const QString lian = pinyinFinds("lian");
+    EXPECT_TRUE(lian.startsWith(QStringLiteral("联莲连"))) << lian.toStdString();
+    EXPECT_GE(lian.size(), 20);
+    // The unpadded needle also matches inside every liang row.
+    EXPECT_EQ(pinyinFinds("lian", false).size(), lian.size() + pinyinFinds("liang").size());
+
+    // Radical forms that are not read as words have no row.
+    for (const QString c : {"扌", "艹", "亻", "氵", "讠", "纟", "阝", "宀"}) {
+        EXPECT_TRUE(shownReading(c).isEmpty()) << c.toStdString();
+    }
+    // ji and yi are the largest groups.
+    EXPECT_GT(pinyinFinds("ji").size(), 90);
+    EXPECT_GT(pinyinFinds("yi").size(), 90);
+}
+
+TEST(StrokeTable, RowFormatAndSegmentsByFirstDigit) {
+    const QRegularExpression code(QStringLiteral("^[1-5]+0*$"));
+    for (int n = 1; n <= 5; ++n) {
+        const QByteArray bytes = committedFile(strokeSegmentName(n));
+        ASSERT_EQ(bytes.size() % 9, 0) << n;
+        for (qsizetype at = 0; at < bytes.size(); at += 9) {
+            EXPECT_EQ(bytes.mid(at + 7, 2), QByteArray("\r\n")) << n << " byte " << at;
+        }
+        for (const QString& row : rowsOf(strokeSegment(n))) {
+            ASSERT_EQ(row.size(), 6) << n;
+            EXPECT_TRUE(isDoubleByte(row.left(1))) << row.toStdString();
+            // Digits 0 to 5, and no nonzero digit after a 0.
+            EXPECT_TRUE(code.match(row.mid(1)).hasMatch()) << row.toStdString();
+            EXPECT_EQ(row[1], QChar(u'0' + n)) << row.toStdString();
+        }
+    }
+}
+
+TEST(StrokeTable, OneRowForEveryGb2312CharacterInOrder) {
+    QHash<QString, bool> levelOne;
+    for (const Gb2312& c : gb2312()) {
+        levelOne.insert(c.character, c.levelOne);
+    }
+    ASSERT_EQ(levelOne.size(), 6763);
+    QSet<QString> seen;
+    QString previousCode;
+    bool previousLevelOne = true;
+    for (int n = 1; n <= 5; ++n) {
+        for (const QString& row : rowsOf(strokeSegment(n))) {
+            const QString character = row.left(1);
+            const QString code = row.mid(1);
+            EXPECT_TRUE(levelOne.contains(character)) << row.toStdString();
+            EXPECT_FALSE(seen.contains(character)) << "twice: " << row.toStdString();
+            seen.insert(character);
+            EXPECT_LE(previousCode, code) << row.toStdString();
+            if (code == previousCode) {
+                // Level 1 before level 2 within one code.
+                EXPECT_TRUE(previousLevelOne || !levelOne.value(character)) << row.toStdString();
+            }
+            previousCode = code;
+            previousLevelOne = levelOne.value(character);
+        }
+    }
+    EXPECT_EQ(seen.size(), 6763);
+}
+
+TEST(StrokeTable, FactsOfTheLanguage) {
+    EXPECT_EQ(strokeFinds("10000"), QStringLiteral("一"));
+    EXPECT_EQ(strokeFinds("21100"), QStringLiteral("上"));
+    EXPECT_EQ(strokeFinds("50000"), QStringLiteral("乙"));
+    const QString feng = strokeFinds("25232");
+    EXPECT_EQ(feng.size(), 6);
+    EXPECT_TRUE(feng.startsWith(u'峰')); // the one level-1 character
+    for (const QChar c : QStringLiteral("刿峁峤峥嵛")) {
+        EXPECT_TRUE(feng.contains(c)) << QString(c).toStdString();
+    }
+    const QString le = strokeFinds("52000");
+    EXPECT_EQ(le.size(), 4);
+    for (const QChar c : QStringLiteral("了卩阝凵")) {
+        EXPECT_TRUE(le.contains(c)) << QString(c).toStdString();
+    }
+    EXPECT_EQ(strokeFinds("25230"), QString());
+    EXPECT_EQ(strokeFinds("20200"), QString());
+    // The more common characters come first: 员 leads the longest list.
+    EXPECT_TRUE(strokeFinds("25124").startsWith(u'员'));
+    EXPECT_GT(strokeFinds("25124").size(), 100);
+
+    // Codes of single characters: rising stroke as 1, vertical hook as 2, right-falling as
+    // 4, four strokes or fewer padded with 0, the supplement's characters included.
+    const QHash<QString, QString> codes = {
+        {"二", "11000"}, {"三", "11100"}, {"丰", "11120"}, {"玉", "11214"}, {"峰", "25232"},
+        {"扌", "12100"}, {"小", "23400"}, {"人", "34000"}, {"丨", "20000"}, {"丿", "30000"},
+        {"丶", "40000"}, {"氵", "44100"}, {"艹", "12200"}, {"辶", "45400"}, {"疒", "41341"},
+        {"衤", "45234"}, {"灬", "44440"}, {"瓦", "15540"}, {"鸶", "55551"}};
+    for (auto it = codes.begin(); it != codes.end(); ++it) {
+        EXPECT_TRUE(strokeFinds(it.value()).contains(it.key()))
+            << it.key().toStdString() << " " << it.value().toStdString();
+    }
+}

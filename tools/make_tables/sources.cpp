@@ -1,0 +1,312 @@
+#include "sources.h"
+
+#include "core/gbk.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+#include <bzlib.h>
+
+namespace make_tables {
+
+namespace {
+
+QByteArray readWholeFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw DataError(QStringLiteral("%1: cannot open: %2").arg(path, file.errorString()));
+    }
+    return file.readAll();
+}
+
+QByteArray readBzip2File(const QString& path) {
+    QByteArray compressed = readWholeFile(path);
+    QByteArray text;
+    bz_stream stream{};
+    stream.next_in = compressed.data();
+    stream.avail_in = static_cast<unsigned>(compressed.size());
+    // A bzip2 file may hold several streams one after the other; read them all.
+    while (stream.avail_in > 0) {
+        if (BZ2_bzDecompressInit(&stream, 0, 0) != BZ_OK) {
+            throw DataError(QStringLiteral("%1: cannot start bzip2 decompression").arg(path));
+        }
+        int status = BZ_OK;
+        while (status == BZ_OK) {
+            char buffer[1 << 16];
+            stream.next_out = buffer;
+            stream.avail_out = sizeof buffer;
+            status = BZ2_bzDecompress(&stream);
+            text.append(buffer, static_cast<qsizetype>(sizeof buffer - stream.avail_out));
+            if (status == BZ_OK && stream.avail_in == 0 && stream.avail_out != 0) {
+                status = BZ_UNEXPECTED_EOF;
+            }
+        }
+        BZ2_bzDecompressEnd(&stream);
+        if (status != BZ_STREAM_END) {
+            throw DataError(QStringLiteral("%1: corrupt or truncated bzip2 data").arg(path));
+        }
+    }
+    return text;
+}
+
+QString decodeUtf8(const QByteArray& bytes, const QString& path) {
+    QString text = QString::fromUtf8(bytes);
+    if (text.contains(QChar::ReplacementCharacter)) {
+        throw DataError(QStringLiteral("%1: not valid UTF-8").arg(path));
+    }
+    return text;
+}
+
+// A text that is exactly one character (one code point).
+bool isOneCharacter(const QString& text) {
+    return !text.isEmpty() && zilvaro::characterCount(text) == 1;
+}
+
+QString where(const QString& path, qsizetype line) {
+    return QStringLiteral("%1: line %2").arg(path).arg(line);
+}
+
+// The readings after the colon of each space-separated entry: "212.080:le 223.010:liǎo"
+// or "10048.060:liǎo,le,liào".
+QStringList readingsAfterColons(const QString& value, const QString& at) {
+    QStringList readings;
+    for (const QString& entry : value.split(u' ', Qt::SkipEmptyParts)) {
+        const qsizetype colon = entry.lastIndexOf(u':');
+        if (colon < 0 || colon + 1 == entry.size()) {
+            throw DataError(
+                QStringLiteral("%1: reading entry without a reading: %2").arg(at, entry));
+        }
+        for (const QString& reading : entry.mid(colon + 1).split(u',')) {
+            readings.append(plainReading(reading, at));
+        }
+    }
+    return readings;
+}
+
+} // namespace
+
+QList<Gb2312Character> gb2312Characters() {
+    QList<Gb2312Character> list;
+    for (unsigned high = 0xB0; high <= 0xF7; ++high) {
+        for (unsigned low = 0xA1; low <= 0xFE; ++low) {
+            const unsigned code = high << 8 | low;
+            if (code >= 0xD7FA && code <= 0xD7FE) {
+                continue; // the five unassigned codes at the end of level 1
+            }
+            const char bytes[2] = {static_cast<char>(high), static_cast<char>(low)};
+            const QString character = zilvaro::fromGbk(QByteArrayView(bytes, 2));
+            if (character.size() != 1 || !character[0].isLetter()) {
+                throw DataError(
+                    QStringLiteral("GB2312 code %1 does not decode to one Chinese character")
+                        .arg(code, 4, 16));
+            }
+            list.append({character, code});
+        }
+    }
+    return list;
+}
+
+QString plainReading(const QString& reading, const QString& at) {
+    QString plain;
+    for (const QChar c : reading.normalized(QString::NormalizationForm_D)) {
+        if (c.category() != QChar::Mark_NonSpacing) {
+            plain.append(c.toLower());
+        }
+    }
+    static const QRegularExpression letters(QStringLiteral("^[a-z]+$"));
+    if (!letters.match(plain).hasMatch()) {
+        throw DataError(QStringLiteral("%1: malformed pinyin reading \"%2\"").arg(at, reading));
+    }
+    return plain;
+}
+
+QHash<QString, UnihanEntry> readUnihan(const QString& path, const QHash<QString, int>& wanted) {
+    const QString text = decodeUtf8(readBzip2File(path), path);
+    QHash<QString, UnihanEntry> entries;
+    static const QRegularExpression codePoint(QStringLiteral("^U\\+([0-9A-F]{4,6})$"));
+    static const QRegularExpression pinluEntry(QStringLiteral("^([^()]+)\\(([0-9]+)\\)$"));
+    qsizetype lineNumber = 0;
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        ++lineNumber;
+        if (line.endsWith(u'\r')) {
+            line.chop(1);
+        }
+        if (line.isEmpty() || line.startsWith(u'#')) {
+            continue;
+        }
+        const QList<QStringView> fields = line.split(u'\t');
+        const QString at = where(path, lineNumber);
+        if (fields.size() != 3) {
+            throw DataError(QStringLiteral("%1: expected three tab-separated fields").arg(at));
+        }
+        const QRegularExpressionMatch cp = codePoint.match(fields[0]);
+        bool ok = false;
+        const char32_t value = cp.hasMatch() ? cp.captured(1).toUInt(&ok, 16) : 0;
+        if (!ok || value > 0x10FFFF) {
+            throw DataError(
+                QStringLiteral("%1: malformed code point \"%2\"").arg(at, fields[0].toString()));
+        }
+        const QString character = QString::fromUcs4(&value, 1);
+        if (!wanted.contains(character)) {
+            continue;
+        }
+        UnihanEntry& entry = entries[character];
+        const QString field = fields[1].toString();
+        const QString data = fields[2].toString();
+        if (field == u"kMandarin") {
+            for (const QString& reading : data.split(u' ', Qt::SkipEmptyParts)) {
+                entry.mandarin.append(plainReading(reading, at));
+            }
+        } else if (field == u"kTGHZ2013") {
+            entry.tghz2013 = readingsAfterColons(data, at);
+        } else if (field == u"kXHC1983") {
+            entry.xhc1983 = readingsAfterColons(data, at);
+        } else if (field == u"kHanyuPinyin") {
+            entry.hanyuPinyin = readingsAfterColons(data, at);
+        } else if (field == u"kHanyuPinlu") {
+            for (const QString& item : data.split(u' ', Qt::SkipEmptyParts)) {
+                const QRegularExpressionMatch m = pinluEntry.match(item);
+                if (!m.hasMatch()) {
+                    throw DataError(
+                        QStringLiteral("%1: malformed kHanyuPinlu entry \"%2\"").arg(at, item));
+                }
+                entry.pinlu.append({plainReading(m.captured(1), at), m.captured(2).toInt()});
+            }
+        } else if (field == u"kDefinition") {
+            entry.definition = data;
+        }
+    }
+    return entries;
+}
+
+StrokeOrders readStrokeOrders(const QString& path) {
+    const QString text = decodeUtf8(readWholeFile(path), path);
+    // The package's script carries its data as JSON texts in single-quoted string
+    // literals passed to JSON.parse: one maps characters to stroke letters, one maps each
+    // letter to its stroke's shape, kind and name.
+    const QString opening = QStringLiteral("JSON.parse('");
+    StrokeOrders data;
+    bool haveOrders = false;
+    bool haveLetters = false;
+    for (qsizetype from = text.indexOf(opening); from >= 0;
+         from = text.indexOf(opening, from + 1)) {
+        const qsizetype begin = from + opening.size();
+        const qsizetype end = text.indexOf(QStringLiteral("')"), begin);
+        const QString at = where(path, text.left(from).count(u'\n') + 1);
+        if (end < 0) {
+            throw DataError(QStringLiteral("%1: unterminated JSON.parse literal").arg(at));
+        }
+        const QString literal = text.mid(begin, end - begin);
+        if (literal.contains(u'\\') || literal.contains(u'\'')) {
+            throw DataError(QStringLiteral("%1: escapes in a JSON.parse literal are not "
+                                           "supported")
+                                .arg(at));
+        }
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(literal.toUtf8(), &error);
+        if (error.error != QJsonParseError::NoError || !document.isObject()) {
+            throw DataError(QStringLiteral("%1: malformed JSON at offset %2: %3")
+                                .arg(at)
+                                .arg(error.offset)
+                                .arg(error.errorString()));
+        }
+        const QJsonObject object = document.object();
+        if (object.isEmpty()) {
+            continue;
+        }
+        if (object.begin().value().isString()) {
+            for (auto it = object.begin(); it != object.end(); ++it) {
+                static const QRegularExpression strokes(QStringLiteral("^[a-z]+$"));
+                const QString letters = it.value().toString();
+                if (!isOneCharacter(it.key()) || !strokes.match(letters).hasMatch()) {
+                    throw DataError(QStringLiteral("%1: malformed stroke order \"%2\": \"%3\"")
+                                        .arg(at, it.key(), letters));
+                }
+                data.orders.insert(it.key(), letters);
+            }
+            haveOrders = true;
+        } else {
+            for (auto it = object.begin(); it != object.end(); ++it) {
+                const QJsonObject stroke = it.value().toObject();
+                const QString name = stroke.value(u"name").toString();
+                const QString type = stroke.value(u"type").toString();
+                if (it.key().size() != 1 || name.isEmpty() || type.isEmpty()) {
+                    throw DataError(
+                        QStringLiteral("%1: malformed stroke letter \"%2\"").arg(at, it.key()));
+                }
+                data.letters.insert(it.key()[0], {name, type});
+            }
+            haveLetters = true;
+        }
+    }
+    if (!haveOrders || !haveLetters) {
+        throw DataError(
+            QStringLiteral("%1: no stroke orders or no stroke letters found").arg(path));
+    }
+    return data;
+}
+
+QHash<QString, QString> readStrokeSupplement(const QString& path) {
+    const QString text = decodeUtf8(readWholeFile(path), path);
+    QHash<QString, QString> orders;
+    static const QRegularExpression strokes(QStringLiteral("^[a-z]+$"));
+    qsizetype lineNumber = 0;
+    for (QString line : text.split(u'\n')) {
+        ++lineNumber;
+        if (line.endsWith(u'\r')) {
+            line.chop(1);
+        }
+        if (line.isEmpty() || line.startsWith(u'#')) {
+            continue;
+        }
+        const QStringList fields = line.split(u'\t');
+        const QString at = where(path, lineNumber);
+        if (fields.size() != 2 || !isOneCharacter(fields[0]) ||
+            !strokes.match(fields[1]).hasMatch()) {
+            throw DataError(
+                QStringLiteral("%1: expected a character, a tab and its stroke letters").arg(at));
+        }
+        if (orders.contains(fields[0])) {
+            throw DataError(QStringLiteral("%1: %2 is listed twice").arg(at, fields[0]));
+        }
+        orders.insert(fields[0], fields[1]);
+    }
+    return orders;
+}
+
+QHash<QString, int> readFrequencyRanks(const QString& path) {
+    const QString text = decodeUtf8(readWholeFile(path), path);
+    // The list is one template literal: module.exports = `rank<TAB>character<TAB>...`;
+    const qsizetype open = text.indexOf(u'`');
+    const qsizetype close = text.lastIndexOf(u'`');
+    if (open < 0 || close <= open) {
+        throw DataError(QStringLiteral("%1: no frequency list found").arg(path));
+    }
+    const qsizetype firstLine = text.left(open).count(u'\n') + 1;
+    QHash<QString, int> ranks;
+    qsizetype lineNumber = firstLine - 1;
+    for (const QString& line : text.mid(open + 1, close - open - 1).split(u'\n')) {
+        ++lineNumber;
+        if (line.trimmed().isEmpty()) {
+            continue;
+        }
+        const QStringList fields = line.split(u'\t');
+        bool ok = false;
+        const int rank = fields.size() >= 3 ? fields[0].toInt(&ok) : 0;
+        if (!ok || rank < 1 || !isOneCharacter(fields[1])) {
+            throw DataError(QStringLiteral("%1: expected a rank, a tab and a character")
+                                .arg(where(path, lineNumber)));
+        }
+        if (!ranks.contains(fields[1])) {
+            ranks.insert(fields[1], rank);
+        }
+    }
+    if (ranks.isEmpty()) {
+        throw DataError(QStringLiteral("%1: the frequency list is empty").arg(path));
+    }
+    return ranks;
+}
+
+} // namespace make_tables
