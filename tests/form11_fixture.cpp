@@ -1,7 +1,12 @@
 #include "form11_fixture.h"
 
+#include "core/gbk.h"
+
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTest>
@@ -10,7 +15,16 @@
 
 namespace zilvaro::test {
 
-ProgramFolder* Form11Test::folder_ = nullptr;
+QString Form11Test::folder_;
+
+void typeText(QWidget* widget, const QString& text) {
+    for (const QString& character : characters(text)) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(widget, &release);
+    }
+}
 
 QImage plainPicture() {
     QImage image(108, 109, QImage::Format_Mono);
@@ -38,20 +52,27 @@ void writePictures(const ProgramFolder& folder, const QStringList& characters,
 }
 
 void Form11Test::SetUpTestSuite() {
-    folder_ = new ProgramFolder;
+    // Made once for all test programs of the build (every test runs in a process of its
+    // own): written into a temporary folder, then renamed into place.
+    folder_ = QStringLiteral(ZILVARO_TEST_DATA_DIR "/all-characters");
+    if (QFileInfo::exists(folder_)) {
+        return;
+    }
+    ProgramFolder fresh;
+    fresh.setAutoRemove(false);
     const QStringList all = gb2312Characters();
-    folder_->writeRecords(recordsFor(all));
-    writePictures(*folder_, all);
-}
-
-void Form11Test::TearDownTestSuite() {
-    delete folder_;
-    folder_ = nullptr;
+    fresh.writeRecords(recordsFor(all));
+    writePictures(fresh, all);
+    QDir().mkpath(QStringLiteral(ZILVARO_TEST_DATA_DIR));
+    if (!QDir().rename(fresh.path(), folder_)) {
+        QDir(fresh.path()).removeRecursively(); // another test program was faster
+    }
 }
 
 void Form11Test::SetUp() {
     guard = std::make_unique<FailureGuard>(reporter);
-    form = std::make_unique<Form11>(folder_->path(), *guard, opener);
+    form = std::make_unique<Form11>(folder_, *guard, opener);
+    form->activateWindow();
     ASSERT_TRUE(guard->run([this] { form->Form_Load(); }));
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -74,7 +95,7 @@ void Form11Test::typeIntoPicker(int picker, const QString& text) {
     if (text.isEmpty()) {
         QTest::keyClick(edit, Qt::Key_Delete);
     } else {
-        QTest::keyClicks(edit, text);
+        typeText(edit, text);
     }
 }
 

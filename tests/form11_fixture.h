@@ -19,9 +19,13 @@ struct RecordingReporter : FailureReporter {
 };
 
 struct RecordingOpener : UrlOpener {
-    QList<QUrl> opened;
-    void open(const QUrl& url) override { opened.append(url); }
+    QStringList opened;
+    void open(const QString& target) override { opened.append(target); }
 };
+
+// Types text into a widget as a keyboard would, one key press and release for each
+// character (also for characters no key of the test keyboard has).
+void typeText(QWidget* widget, const QString& text);
 
 // A plain decomposition picture for tests: white, 108 x 109, with one black frame.
 QImage plainPicture();
@@ -34,7 +38,6 @@ void writePictures(const ProgramFolder& folder, const QStringList& characters,
 class Form11Test : public ::testing::Test {
 protected:
     static void SetUpTestSuite();
-    static void TearDownTestSuite();
     void SetUp() override;
     void TearDown() override;
 
@@ -47,7 +50,7 @@ protected:
     // The characters of the result strip, without blanks.
     QString stripCharacters() const;
 
-    static ProgramFolder* folder_;
+    static QString folder_;
     RecordingReporter reporter;
     std::unique_ptr<FailureGuard> guard;
     RecordingOpener opener;

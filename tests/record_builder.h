@@ -32,6 +32,7 @@ class ProgramFolder {
 public:
     ProgramFolder();
     QString path() const { return dir_.path(); }
+    void setAutoRemove(bool remove) { dir_.setAutoRemove(remove); }
     QString recordFilePath() const { return dir_.filePath(QStringLiteral("wwbb11.dat")); }
     void writeRecords(const std::vector<RecordFields>& records, const QByteArray& tail = {});
     void writeBytes(const QByteArray& bytes);

@@ -1,5 +1,7 @@
 #include "core/code_points.h"
 
+#include <QString>
+
 #include <gtest/gtest.h>
 
 using namespace zilvaro;

@@ -14,7 +14,7 @@ using namespace zilvaro::test;
 using InputBox = Form11Test;
 
 TEST_F(InputBox, TypingACharacterLooksItUpAndShowsItsReading) {
-    QTest::keyClicks(form->Text5, QStringLiteral("字"));
+    typeText(form->Text5, QStringLiteral("字"));
     EXPECT_EQ(form->Label4.text(), QStringLiteral("字"));
     EXPECT_EQ(form->Text11.text(), QStringLiteral("字 "));
     EXPECT_EQ(form->Label20.text(), QStringLiteral("1"));
@@ -34,8 +34,8 @@ TEST_F(InputBox, APasteWithAKeyCombinationLooksUpTheCharacterBeforeTheCaret) {
 }
 
 TEST_F(InputBox, ALatinLetterShowsTheNoEntryNoticeAndEmptiesThePinyinLine) {
-    QTest::keyClicks(form->Text5, QStringLiteral("字"));
-    QTest::keyClicks(form->Text5, QStringLiteral("a"));
+    typeText(form->Text5, QStringLiteral("字"));
+    typeText(form->Text5, QStringLiteral("a"));
     // The release of a looks up the character before the caret: a.
     EXPECT_FALSE(form->Picture2->isHidden());
     EXPECT_EQ(form->Label4.text(), QString());

@@ -1,5 +1,4 @@
-#include "record_builder.h"
-#include "ui/form11.h"
+#include "form11_fixture.h"
 
 #include <QFile>
 
@@ -8,13 +7,6 @@
 using namespace zilvaro;
 using namespace zilvaro::test;
 
-namespace {
-struct RecordingReporter : FailureReporter {
-    QStringList messages;
-    void report(const QString& message) override { messages.append(message); }
-};
-} // namespace
-
 TEST(Form11Lookup, StartUpShowsRecordOneInTheDetailBoxes) {
     ProgramFolder folder;
     auto records = recordsFor(gb2312Characters(3));
@@ -22,7 +14,8 @@ TEST(Form11Lookup, StartUpShowsRecordOneInTheDetailBoxes) {
     folder.writeRecords(records);
     RecordingReporter reporter;
     FailureGuard guard(reporter);
-    Form11 form(folder.path(), guard);
+    RecordingOpener opener;
+    Form11 form(folder.path(), guard, opener);
     ASSERT_TRUE(guard.run([&] { form.Form_Load(); }));
     EXPECT_EQ(form.CurrentRecordNumber, 1);
     EXPECT_EQ(form.Text11.text(), QStringLiteral("啊 "));
@@ -37,7 +30,8 @@ TEST(Form11Lookup, AMissingRecordFileFailsAtStartUpWithItsPath) {
     ProgramFolder folder;
     RecordingReporter reporter;
     FailureGuard guard(reporter);
-    Form11 form(folder.path(), guard);
+    RecordingOpener opener;
+    Form11 form(folder.path(), guard, opener);
     EXPECT_FALSE(guard.run([&] { form.Form_Load(); }));
     ASSERT_EQ(reporter.messages.size(), 1);
     EXPECT_TRUE(reporter.messages[0].contains(folder.recordFilePath()));
@@ -49,7 +43,8 @@ TEST(Form11Lookup, AnEmptyRecordFileFailsOnRecordOne) {
     folder.writeBytes({});
     RecordingReporter reporter;
     FailureGuard guard(reporter);
-    Form11 form(folder.path(), guard);
+    RecordingOpener opener;
+    Form11 form(folder.path(), guard, opener);
     EXPECT_FALSE(guard.run([&] { form.Form_Load(); }));
     ASSERT_EQ(reporter.messages.size(), 1);
     EXPECT_TRUE(reporter.messages[0].contains(QStringLiteral("record number 1")));
@@ -58,9 +53,11 @@ TEST(Form11Lookup, AnEmptyRecordFileFailsOnRecordOne) {
 TEST(Form11Lookup, WritingTheQueryBoxLooksTheCharacterUp) {
     ProgramFolder folder;
     folder.writeRecords(recordsFor(gb2312Characters(6)));
+    writePictures(folder, gb2312Characters(6));
     RecordingReporter reporter;
     FailureGuard guard(reporter);
-    Form11 form(folder.path(), guard);
+    RecordingOpener opener;
+    Form11 form(folder.path(), guard, opener);
     form.Form_Load();
 
     form.Text23.set(QStringLiteral("埃"));
@@ -81,7 +78,8 @@ TEST(Form11Lookup, ABlankQueryStartsNoLookupButADirectCallDoes) {
     folder.writeRecords(recordsFor(gb2312Characters(6)));
     RecordingReporter reporter;
     FailureGuard guard(reporter);
-    Form11 form(folder.path(), guard);
+    RecordingOpener opener;
+    Form11 form(folder.path(), guard, opener);
     form.Form_Load();
     form.Text23.set(QStringLiteral(" "));
     EXPECT_EQ(form.Text23.text(), QStringLiteral(" ")); // no lookup ran to empty it

@@ -56,7 +56,7 @@ bool isEmpty(const PictureBox* box) {
 }
 
 bool showsIdentificationCode(const PictureBox* box, int index) {
-    const QImage expected = identificationPicture(index).convertToFormat(QImage::Format_RGB32);
+    const QImage expected = assets::identificationCode(index).convertToFormat(QImage::Format_RGB32);
     const QImage& s = box->surface().surface();
     for (int y = 0; y < expected.height(); ++y) {
         for (int x = 0; x < expected.width(); ++x) {
@@ -148,7 +148,7 @@ TEST_F(Presentation, AFourthSlotMarkedZeroShowsTheIdentificationCodeAndEndsTheLo
     // (index 9) was put in it.
     EXPECT_TRUE(showsIdentificationCode(slot(3), 9));
     EXPECT_EQ(form->Label5->text(), QStringLiteral("pb  pbf  pbfy")); // rule 2
-    EXPECT_EQ(form->Text23.text(), QStringLiteral("字")); // the lookup ended early
+    EXPECT_EQ(form->Text23.text(), QStringLiteral("字"));             // the lookup ended early
 }
 
 TEST_F(Presentation, TwoRootsEmptyTheLastSlotsBeforeTheIdentificationCode) {

@@ -5,11 +5,13 @@
 #include "ui/simple_combo.h"
 #include "ui/single_instance.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -57,7 +59,6 @@ TEST_F(StartUp, FrontToBackOrderPutsTheNoticeOverTheSlots) {
     // Later children are drawn in front of earlier ones.
     EXPECT_GT(index(form->Picture2), index(form->Picture1[0]));
     EXPECT_GT(index(form->Picture1[0]), index(form->Frame1));
-    EXPECT_GT(index(form->Label10), -1);
     const QObjectList& frame = form->Frame1->children();
     EXPECT_GT(frame.indexOf(form->Label10), frame.indexOf(form->Label5));
     EXPECT_GT(frame.indexOf(form->Label24), frame.indexOf(form->Label25));
@@ -141,19 +142,22 @@ TEST_F(StartUp, TheFirstDisplayShowsNothingLookedUpAndRanNoHandler) {
 
 TEST_F(StartUp, TheTabOrderFollowsTheLayout) {
     const QList<QWidget*> expected = {
-        form->Text88,  form->Picture1[0], form->Picture1[1], form->Picture1[2],
-        form->Picture1[3], form->Text6, form->Text5, form->Combo6, form->Command8,
-        form->Combo1, form->Combo2, form->Combo3, form->Combo4, form->Combo5, form->Command2};
-    // Walk the focus chain once round, naming each widget by the control that holds it.
+        form->Text88, form->Picture1[0], form->Picture1[1], form->Picture1[2], form->Picture1[3],
+        form->Text6,  form->Text5,       form->Combo6,      form->Command8,    form->Combo1,
+        form->Combo2, form->Combo3,      form->Combo4,      form->Combo5,      form->Command2};
+    // Press Tab round the window, naming each focus by the control that holds it.
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    form->Text88->setFocus();
     QList<QWidget*> seen;
-    QWidget* w = form->Text88;
-    for (int steps = 0; steps < 200 && seen.size() < expected.size(); ++steps) {
+    for (int presses = 0; presses < expected.size(); ++presses) {
+        QWidget* focus = QApplication::focusWidget();
         for (QWidget* control : expected) {
-            if ((w == control || control->isAncestorOf(w)) && !seen.contains(control)) {
+            if (focus == control || control->isAncestorOf(focus)) {
                 seen.append(control);
             }
         }
-        w = w->nextInFocusChain();
+        QTest::keyClick(focus, Qt::Key_Tab);
     }
     EXPECT_EQ(seen, expected);
 }
@@ -161,7 +165,7 @@ TEST_F(StartUp, TheTabOrderFollowsTheLayout) {
 TEST_F(StartUp, TheNoticeLinkOpensTheMakersWebSite) {
     form->Label28_Click();
     ASSERT_EQ(opener.opened.size(), 1);
-    EXPECT_EQ(opener.opened[0], QUrl(QStringLiteral("https://zilvaro.example")));
+    EXPECT_EQ(opener.opened[0], QStringLiteral("https://zilvaro.example"));
     EXPECT_EQ(form->Label28->text(), QStringLiteral("https://zilvaro.example"));
 }
 
@@ -175,8 +179,8 @@ TEST(SingleInstance, ASecondStartEndsAtOnceWhileTheFirstRuns) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-    QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ExeOwner);
+    QFile::setPermissions(runtime.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
     QProcess first;
     first.setProcessEnvironment(env);

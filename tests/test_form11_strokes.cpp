@@ -2,6 +2,7 @@
 
 #include "ui/caret_boxes.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -56,8 +57,7 @@ TEST_F(StrokeFinder, TheHelpExampleListsFengFirstWithTheCaretAfterIt) {
     chooseInPicker(5, Shu);
     EXPECT_EQ(form->Text2bhw.text(), QStringLiteral("25232"));
     const QString strip = form->text6();
-    EXPECT_EQ(asSet(stripCharacters()),
-              asSet(QStringLiteral("峰刿峁峤峥嵛")));
+    EXPECT_EQ(asSet(stripCharacters()), asSet(QStringLiteral("峰刿峁峤峥嵛")));
     EXPECT_EQ(strip.size(), 12);
     for (int i = 1; i < strip.size(); i += 2) {
         EXPECT_EQ(strip[i], u' ');
@@ -146,5 +146,5 @@ TEST_F(StrokeFinder, TheHelpMessageShowsThreeLines) {
     EXPECT_TRUE(lines[2].startsWith(QStringLiteral("例如")));
     EXPECT_EQ(lines[3], QString());
     EXPECT_EQ(lines[4], QStringLiteral("注意，乙笔画代表所有的“折”笔画！"));
-    EXPECT_TRUE(form->Text5->hasFocus());
+    EXPECT_EQ(form->focusWidget(), form->Text5);
 }

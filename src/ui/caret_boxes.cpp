@@ -21,7 +21,9 @@ int CaretLineEdit::SelLength() const {
     return characterIndexOf(text(), selectionEnd()) - characterIndexOf(text(), selectionStart());
 }
 
-QString CaretLineEdit::SelText() const { return selectedText(); }
+QString CaretLineEdit::SelText() const {
+    return selectedText();
+}
 
 void CaretLineEdit::setSelection(int start, int length) {
     const QString t = text();

@@ -6,11 +6,10 @@
 #include "ui/assets.h"
 #include "ui/caret_boxes.h"
 #include "ui/fonts.h"
-#include "ui/link_label.h"
+#include "ui/form_controls.h"
 #include "ui/maker.h"
 #include "ui/picture_box.h"
 #include "ui/simple_combo.h"
-#include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -31,14 +30,13 @@ void place(QWidget* widget, int left, int top, int width, int height) {
 }
 
 // A label sized to its caption in its font.
-QLabel* textLabel(QWidget* parent, const QString& caption, const QFont& font, int left,
-                  int top) {
+QLabel* textLabel(QWidget* parent, const QString& caption, const QFont& font, int left, int top) {
     auto* label = new QLabel(caption, parent);
     label->setFont(font);
     label->setMargin(0);
     label->setIndent(0);
     label->move(twipsPoint(left, top));
-    label->adjustSize();
+    sizeToText(*label);
     return label;
 }
 
@@ -57,17 +55,9 @@ void setWhiteBackground(QWidget* widget) {
     widget->setAutoFillBackground(true);
 }
 
-QFrame* line(QWidget* parent, QPoint from, QPoint to, const QColor& colour) {
-    auto* frame = new QFrame(parent);
-    frame->setFrameShape(QFrame::NoFrame);
-    const QPoint a = twipsPoint(from.x(), from.y());
-    const QPoint b = twipsPoint(to.x(), to.y());
-    frame->setGeometry(QRect(a, b).normalized().adjusted(0, 0, 1, 1));
-    QPalette palette = frame->palette();
-    palette.setColor(QPalette::Window, colour);
-    frame->setPalette(palette);
-    frame->setAutoFillBackground(true);
-    return frame;
+LineControl* line(QWidget* parent, QPoint from, QPoint to, const QColor& colour) {
+    return new LineControl(parent, twipsPoint(from.x(), from.y()), twipsPoint(to.x(), to.y()),
+                           colour);
 }
 
 // Stacks the controls of one container front to back, in the order given.
@@ -91,8 +81,7 @@ QComboBox* strokePicker(QWidget* parent, int left, const QString& tip) {
 
 } // namespace
 
-Form11::Form11(const QString& programDir, FailureGuard& guard, UrlOpener& opener,
-               QWidget* parent)
+Form11::Form11(const QString& programDir, FailureGuard& guard, UrlOpener& opener, QWidget* parent)
     : QWidget(parent), programDir_(programDir), guard_(guard), opener_(opener) {
     for (int i = 0; i < 5; ++i) {
         Text1bh[i] = pinyinSegment(i + 1);
@@ -106,13 +95,13 @@ Form11::~Form11() = default;
 
 void Form11::buildRoster() {
     setWindowTitle(QStringLiteral(" Zilvaro 3.0"));
-    setWindowIcon(appIcon());
+    setWindowIcon(assets::icon());
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(twipsToPixels(9210), twipsToPixels(5085));
     setFont(songFont(12));
-    background_ = QImage(QString::fromLatin1(BackgroundPicture));
+    background_ = assets::picture(assets::kBackground);
 
     // The focus holder, outside the client area, first in the tab order.
     Text88 = new QLineEdit(QStringLiteral("焦点用和窗体大小用"), this);
@@ -149,15 +138,16 @@ void Form11::buildRoster() {
     Picture2 = new QLabel(this);
     setWhiteBackground(Picture2);
     Picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture2->setPixmap(QPixmap(QString::fromLatin1(NoEntryPicture)));
+    Picture2->setPixmap(QPixmap::fromImage(assets::picture(assets::kNoEntry)));
     place(Picture2, 2700, 3000, 5790, 1080);
-    Label27 = textLabel(Picture2,
-                        QStringLiteral("有不会拆的汉字，可以联系作者，作者可以帮你，作者联系网址："),
-                        songFont(9), 420, 570);
-    auto* link = new LinkLabel(QString::fromLatin1(Maker::WebSite), Picture2);
+    Label27 = textLabel(
+        Picture2, QStringLiteral("有不会拆的汉字，可以联系作者，作者可以帮你，作者联系网址："),
+        songFont(9), 420, 570);
+    auto* link = new LinkLabel(Picture2);
+    link->setText(maker::webSite());
     link->setFont(songFont(9, false, true));
     link->move(twipsPoint(1860, 810));
-    link->adjustSize();
+    sizeToText(*link);
     setTextColour(link, Blue);
     connect(link, &LinkLabel::clicked, this, [this] { entry([this] { Label28_Click(); }); });
     Label28 = link;
@@ -166,6 +156,7 @@ void Form11::buildRoster() {
     const int slotLeft[] = {2220, 3885, 5565, 7245};
     for (int k = 3; k >= 0; --k) {
         Picture1[k] = new PictureBox(this);
+        Picture1[k]->setFocusPolicy(Qt::TabFocus); // in the tab order, without a focus mark
         place(Picture1[k], slotLeft[k], 2610, 1680, 1695);
     }
 
@@ -196,9 +187,10 @@ void Form11::buildRoster() {
                       Line2, Label22, Label15});
 
     // Tab order: the focus holder first, then the visible controls.
-    QWidget* tabOrder[] = {Text88,  Picture1[0], Picture1[1], Picture1[2], Picture1[3],
-                           Text6,   Text5,       Combo6,      Command8,    Combo1,
-                           Combo2,  Combo3,      Combo4,      Combo5,      Command2};
+    QWidget* tabOrder[] = {Text88,      Picture1[0], Picture1[1], Picture1[2],
+                           Picture1[3], Text6,       Text5,       Combo6->editField(),
+                           Command8,    Combo1,      Combo2,      Combo3,
+                           Combo4,      Combo5,      Command2};
     for (size_t i = 0; i + 1 < std::size(tabOrder); ++i) {
         setTabOrder(tabOrder[i], tabOrder[i + 1]);
     }
@@ -217,7 +209,8 @@ void Form11::connectHandlers() {
     // A picker's Change is the user typing into its edit field; its Click is choosing an
     // item from its list. Both build the stroke pattern anew.
     for (QComboBox* picker : strokePickers) {
-        connect(picker->lineEdit(), &QLineEdit::textEdited, this, [this] { entry([this] { bian(); }); });
+        connect(picker->lineEdit(), &QLineEdit::textEdited, this,
+                [this] { entry([this] { bian(); }); });
         connect(picker, &QComboBox::activated, this, [this] { entry([this] { bian(); }); });
     }
     connect(Combo6, &SimpleCombo::changed, this, [this] { entry([this] { Combo6_Change(); }); });
@@ -231,7 +224,7 @@ void Form11::connectHandlers() {
 
 void Form11::Form_Load() {
     // The single-instance test has run before the window was created.
-    Label28->setCursor(handCursor());
+    Label28->setCursor(assets::handCursor());
     RecordFile_ = std::make_unique<RecordFile>(programDir_ + QStringLiteral("/wwbb11.dat"));
     CurrentRecordNumber = 1;
     display();
@@ -266,7 +259,7 @@ void Form11::Form_Load() {
     // The white copies lie 20 twips right of and below their blue lines, behind them.
     Label5->move(Label10->pos() + twipsPoint(20, 20));
     Label25->move(Label24->pos() + twipsPoint(20, 20));
-    Text6->viewport()->setCursor(handCursor());
+    Text6->viewport()->setCursor(assets::handCursor());
 }
 
 void Form11::Form_Unload() {
@@ -287,7 +280,7 @@ void Form11::paintEvent(QPaintEvent*) {
 
 void Form11::setCaption(QLabel* label, const QString& caption) {
     label->setText(caption);
-    label->adjustSize();
+    sizeToText(*label);
 }
 
 void Form11::setText6(const QString& text) {
@@ -298,6 +291,8 @@ void Form11::setText6(const QString& text) {
     Text6_Change();
 }
 
-QString Form11::text6() const { return Text6->toPlainText(); }
+QString Form11::text6() const {
+    return Text6->toPlainText();
+}
 
 } // namespace zilvaro

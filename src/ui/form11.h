@@ -15,7 +15,6 @@
 #include <memory>
 
 class QComboBox;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -23,6 +22,7 @@ class QPushButton;
 namespace zilvaro {
 
 class CaretLineEdit;
+class LineControl;
 class CaretTextEdit;
 class PictureBox;
 class SimpleCombo;
@@ -143,14 +143,14 @@ public:
     QLabel* Label28 = nullptr;
     std::array<PictureBox*, 4> Picture1{};
     QWidget* Frame1 = nullptr;
-    QFrame* Line1 = nullptr;
+    LineControl* Line1 = nullptr;
     QLabel* Label9 = nullptr;
     QLabel* Label10 = nullptr;
     QLabel* Label23 = nullptr;
     QLabel* Label24 = nullptr;
     QLabel* Label5 = nullptr;
     QLabel* Label25 = nullptr;
-    QFrame* Line2 = nullptr;
+    LineControl* Line2 = nullptr;
     QLabel* Label22 = nullptr;
     QLabel* Label15 = nullptr;
     QLineEdit* Text88 = nullptr; // outside the client area: holds the focus at start
@@ -183,9 +183,6 @@ public:
     // (Text1bh1w..5w), index 0..4.
     std::array<QString, 5> Text1bh;
     std::array<QString, 5> Text1bhw;
-
-    // The decomposition picture of a character: programDir/bmp/<character>.bmp.
-    QString decompositionPicturePath(const QString& character) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

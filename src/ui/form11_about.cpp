@@ -13,6 +13,8 @@ void Form11::Command2_Click() {
     Form16::showModal(this, opener_);
 }
 
-void Form11::Label28_Click() { opener_.open(QUrl(QString::fromLatin1(Maker::WebSite))); }
+void Form11::Label28_Click() {
+    opener_.open(maker::webSite());
+}
 
 } // namespace zilvaro

@@ -3,6 +3,7 @@
 #include "ui/form11.h"
 
 #include "core/gbk.h"
+#include "lookup/blank_text.h"
 #include "ui/caret_boxes.h"
 #include "ui/picture_box.h"
 
@@ -21,7 +22,7 @@ QString characterNumber(const QString& text, int k) {
 } // namespace
 
 void Form11::Text5_Change() {
-    if (Text5->text().trimmed().isEmpty()) {
+    if (trimBlanks(Text5->text()).isEmpty()) {
         return;
     }
     Text23.set(firstCharacter(Text5->text()));
@@ -107,7 +108,7 @@ void Form11::Text6_KeyUp() {
 }
 
 void Form11::Text23_Change() {
-    if (!Text23.text().trimmed().isEmpty()) {
+    if (!trimBlanks(Text23.text()).isEmpty()) {
         Command6_Click();
     }
 }
@@ -128,7 +129,7 @@ void Form11::Label3_Change() {
 }
 
 void Form11::Label4_Change() {
-    if (Label4.text().trimmed() == QStringLiteral("倔")) {
+    if (trimBlanks(Label4.text()) == u"倔") {
         Picture1[3]->surface().clearDrawing();
         Picture1[3]->update();
     }

@@ -4,6 +4,7 @@
 
 #include "core/gbk.h"
 #include "finders/syllable_query.h"
+#include "lookup/blank_text.h"
 #include "ui/caret_boxes.h"
 #include "ui/simple_combo.h"
 
@@ -11,12 +12,16 @@
 
 namespace zilvaro {
 
-void Form11::Combo6_Change() { syllableEntry(false); }
+void Form11::Combo6_Change() {
+    syllableEntry(false);
+}
 
-void Form11::Combo6_Click() { syllableEntry(true); }
+void Form11::Combo6_Click() {
+    syllableEntry(true);
+}
 
 void Form11::syllableEntry(bool click) {
-    const QString typed = Combo6->text().trimmed();
+    const QString typed = trimBlanks(Combo6->text()).toString();
     if (typed.isEmpty()) {
         return;
     }
@@ -38,7 +43,7 @@ void Form11::syllableEntry(bool click) {
 }
 
 void Form11::Text2bh_Change() {
-    if (Text2bh.text().trimmed().isEmpty()) {
+    if (trimBlanks(Text2bh.text()).isEmpty()) {
         return;
     }
     if (Label20.text() != QLatin1String("1")) {

@@ -14,7 +14,9 @@ namespace zilvaro {
 
 namespace {
 // The help text's line breaks are LF CR; the message box shows each as one break.
-QString helpTextForDisplay(QString text) { return text.replace(QStringLiteral("\n\r"), QStringLiteral("\n")); }
+QString helpTextForDisplay(QString text) {
+    return text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+}
 } // namespace
 
 void Form11::bian() {
@@ -77,7 +79,8 @@ void Form11::strokeSegmentRun(int segment) {
 
 QString Form11::strokeHelpText() {
     const QString lineBreak = QStringLiteral("\n\r");
-    return QStringLiteral("笔画输入方法是：汉字第一笔画＋第二笔画＋第三笔画＋第四笔画＋最后一笔画；") +
+    return QStringLiteral(
+               "笔画输入方法是：汉字第一笔画＋第二笔画＋第三笔画＋第四笔画＋最后一笔画；") +
            lineBreak + lineBreak +
            QStringLiteral("例如，你要输入“峰”字，用鼠标选择输入“丨”“乙”“丨”“丿”“丨”") + lineBreak +
            lineBreak + QStringLiteral("注意，乙笔画代表所有的“折”笔画！") + lineBreak;

@@ -9,6 +9,7 @@ namespace zilvaro {
 SimpleCombo::SimpleCombo(QWidget* parent)
     : QWidget(parent), edit_(new QLineEdit(this)), list_(new QListWidget(this)) {
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setFocusPolicy(Qt::ClickFocus); // the Tab key goes to the edit field only
     list_->setUniformItemSizes(true);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFocusProxy(edit_);
@@ -24,13 +25,21 @@ SimpleCombo::SimpleCombo(QWidget* parent)
     });
 }
 
-QString SimpleCombo::text() const { return edit_->text(); }
+QString SimpleCombo::text() const {
+    return edit_->text();
+}
 
-void SimpleCombo::setText(const QString& text) { edit_->setText(text); }
+void SimpleCombo::setText(const QString& text) {
+    edit_->setText(text);
+}
 
-void SimpleCombo::addItem(const QString& text) { list_->addItem(text); }
+void SimpleCombo::addItem(const QString& text) {
+    list_->addItem(text);
+}
 
-int SimpleCombo::count() const { return list_->count(); }
+int SimpleCombo::count() const {
+    return list_->count();
+}
 
 QString SimpleCombo::itemText(int row) const {
     const QListWidgetItem* item = list_->item(row);
