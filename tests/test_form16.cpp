@@ -189,6 +189,27 @@ TEST(Form16, IsModalCentredOverItsParentWithTheFocusOnTheButton) {
     EXPECT_TRUE(parent.findChildren<Form16*>().isEmpty());
 }
 
+TEST(Form16, TheParentWindowTakesNoInputWhileTheDialogIsOpen) {
+    RecordingOpener opener;
+    QWidget parent;
+    parent.setGeometry(100, 80, 614, 339);
+    auto* button = new QPushButton(QStringLiteral("关于"), &parent);
+    button->setGeometry(12, 6, 45, 21);
+    parent.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+    // Clicks go through the window system, as a user's would.
+    const QPoint inButton = button->geometry().center();
+    QTest::mouseClick(parent.windowHandle(), Qt::LeftButton, {}, inButton);
+    ASSERT_EQ(clicks, 1);
+    EXPECT_TRUE(whileOpen(&parent, opener, [&](Form16&) {
+        QTest::mouseClick(parent.windowHandle(), Qt::LeftButton, {}, inButton);
+        QTest::keyClick(parent.windowHandle(), Qt::Key_Space);
+    }));
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST(Form16, EveryOpeningShowsAFreshDialog) {
     RecordingOpener opener;
     QWidget parent;
