@@ -1,0 +1,80 @@
+#include "lookup/seed_list.h"
+
+#include "core/rounding.h"
+#include "lookup/blank_text.h"
+#include "lookup/flood_fill.h"
+#include "lookup/picture_surface.h"
+
+namespace zilvaro {
+
+namespace {
+
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Reads the piece's characters one by one, skipping blanks.
+class PieceReader {
+public:
+    explicit PieceReader(QStringView text) : text_(text) {}
+    QChar peek() {
+        while (at_ < text_.size() && text_[at_] == u' ') {
+            ++at_;
+        }
+        return at_ < text_.size() ? text_[at_] : QChar();
+    }
+    void take() { ++at_; }
+
+private:
+    QStringView text_;
+    qsizetype at_ = 0;
+};
+
+} // namespace
+
+std::int16_t readSeedNumber(QStringView piece) {
+    PieceReader reader(piece);
+    double sign = 1.0;
+    if (reader.peek() == u'-' || reader.peek() == u'+') {
+        sign = reader.peek() == u'-' ? -1.0 : 1.0;
+        reader.take();
+    }
+    double value = 0.0;
+    while (isDigit(reader.peek())) {
+        value = value * 10.0 + (reader.peek().unicode() - u'0');
+        reader.take();
+    }
+    if (reader.peek() == u'.') {
+        reader.take();
+        double scale = 0.1;
+        while (isDigit(reader.peek())) {
+            value += scale * (reader.peek().unicode() - u'0');
+            scale /= 10.0;
+            reader.take();
+        }
+    }
+    return toInt16(sign * value);
+}
+
+std::vector<SeedPoint> seedPoints(QStringView seedList) {
+    const QStringView s = trimTrailingBlanks(seedList);
+    const std::int32_t n = toInt32(static_cast<double>(s.size()) / 8.0);
+    auto piece = [&](qsizetype from) {
+        return from >= s.size() ? QStringView()
+                                : s.sliced(from).first(std::min<qsizetype>(4, s.size() - from));
+    };
+    std::vector<SeedPoint> points;
+    points.reserve(static_cast<std::size_t>(n));
+    for (std::int32_t i = 1; i <= n; ++i) {
+        points.push_back({readSeedNumber(piece(8 * i - 8)), readSeedNumber(piece(8 * i - 4))});
+    }
+    return points;
+}
+
+void fillSlotFromSeedList(PictureSurface& slot, QStringView seedList) {
+    for (const SeedPoint& point : seedPoints(seedList)) {
+        Module3::FloodFillPicture(slot, point.x, point.y, BoxBlack);
+    }
+}
+
+} // namespace zilvaro

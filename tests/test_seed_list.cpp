@@ -1,0 +1,103 @@
+#include "core/failure.h"
+#include "lookup/picture_surface.h"
+#include "lookup/seed_list.h"
+#include "picture_art.h"
+
+#include <gtest/gtest.h>
+
+using namespace zilvaro;
+using namespace zilvaro::test;
+
+namespace {
+std::vector<SeedPoint> points(const char* list) {
+    return seedPoints(QString::fromLatin1(list));
+}
+} // namespace
+
+TEST(SeedNumber, ReadsDigitsWithBlanksAnywhere) {
+    EXPECT_EQ(readSeedNumber(u"  45"), 45); // right-aligned
+    EXPECT_EQ(readSeedNumber(u"45  "), 45); // left-aligned
+    EXPECT_EQ(readSeedNumber(u"1 2 "), 12); // a blank between digits joins them
+    EXPECT_EQ(readSeedNumber(u" 9 9"), 99);
+    EXPECT_EQ(readSeedNumber(u"1680"), 1680);
+    EXPECT_EQ(readSeedNumber(u"0012"), 12);
+}
+
+TEST(SeedNumber, StopsAtTheFirstCharacterThatCannotContinue) {
+    EXPECT_EQ(readSeedNumber(u""), 0);
+    EXPECT_EQ(readSeedNumber(u"    "), 0);
+    EXPECT_EQ(readSeedNumber(u"x12"), 0);
+    EXPECT_EQ(readSeedNumber(u"7x9"), 7);
+    EXPECT_EQ(readSeedNumber(u"3-4"), 3);
+    EXPECT_EQ(readSeedNumber(QStringView(u"\u00001", 2)), 0); // a NUL is no blank
+    EXPECT_EQ(readSeedNumber(u"\uFF11"), 0);                  // nor is a full-width digit a digit
+    // A sign and a decimal fraction continue a number; the value goes to the nearest
+    // whole number, halves to even.
+    EXPECT_EQ(readSeedNumber(u"-5"), -5);
+    EXPECT_EQ(readSeedNumber(u"+ 5"), 5);
+    EXPECT_EQ(readSeedNumber(u"2.5"), 2);
+    EXPECT_EQ(readSeedNumber(u"3.5"), 4);
+    EXPECT_EQ(readSeedNumber(u"1.51"), 2);
+    EXPECT_EQ(readSeedNumber(u"1..5"), 1);
+    // Four characters always fit; a longer text may not.
+    EXPECT_EQ(readSeedNumber(u"32767"), 32767);
+    EXPECT_THROW(readSeedNumber(u"32768"), Failure);
+}
+
+TEST(SeedList, CountsPointsByLengthWithoutTrailingBlanks) {
+    EXPECT_TRUE(points("").empty());
+    EXPECT_TRUE(points(std::string(72, ' ').c_str()).empty());
+    // Right-aligned: x and y with leading blanks, eight characters in all.
+    EXPECT_EQ(points("  30 450"
+                     "                "),
+              (std::vector<SeedPoint>{{30, 450}}));
+    // Left-aligned, cut to five characters by the trailing blanks: 5 / 8 rounds to 1.
+    EXPECT_EQ(points("30  4   "), (std::vector<SeedPoint>{{30, 4}}));
+    EXPECT_EQ(points("1230450 "), (std::vector<SeedPoint>{{1230, 450}}));
+    // Three characters: 3 / 8 rounds to none.
+    EXPECT_TRUE(points("123     ").empty());
+    // 12 characters: 1.5 goes to 2, the second point's y from an empty piece is 0.
+    EXPECT_EQ(points("  30  45 600    "), (std::vector<SeedPoint>{{30, 45}, {600, 0}}));
+    // 20 characters: 2.5 goes to 2; the fifth piece is not read.
+    EXPECT_EQ(points("  10  20  30  40  50"), (std::vector<SeedPoint>{{10, 20}, {30, 40}}));
+    // 21 characters give 3 points; the last y is read from one character.
+    EXPECT_EQ(points("  10  20  30  40  50 7"),
+              (std::vector<SeedPoint>{{10, 20}, {30, 40}, {50, 7}}));
+    // Blanks inside the list are content: only trailing ones are stripped.
+    EXPECT_EQ(points("        900 900"), (std::vector<SeedPoint>{{0, 0}, {900, 900}}));
+    // Nine points fill 72 characters.
+    std::string nine;
+    for (int i = 1; i <= 9; ++i) {
+        nine += QStringLiteral("%1%2").arg(i * 15, 4).arg(i * 30, 4).toStdString();
+    }
+    ASSERT_EQ(nine.size(), 72u);
+    const auto all = points(nine.c_str());
+    ASSERT_EQ(all.size(), 9u);
+    EXPECT_EQ(all.back(), (SeedPoint{135, 270}));
+}
+
+TEST(SeedList, FillsEachSeedsAreaBlack) {
+    // Two white cells inside a black frame, and a red cell.
+    const QImage picture = fromArt({
+        "#########",
+        "#..#..#r#",
+        "#..#..###",
+        "#########",
+    });
+    PictureSurface slot(9, 4);
+    slot.setPicture(picture);
+    // Seed 1 in the left cell at pixel (1, 1); seed 2 in the same cell at (2, 2);
+    // seed 3 on the frame; seed 4 far outside.
+    fillSlotFromSeedList(slot, u"  15  15  30  30   0   09999 100");
+    EXPECT_EQ(toArt(slot.surface()), (std::vector<std::string>{
+                                         "#########",
+                                         "####..#r#",
+                                         "####..###",
+                                         "#########",
+                                     }));
+    // The red cell's area turns black too; a list of blanks paints nothing more.
+    fillSlotFromSeedList(slot, u" 105  15");
+    fillSlotFromSeedList(slot, QString(72, u' '));
+    EXPECT_EQ(toArt(slot.surface())[1], "####..###");
+    EXPECT_EQ(slot.FillStyle(), FillTransparent);
+}
