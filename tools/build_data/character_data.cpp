@@ -37,9 +37,10 @@ CharacterData buildCharacter(const Decomposition& entry, const StrokeOutlines& s
     const SlotLayout layout = layoutSlots(entry, static_cast<int>(strokes.size()));
     const PixelStates states = rasterise(strokes, layout.strokeSlots);
     std::vector<bool> black = outline(states);
+    std::array<int, 4> slivers{};
     for (int k = 0; k < 4; ++k) {
         if (layout.content[static_cast<size_t>(k)] == SlotContent::Root) {
-            fillSlivers(states, black, k, entry.character);
+            slivers[static_cast<size_t>(k)] = fillSlivers(states, black, k, entry.character);
         }
     }
     const std::vector<WhiteArea> areas = whiteAreas(states, black);
@@ -51,7 +52,9 @@ CharacterData buildCharacter(const Decomposition& entry, const StrokeOutlines& s
         case SlotContent::Root: {
             const SlotSeeds seeds = slotSeeds(states, black, areas, k, entry.character);
             fillPoints[static_cast<size_t>(k)] = formatSeedList(seeds.seeds);
-            data.coverage[static_cast<size_t>(k)] = seeds.coverage;
+            data.coverage[static_cast<size_t>(k)] =
+                seeds.coverage - static_cast<double>(slivers[static_cast<size_t>(k)]) /
+                                     static_cast<double>(seeds.rootPixels);
             break;
         }
         case SlotContent::Identification:

@@ -12,10 +12,12 @@ namespace zilvaro::build {
 
 // Everything the program's folder holds for one character.
 struct CharacterData {
-    QImage picture;                   // the 1-bit decomposition picture
-    QByteArray record;                // the 302-byte record of wwbb11.dat
-    int key = 0;                      // the record's sort key
-    std::array<double, 4> coverage{}; // per slot showing a root, the share its fills cover
+    QImage picture;    // the 1-bit decomposition picture
+    QByteArray record; // the 302-byte record of wwbb11.dat
+    int key = 0;       // the record's sort key
+    // Per slot showing a root, the share of its pixels that its fills and its outline
+    // make black, not counting the slivers drawn black (0 for other slots).
+    std::array<double, 4> coverage{};
 };
 
 // Draws the picture of one character and writes its record: codes from the table, a seed

@@ -22,7 +22,7 @@ struct BuildInputs {
 struct BuildSummary {
     int characters = 0;
     // The characters whose least covered root is least covered, worst first, at most ten:
-    // the share of the root's pixels its fills turn black.
+    // the share of the root's pixels its fills and its outline make black, slivers aside.
     std::vector<std::pair<double, QString>> leastCovered;
 };
 

@@ -76,11 +76,14 @@ std::vector<long long> distanceToBlack(const std::vector<bool>& black) {
 
 } // namespace
 
-std::vector<WhiteArea> whiteAreas(const PixelStates& states, const std::vector<bool>& black,
-                                  std::vector<int>* labels) {
+namespace {
+
+// The white areas, with their most interior pixels when the distances to black are given.
+std::vector<WhiteArea> findAreas(const PixelStates& states, const std::vector<bool>& black,
+                                 const std::vector<long long>* distances,
+                                 std::vector<int>* labels) {
     const int w = PictureWidth;
     const int h = PictureHeight;
-    const std::vector<long long> dist = distanceToBlack(black);
     std::vector<bool> seen(black.size(), false);
     std::vector<int> stack;
     std::vector<WhiteArea> areas;
@@ -103,9 +106,12 @@ std::vector<WhiteArea> whiteAreas(const PixelStates& states, const std::vector<b
             if (labels) {
                 (*labels)[static_cast<size_t>(p)] = static_cast<int>(areas.size());
             }
-            if (dist[static_cast<size_t>(p)] > dist[static_cast<size_t>(best)] ||
-                (dist[static_cast<size_t>(p)] == dist[static_cast<size_t>(best)] && p < best)) {
-                best = p;
+            if (distances) {
+                const std::vector<long long>& dist = *distances;
+                if (dist[static_cast<size_t>(p)] > dist[static_cast<size_t>(best)] ||
+                    (dist[static_cast<size_t>(p)] == dist[static_cast<size_t>(best)] && p < best)) {
+                    best = p;
+                }
             }
             const int x = p % w;
             const int y = p / w;
@@ -127,6 +133,14 @@ std::vector<WhiteArea> whiteAreas(const PixelStates& states, const std::vector<b
     return areas;
 }
 
+} // namespace
+
+std::vector<WhiteArea> whiteAreas(const PixelStates& states, const std::vector<bool>& black,
+                                  std::vector<int>* labels) {
+    const std::vector<long long> distances = distanceToBlack(black);
+    return findAreas(states, black, &distances, labels);
+}
+
 namespace {
 
 // The areas that hold the slot, largest first; areas of one size keep their reading order.
@@ -145,13 +159,13 @@ std::vector<const WhiteArea*> areasOfSlot(const std::vector<WhiteArea>& areas, i
 
 } // namespace
 
-void fillSlivers(const PixelStates& states, std::vector<bool>& black, int slot,
-                 const QString& character) {
+int fillSlivers(const PixelStates& states, std::vector<bool>& black, int slot,
+                const QString& character) {
     std::vector<int> labels;
-    const std::vector<WhiteArea> areas = whiteAreas(states, black, &labels);
+    const std::vector<WhiteArea> areas = findAreas(states, black, nullptr, &labels);
     const std::vector<const WhiteArea*> mine = areasOfSlot(areas, slot);
     if (mine.size() <= MaxSeeds) {
-        return;
+        return 0;
     }
     std::vector<bool> sliver(areas.size(), false);
     for (size_t i = MaxSeeds; i < mine.size(); ++i) {
@@ -166,11 +180,14 @@ void fillSlivers(const PixelStates& states, std::vector<bool>& black, int slot,
         }
         sliver[static_cast<size_t>(mine[i] - areas.data())] = true;
     }
+    int drawn = 0;
     for (size_t p = 0; p < black.size(); ++p) {
         if (labels[p] >= 0 && sliver[static_cast<size_t>(labels[p])]) {
             black[p] = true;
+            ++drawn;
         }
     }
+    return drawn;
 }
 
 SlotSeeds slotSeeds(const PixelStates& states, const std::vector<bool>& black,
@@ -199,6 +216,7 @@ SlotSeeds slotSeeds(const PixelStates& states, const std::vector<bool>& black,
     const std::vector<const WhiteArea*> mine = areasOfSlot(areas, slot);
 
     SlotSeeds result;
+    result.rootPixels = rootPixels;
     int filled = 0;
     for (size_t i = 0; i < mine.size() && i < MaxSeeds; ++i) {
         result.seeds.push_back(mine[i]->interior);

@@ -34,12 +34,14 @@ constexpr int MaxSliver = 12;
 // largest black: at the picture's size these are slivers of a stroke pinched between its
 // outlines, which no fill would reach, and which would otherwise stay white inside the
 // black root. A sliver larger than MaxSliver pixels is a DataError naming the character.
-void fillSlivers(const PixelStates& states, std::vector<bool>& black, int slot,
-                 const QString& character);
+// Returns the number of pixels drawn black.
+int fillSlivers(const PixelStates& states, std::vector<bool>& black, int slot,
+                const QString& character);
 
 struct SlotSeeds {
     std::vector<QPoint> seeds; // in pixels
     double coverage = 0;       // share of the root's pixels black after its fills
+    int rootPixels = 0;        // the pixels of the root
 };
 
 // The seeds of slot k: one in each white area whose state holds k, largest area first,
