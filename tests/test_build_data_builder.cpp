@@ -115,8 +115,9 @@ TEST_F(DataBuilder, AFaultyInputNamesItsPlaceAndLeavesThePreviousOutputAlone) {
     EXPECT_EQ(programFolder(), (QStringList{u"bmp"_qs, u"wwbb11.dat"_qs})); // no leftovers
 }
 
-TEST_F(DataBuilder, ABuildReplacesEveryOldPicture) {
+TEST_F(DataBuilder, ABuildReplacesEveryOldPictureAndWhatAnInterruptedOneLeft) {
     build(writeTable(Table));
+    QDir(program).mkpath(QStringLiteral("bmp.building-abc123/x"));
     build(writeTable("中\tkhk\tk\tkh\tcompound\tk:0,1,2\th:3\n"));
     EXPECT_EQ(read(QStringLiteral("wwbb11.dat")).size(), 302);
     EXPECT_TRUE(read(QStringLiteral("bmp/国.bmp")).isEmpty());

@@ -116,6 +116,11 @@ BuildSummary buildProgramData(const BuildInputs& inputs) {
         throw DataError(QStringLiteral("%1: cannot be created").arg(inputs.programDir));
     }
     const QDir programDir(inputs.programDir);
+    // Folders left behind by a build that was interrupted.
+    for (const QString& stale :
+         programDir.entryList({QStringLiteral("bmp.building-*")}, QDir::Dirs)) {
+        QDir(programDir.filePath(stale)).removeRecursively();
+    }
 
     QTemporaryDir pictures(programDir.filePath(QStringLiteral("bmp.building-XXXXXX")));
     if (!pictures.isValid()) {
