@@ -1,6 +1,6 @@
 #include "character_data.h"
 #include "data_error.h"
-#include "decomposition_picture.h"
+#include "outline_picture.h"
 #include "stroke_outlines.h"
 
 #include <core/gbk.h>

@@ -1,4 +1,4 @@
-#include "decomposition_picture.h"
+#include "outline_picture.h"
 #include "svg_path.h"
 
 #include <QFile>

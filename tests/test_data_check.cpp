@@ -3,7 +3,7 @@
 
 #include "data_builder.h"
 #include "decomposition.h"
-#include "decomposition_picture.h"
+#include "outline_picture.h"
 #include "record_builder.h"
 #include "seed_points.h"
 #include "stroke_outlines.h"

@@ -1,7 +1,7 @@
 #include "character_data.h"
 
 #include "data_error.h"
-#include "decomposition_picture.h"
+#include "outline_picture.h"
 #include "seed_points.h"
 
 #include <core/gbk.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "decomposition_picture.h"
+#include "outline_picture.h"
 
 #include <QPoint>
 #include <QString>
