@@ -130,14 +130,14 @@ TEST(Slivers, AreDrawnBlackWhenARootHasMoreAreasThanSeeds) {
     EXPECT_EQ(whiteAreas(c.states, black).size(), areas.size());
 
     // The tenth area is more than a sliver: the root cannot be coloured with nine seeds.
-    c.fill(2, 80, 6, 6, Slot0);
+    c.fill(2, 80, 7, 7, Slot0);
     black = outline(c.states);
     try {
         fillSlivers(c.states, black, 0, QStringLiteral("字"));
         FAIL() << "no error";
     } catch (const DataError& e) {
         EXPECT_EQ(e.message(), u"字: the root of slot 0 needs more than 9 seed points "
-                               u"(12 white areas, the tenth of 16 pixels)");
+                               u"(12 white areas, the tenth of 25 pixels)");
     }
 }
 

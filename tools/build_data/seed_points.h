@@ -28,7 +28,7 @@ constexpr int MaxSeeds = 9;
 constexpr double MinCoverage = 0.97;
 
 // The largest white area that may be drawn black when a root has more areas than seeds.
-constexpr int MaxSliver = 12;
+constexpr int MaxSliver = 16;
 
 // Where the root of slot k has more than nine white areas, draws the areas after the nine
 // largest black: at the picture's size these are slivers of a stroke pinched between its
