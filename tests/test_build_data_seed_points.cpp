@@ -113,7 +113,9 @@ TEST(Slivers, AreDrawnBlackWhenARootHasMoreAreasThanSeeds) {
     c.fill(40, 60, 30, 10, Slot1);
     std::vector<bool> black = outline(c.states);
     const std::vector<bool> before = black;
-    fillSlivers(c.states, black, 0, QStringLiteral("字"));
+    const auto drawn =
+        fillSlivers(c.states, black, {true, false, false, false}, QStringLiteral("字"));
+    EXPECT_EQ(drawn, (std::array{6 + 1, 1, 0, 0}));
     int added = 0;
     for (size_t p = 0; p < black.size(); ++p) {
         added += black[p] != before[p];
@@ -126,14 +128,14 @@ TEST(Slivers, AreDrawnBlackWhenARootHasMoreAreasThanSeeds) {
     EXPECT_EQ(slotSeeds(c.states, black, areas, 1, QStringLiteral("字")).seeds.size(), 1u);
 
     // A root with nine areas or fewer keeps them all.
-    fillSlivers(c.states, black, 1, QStringLiteral("字"));
+    fillSlivers(c.states, black, {false, true, false, false}, QStringLiteral("字"));
     EXPECT_EQ(whiteAreas(c.states, black).size(), areas.size());
 
     // The tenth area is more than a sliver: the root cannot be coloured with nine seeds.
     c.fill(2, 80, 7, 7, Slot0);
     black = outline(c.states);
     try {
-        fillSlivers(c.states, black, 0, QStringLiteral("字"));
+        fillSlivers(c.states, black, {true, true, false, false}, QStringLiteral("字"));
         FAIL() << "no error";
     } catch (const DataError& e) {
         EXPECT_EQ(e.message(), u"字: the root of slot 0 needs more than 9 seed points "

@@ -37,12 +37,11 @@ CharacterData buildCharacter(const Decomposition& entry, const StrokeOutlines& s
     const SlotLayout layout = layoutSlots(entry, static_cast<int>(strokes.size()));
     const PixelStates states = rasterise(strokes, layout.strokeSlots);
     std::vector<bool> black = outline(states);
-    std::array<int, 4> slivers{};
-    for (int k = 0; k < 4; ++k) {
-        if (layout.content[static_cast<size_t>(k)] == SlotContent::Root) {
-            slivers[static_cast<size_t>(k)] = fillSlivers(states, black, k, entry.character);
-        }
+    std::array<bool, 4> shown{};
+    for (size_t k = 0; k < 4; ++k) {
+        shown[k] = layout.content[k] == SlotContent::Root;
     }
+    const std::array<int, 4> slivers = fillSlivers(states, black, shown, entry.character);
     const std::vector<WhiteArea> areas = whiteAreas(states, black);
 
     CharacterData data;

@@ -6,7 +6,6 @@
 
 #include <core/gbk.h>
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -68,30 +67,27 @@ void removeFolder(const QString& path) {
 }
 
 // Builds and saves the characters on all cores; the first failure in table order wins.
-// Writes one picture into the new pictures' folder. A picture the same as the one of the
-// previous build becomes a second link to that file instead: replacing thousands of files
-// that did not change would cost the file system far more time than drawing them.
+// Writes one picture into the new pictures' folder. A picture that shows the same pixels as
+// the one of the previous build becomes a second link to that file instead: replacing
+// thousands of files that did not change would cost the file system far more time than
+// drawing them. (The pixels are compared, not the bytes: the BMP writer leaves the padding
+// at the end of each row undefined.)
 void savePicture(const QImage& picture, const QString& file, const QString& previous,
                  const QString& character) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, "BMP")) {
-        throw DataError(QStringLiteral("%1: cannot encode its picture").arg(character));
-    }
-    QFile old(previous);
-    if (old.open(QIODevice::ReadOnly) && old.size() == bytes.size() && old.readAll() == bytes) {
-        std::error_code error;
-        std::filesystem::create_hard_link(QFile::encodeName(previous).toStdString(),
-                                          QFile::encodeName(file).toStdString(), error);
-        if (!error) {
-            return;
+    if (QFileInfo::exists(previous)) {
+        const QImage old(previous);
+        if (!old.isNull() && old.convertToFormat(QImage::Format_RGB32) ==
+                                 picture.convertToFormat(QImage::Format_RGB32)) {
+            std::error_code error;
+            std::filesystem::create_hard_link(QFile::encodeName(previous).toStdString(),
+                                              QFile::encodeName(file).toStdString(), error);
+            if (!error) {
+                return;
+            }
         }
     }
-    QFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush()) {
-        throw DataError(
-            QStringLiteral("%1: cannot write %2 (%3)").arg(character, file, out.errorString()));
+    if (!picture.save(file, "BMP")) {
+        throw DataError(QStringLiteral("%1: cannot write %2").arg(character, file));
     }
 }
 

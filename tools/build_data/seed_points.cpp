@@ -84,7 +84,7 @@ std::vector<WhiteArea> findAreas(const PixelStates& states, const std::vector<bo
                                  std::vector<int>* labels) {
     const int w = PictureWidth;
     const int h = PictureHeight;
-    std::vector<bool> seen(black.size(), false);
+    std::vector<std::uint8_t> seen(black.size(), 0);
     std::vector<int> stack;
     std::vector<WhiteArea> areas;
     if (labels) {
@@ -98,7 +98,7 @@ std::vector<WhiteArea> findAreas(const PixelStates& states, const std::vector<bo
         area.state = states.state[static_cast<size_t>(start)];
         int best = start;
         stack.assign(1, start);
-        seen[static_cast<size_t>(start)] = true;
+        seen[static_cast<size_t>(start)] = 1;
         while (!stack.empty()) {
             const int p = stack.back();
             stack.pop_back();
@@ -122,7 +122,7 @@ std::vector<WhiteArea> findAreas(const PixelStates& states, const std::vector<bo
                 }
                 const int q = n[1] * w + n[0];
                 if (!black[static_cast<size_t>(q)] && !seen[static_cast<size_t>(q)]) {
-                    seen[static_cast<size_t>(q)] = true;
+                    seen[static_cast<size_t>(q)] = 1;
                     stack.push_back(q);
                 }
             }
@@ -159,32 +159,51 @@ std::vector<const WhiteArea*> areasOfSlot(const std::vector<WhiteArea>& areas, i
 
 } // namespace
 
-int fillSlivers(const PixelStates& states, std::vector<bool>& black, int slot,
-                const QString& character) {
+std::array<int, 4> fillSlivers(const PixelStates& states, std::vector<bool>& black,
+                               const std::array<bool, 4>& shown, const QString& character) {
     std::vector<int> labels;
     const std::vector<WhiteArea> areas = findAreas(states, black, nullptr, &labels);
-    const std::vector<const WhiteArea*> mine = areasOfSlot(areas, slot);
-    if (mine.size() <= MaxSeeds) {
-        return 0;
-    }
     std::vector<bool> sliver(areas.size(), false);
-    for (size_t i = MaxSeeds; i < mine.size(); ++i) {
-        if (mine[i]->size > MaxSliver) {
-            throw DataError(QStringLiteral("%1: the root of slot %2 needs more than %3 seed "
-                                           "points (%4 white areas, the tenth of %5 pixels)")
-                                .arg(character)
-                                .arg(slot)
-                                .arg(MaxSeeds)
-                                .arg(mine.size())
-                                .arg(mine[MaxSeeds]->size));
+    std::array<int, 4> drawn{};
+    bool any = false;
+    for (int slot = 0; slot < 4; ++slot) {
+        if (!shown[static_cast<size_t>(slot)]) {
+            continue;
         }
-        sliver[static_cast<size_t>(mine[i] - areas.data())] = true;
+        // The areas another slot's slivers have already taken are black now.
+        std::vector<const WhiteArea*> mine;
+        for (const WhiteArea* area : areasOfSlot(areas, slot)) {
+            if (!sliver[static_cast<size_t>(area - areas.data())]) {
+                mine.push_back(area);
+            }
+        }
+        for (size_t i = MaxSeeds; i < mine.size(); ++i) {
+            if (mine[i]->size > MaxSliver) {
+                throw DataError(QStringLiteral("%1: the root of slot %2 needs more than %3 seed "
+                                               "points (%4 white areas, the tenth of %5 pixels)")
+                                    .arg(character)
+                                    .arg(slot)
+                                    .arg(MaxSeeds)
+                                    .arg(mine.size())
+                                    .arg(mine[MaxSeeds]->size));
+            }
+            sliver[static_cast<size_t>(mine[i] - areas.data())] = true;
+            any = true;
+        }
     }
-    int drawn = 0;
+    if (!any) {
+        return drawn;
+    }
     for (size_t p = 0; p < black.size(); ++p) {
         if (labels[p] >= 0 && sliver[static_cast<size_t>(labels[p])]) {
             black[p] = true;
-            ++drawn;
+        }
+    }
+    for (size_t i = 0; i < areas.size(); ++i) {
+        for (int slot = 0; slot < 4 && sliver[i]; ++slot) {
+            if (areas[i].state & (1u << slot)) {
+                drawn[static_cast<size_t>(slot)] += areas[i].size;
+            }
         }
     }
     return drawn;

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QString>
 
+#include <array>
 #include <vector>
 
 namespace zilvaro::build {
@@ -30,13 +31,13 @@ constexpr double MinCoverage = 0.97;
 // The largest white area that may be drawn black when a root has more areas than seeds.
 constexpr int MaxSliver = 16;
 
-// Where the root of slot k has more than nine white areas, draws the areas after the nine
-// largest black: at the picture's size these are slivers of a stroke pinched between its
-// outlines, which no fill would reach, and which would otherwise stay white inside the
-// black root. A sliver larger than MaxSliver pixels is a DataError naming the character.
-// Returns the number of pixels drawn black.
-int fillSlivers(const PixelStates& states, std::vector<bool>& black, int slot,
-                const QString& character);
+// Where the root of a shown slot has more than nine white areas, draws the areas after
+// the nine largest black: at the picture's size these are slivers of a stroke pinched
+// between its outlines, which no fill would reach, and which would otherwise stay white
+// inside the black root. A sliver larger than MaxSliver pixels is a DataError naming the
+// character. Returns, per slot, the number of its root's pixels drawn black.
+std::array<int, 4> fillSlivers(const PixelStates& states, std::vector<bool>& black,
+                               const std::array<bool, 4>& shown, const QString& character);
 
 struct SlotSeeds {
     std::vector<QPoint> seeds; // in pixels
