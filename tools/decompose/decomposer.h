@@ -1,0 +1,70 @@
+#pragma once
+
+#include "component_hints.h"
+#include "decomposition_line.h"
+
+#include <QString>
+#include <QVector>
+
+namespace zilvaro::decompose {
+
+class CodeTable;
+class RootChart;
+class StrokeNames;
+struct Root;
+
+// The outcome for one character: a decomposition that passed every check, or the reason
+// why none could be chosen.
+struct Decision {
+    bool decided = false;
+    DecompositionLine line;
+    QString reason;     // why undecided
+    int candidates = 0; // decompositions that reproduce the code
+};
+
+// Finds a character's Wubi 86 roots: segments its strokes into roots of the chart, in
+// writing order, keeping those whose keys reproduce the full code (the identification
+// code checked against the last stroke for fewer than four roots), and chooses by the Wubi
+// rules: the largest root first, the component structure kept, the stroke names closest.
+class Decomposer {
+public:
+    Decomposer(const RootChart& chart, const StrokeNames& names, const CodeTable& codes,
+               const ComponentHints& hints);
+
+    // `strokeCount` is the number of strokes hanzi-writer-data draws for the character.
+    Decision decompose(const QString& character, int strokeCount) const;
+
+    // The facts a line check needs, for the same character.
+    CharacterFacts facts(const QString& character) const;
+
+private:
+    struct Piece {
+        const Root* root;
+        QVector<int> strokes;
+    };
+    struct Candidate {
+        QVector<Piece> pieces;
+        QVector<int> sizes;
+        int boundaryKept = 0;
+        int namesMatched = 0;
+        int structureAgrees = 0;
+        int characterRoots = 0;
+        bool closesLast = false;
+    };
+    int identificationStrokeOf(const Candidate& candidate, int strokeCount) const;
+    void search(const QString& character, const QString& classes, const QString& letters,
+                const QString& full, const QVector<int>& remaining, QVector<Piece>& pieces,
+                bool closesLast, QVector<Candidate>& out) const;
+    bool finishTail(const QString& classes, const QString& letters, QChar lastKey,
+                    const QVector<int>& remaining, QVector<Piece>& pieces) const;
+    int nameMatches(const Root& root, const QString& letters, const QVector<int>& strokes) const;
+    bool identificationFits(const QVector<Piece>& pieces, const QString& classes, QChar id,
+                            bool closesLast) const;
+
+    const RootChart& chart_;
+    const StrokeNames& names_;
+    const CodeTable& codes_;
+    const ComponentHints& hints_;
+};
+
+} // namespace zilvaro::decompose
