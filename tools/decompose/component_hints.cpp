@@ -72,7 +72,10 @@ ComponentHint ComponentHints::hint(const QString& character, int count,
     hint.layout = layout;
     hint.components = parts;
     const QString base = layout.section(u'/', 0, 0);
-    hint.structure = base == u"a" ? 1 : base == u"d" ? 2 : 3;
+    // Repeated components: ra side by side (林), rd and r3tr stacked (昌, 品).
+    hint.structure = (base == u"a" || base == u"ra")                      ? 1
+                     : (base == u"d" || base == u"rd" || base == u"r3tr") ? 2
+                                                                          : 3;
     if (parts.size() < 2)
         return hint;
     if (base == u"a" || base == u"d" || base == u"st" || base == u"stl" || base == u"str") {

@@ -10,12 +10,6 @@
 namespace zilvaro::decompose {
 
 namespace {
-// A frame that closes after what it encloses: the strokes before its last one are written
-// first, its last stroke after the inside (囗, 匚).
-bool isClosingFrame(const Root& root) {
-    return root.root.contains(u'囗') || root.root.contains(u'匚');
-}
-
 QString classesOf(const QString& classes, const QVector<int>& strokes) {
     QString out;
     for (int s : strokes)
@@ -23,9 +17,8 @@ QString classesOf(const QString& classes, const QVector<int>& strokes) {
     return out;
 }
 
-bool isWalk(const Root& root) {
-    return root.root.contains(u'辶') || root.root.contains(u'廴');
-}
+// A root that encloses others leaves a gap of at most this many strokes.
+constexpr int LongestGap = 12;
 } // namespace
 
 Decomposer::Decomposer(const RootChart& chart, const StrokeNames& names, const CodeTable& codes,
@@ -50,38 +43,22 @@ int Decomposer::nameMatches(const Root& root, const QString& letters,
     return matched;
 }
 
-bool Decomposer::identificationFits(const QVector<Piece>& pieces, const QString& classes, QChar id,
-                                    bool closesLast) const {
-    QVector<RootField> fields;
+QVector<RootField> Decomposer::fields(const QVector<Piece>& pieces) {
+    QVector<RootField> out;
     for (const Piece& p : pieces)
-        fields.append({p.root->key, p.strokes});
-    const bool walk = pieces.size() > 1 && isWalk(*pieces.last().root);
-    const int s = identificationStroke(fields, int(classes.size()), closesLast, walk);
-    if (s < 0)
-        return false;
-    const int strokeClass = classes[s].digitValue();
-    for (int structure = 1; structure <= 3; ++structure)
-        if (identificationKey(strokeClass, structure) == id)
-            return true;
-    return false;
+        out.append({p.root->key, p.strokes});
+    return out;
 }
 
-int Decomposer::identificationStrokeOf(const Candidate& candidate, int strokeCount) const {
-    QVector<RootField> fields;
-    for (const Piece& p : candidate.pieces)
-        fields.append({p.root->key, p.strokes});
-    const bool walk = candidate.pieces.size() > 1 && isWalk(*candidate.pieces.last().root);
-    return identificationStroke(fields, strokeCount, candidate.closesLast, walk);
-}
-
-bool Decomposer::finishTail(const QString& classes, const QString& letters, QChar lastKey,
-                            const QVector<int>& remaining, QVector<Piece>& pieces) const {
+bool Decomposer::finishTail(const Context& context, const QVector<int>& remaining,
+                            QVector<Piece>& pieces) const {
     const int n = int(remaining.size());
     const int longest = chart_.longestRoot();
+    const QChar lastKey = context.full[3];
     // reach[i]: the strokes from i on split into roots, the last of them on lastKey.
     QVector<char> reach(n + 1, 0);
     auto rootsAt = [&](int i, int len) {
-        return chart_.withClasses(classesOf(classes, remaining.mid(i, len)));
+        return chart_.withClasses(classesOf(context.classes, remaining.mid(i, len)));
     };
     for (int i = n - 1; i >= 0; --i)
         for (int len = 1; len <= std::min(longest, n - i) && !reach[i]; ++len)
@@ -100,14 +77,14 @@ bool Decomposer::finishTail(const QString& classes, const QString& letters, QCha
             for (const Root* r : rootsAt(i, len)) {
                 if (i + len == n ? r->key != lastKey : reach[i + len] == 0)
                     continue;
-                const int matched = nameMatches(*r, letters, strokes);
+                const int matched = nameMatches(*r, context.letters, strokes);
                 if (matched > bestNames) {
                     best = r;
                     bestNames = matched;
                 }
             }
             if (best) {
-                pieces.append({best, strokes});
+                pieces.append({best, strokes, false});
                 i += len;
                 taken = true;
             }
@@ -118,67 +95,77 @@ bool Decomposer::finishTail(const QString& classes, const QString& letters, QCha
     return true;
 }
 
-void Decomposer::search(const QString& character, const QString& classes, const QString& letters,
-                        const QString& full, const QVector<int>& remaining, QVector<Piece>& pieces,
-                        bool closesLast, QVector<Candidate>& out) const {
+void Decomposer::search(const Context& context, const QVector<int>& remaining,
+                        QVector<Piece>& pieces, QVector<Candidate>& out) const {
     const int depth = int(pieces.size());
-    const int codeLength = int(full.size());
+    const int codeLength = int(context.full.size());
     auto record = [&](const QVector<Piece>& found) {
         Candidate c;
         c.pieces = found;
-        c.closesLast = closesLast;
         for (const Piece& p : found) {
+            c.splits += p.split ? 1 : 0;
             c.sizes.append(int(p.strokes.size()));
-            c.namesMatched += nameMatches(*p.root, letters, p.strokes);
+            c.namesMatched += nameMatches(*p.root, context.letters, p.strokes);
             c.characterRoots += p.root->isCharacter() ? 1 : 0;
         }
         out.append(c);
     };
     if (remaining.isEmpty()) {
-        if (depth == codeLength - 1 && depth >= 2 && depth <= 3 &&
-            identificationFits(pieces, classes, full.back(), closesLast))
-            record(pieces);
+        if (depth == codeLength - 1 && depth >= 2 && depth <= 3) {
+            const int s = identificationStroke(fields(pieces), context.walkEncloses);
+            const int strokeClass = s < 0 ? 0 : context.classes[s].digitValue();
+            for (int structure = 1; structure <= 3; ++structure)
+                if (identificationKey(strokeClass, structure) == context.full.back()) {
+                    record(pieces);
+                    break;
+                }
+        }
         return;
     }
     if (depth >= codeLength - 1) {
         if (codeLength == 4 && depth == 3) {
             QVector<Piece> tail = pieces;
-            if (finishTail(classes, letters, full[3], remaining, tail) && tail.size() >= 4)
+            if (finishTail(context, remaining, tail))
                 record(tail);
         }
         return;
     }
-    const QChar key = full[depth];
+    const QChar key = context.full[depth];
     const int n = int(remaining.size());
-    if (depth == 0) {
-        const ComponentHint hint = hints_.hint(character, int(classes.size()), names_);
-        for (const Root& frame : chart_.roots()) {
-            if (!isClosingFrame(frame) || frame.key != key)
-                continue;
-            const int front = int(frame.classes.size()) - 1;
-            const bool enclosed = hint.enclosedBy(u"囗") || hint.enclosedBy(u"匚") ||
-                                  hint.layout == u"s" || hint.layout == u"sl" ||
-                                  hint.layout == u"rs";
-            if (!enclosed || n < front + 2)
-                continue;
-            QVector<int> strokes = remaining.mid(0, front);
-            strokes.append(remaining.last());
-            if (classesOf(classes, strokes) != frame.classes)
-                continue;
-            pieces.append({&frame, strokes});
-            search(character, classes, letters, full, remaining.mid(front, n - front - 1), pieces,
-                   true, out);
+    const bool splitSoFar =
+        std::any_of(pieces.begin(), pieces.end(), [](const Piece& p) { return p.split; });
+    for (const Root& root : chart_.roots()) {
+        if (root.key != key)
+            continue;
+        const int len = int(root.classes.size());
+        if (len > n)
+            continue;
+        // The root's strokes in one run.
+        const QVector<int> run = remaining.mid(0, len);
+        if (classesOf(context.classes, run) == root.classes) {
+            pieces.append({&root, run, false});
+            search(context, remaining.mid(len), pieces, out);
             pieces.removeLast();
         }
-    }
-    for (int len = std::min(chart_.longestRoot(), n); len >= 1; --len) {
-        const QVector<int> strokes = remaining.mid(0, len);
-        for (const Root* r : chart_.withClasses(classesOf(classes, strokes))) {
-            if (r->key != key)
+        // Or in two runs around a gap of other roots; one such root per character.
+        if (splitSoFar)
+            continue;
+        for (int front = 1; front < len; ++front) {
+            if (classesOf(context.classes, remaining.mid(0, front)) != root.classes.left(front))
                 continue;
-            pieces.append({r, strokes});
-            search(character, classes, letters, full, remaining.mid(len), pieces, closesLast, out);
-            pieces.removeLast();
+            const int back = len - front;
+            for (int gap = 1; gap <= LongestGap && front + gap + back <= n; ++gap) {
+                const QVector<int> closing = remaining.mid(front + gap, back);
+                if (classesOf(context.classes, closing) != root.classes.mid(front))
+                    continue;
+                QVector<int> strokes = remaining.mid(0, front);
+                strokes += closing;
+                QVector<int> rest = remaining.mid(front, gap);
+                rest += remaining.mid(front + gap + back);
+                pieces.append({&root, strokes, true});
+                search(context, rest, pieces, out);
+                pieces.removeLast();
+            }
         }
     }
 }
@@ -218,7 +205,8 @@ Decision Decomposer::decompose(const QString& character, int strokeCount) const 
     } else {
         QVector<Candidate> candidates;
         QVector<Piece> pieces;
-        search(character, classes, letters, full, all, pieces, false, candidates);
+        const Context context{classes, letters, full, facts.walkEncloses};
+        search(context, all, pieces, candidates);
         decision.candidates = int(candidates.size());
         if (candidates.isEmpty()) {
             decision.reason = QStringLiteral("no segmentation into chart roots gives %1").arg(full);
@@ -230,14 +218,14 @@ Decision Decomposer::decompose(const QString& character, int strokeCount) const 
                 if (hint.boundary >= 0 && p.strokes.first() == hint.boundary)
                     c.boundaryKept = 1;
             if (c.pieces.size() < 4 && hint.structure > 0) {
-                const int s = identificationStrokeOf(c, strokeCount);
+                const int s = identificationStroke(fields(c.pieces), facts.walkEncloses);
                 if (identificationKey(classes[s].digitValue(), hint.structure) == full.back())
                     c.structureAgrees = 1;
             }
         }
         auto rank = [](const Candidate& c) {
-            return std::make_tuple(c.sizes, c.boundaryKept, c.namesMatched, c.structureAgrees,
-                                   c.characterRoots);
+            return std::make_tuple(-c.splits, c.sizes, c.boundaryKept, c.namesMatched,
+                                   c.structureAgrees, c.characterRoots);
         };
         std::stable_sort(candidates.begin(), candidates.end(),
                          [&](const Candidate& a, const Candidate& b) { return rank(a) > rank(b); });
@@ -253,8 +241,7 @@ Decision Decomposer::decompose(const QString& character, int strokeCount) const 
             }
         }
         line.kind = QStringLiteral("compound");
-        for (const Piece& p : best.pieces)
-            line.roots.append({p.root->key, p.strokes});
+        line.roots = fields(best.pieces);
     }
     line.rootCode = rootCodeOf(line.kind, line.roots, full);
     line.shortCode = shortCode(facts.codes, full, line.rootCode);

@@ -41,25 +41,29 @@ private:
     struct Piece {
         const Root* root;
         QVector<int> strokes;
+        bool split = false; // two runs around what the root encloses
     };
     struct Candidate {
         QVector<Piece> pieces;
+        int splits = 0;
         QVector<int> sizes;
         int boundaryKept = 0;
         int namesMatched = 0;
         int structureAgrees = 0;
         int characterRoots = 0;
-        bool closesLast = false;
     };
-    int identificationStrokeOf(const Candidate& candidate, int strokeCount) const;
-    void search(const QString& character, const QString& classes, const QString& letters,
-                const QString& full, const QVector<int>& remaining, QVector<Piece>& pieces,
-                bool closesLast, QVector<Candidate>& out) const;
-    bool finishTail(const QString& classes, const QString& letters, QChar lastKey,
-                    const QVector<int>& remaining, QVector<Piece>& pieces) const;
+    struct Context {
+        QString classes;
+        QString letters;
+        QString full;
+        bool walkEncloses = false;
+    };
+    void search(const Context& context, const QVector<int>& remaining, QVector<Piece>& pieces,
+                QVector<Candidate>& out) const;
+    bool finishTail(const Context& context, const QVector<int>& remaining,
+                    QVector<Piece>& pieces) const;
     int nameMatches(const Root& root, const QString& letters, const QVector<int>& strokes) const;
-    bool identificationFits(const QVector<Piece>& pieces, const QString& classes, QChar id,
-                            bool closesLast) const;
+    static QVector<RootField> fields(const QVector<Piece>& pieces);
 
     const RootChart& chart_;
     const StrokeNames& names_;

@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
+
 namespace zilvaro::decompose {
 
 std::optional<DecompositionLine> DecompositionLine::parse(const QString& text, QString* error) {
@@ -74,19 +76,11 @@ QString rootCodeOf(const QString& kind, const QVector<RootField>& roots, const Q
     return keys;
 }
 
-int identificationStroke(const QVector<RootField>& roots, int strokeCount, bool closesLast,
-                         bool endsInWalk) {
-    QSet<int> skip;
-    if (closesLast && !roots.isEmpty())
-        for (int s : roots.first().strokes)
-            skip.insert(s);
-    if (endsInWalk && !roots.isEmpty())
-        for (int s : roots.last().strokes)
-            skip.insert(s);
-    for (int s = strokeCount - 1; s >= 0; --s)
-        if (!skip.contains(s))
-            return s;
-    return -1;
+int identificationStroke(const QVector<RootField>& roots, bool walkEncloses) {
+    const auto index = roots.size() - (walkEncloses && roots.size() > 1 ? 2 : 1);
+    if (index < 0 || roots[index].strokes.isEmpty())
+        return -1;
+    return *std::max_element(roots[index].strokes.begin(), roots[index].strokes.end());
 }
 
 bool codeLineHasRule(const QString& full, const QString& s, const QString& r) {
@@ -96,9 +90,9 @@ bool codeLineHasRule(const QString& full, const QString& s, const QString& r) {
 }
 
 namespace {
-// A root's strokes in writing order must follow one another, except a frame that closes
-// after what it encloses: its first strokes and its last strokes are each consecutive.
-bool consecutiveOrFrame(const QVector<int>& strokes, bool* frame) {
+// A root's strokes follow one another in writing order, or form two runs around what the
+// root encloses (囗, the 丁 of 可, the 戈 of 或).
+bool oneOrTwoRuns(const QVector<int>& strokes) {
     int breaks = 0;
     for (int i = 1; i < strokes.size(); ++i) {
         if (strokes[i] <= strokes[i - 1])
@@ -106,7 +100,6 @@ bool consecutiveOrFrame(const QVector<int>& strokes, bool* frame) {
         if (strokes[i] != strokes[i - 1] + 1)
             ++breaks;
     }
-    *frame = breaks == 1;
     return breaks <= 1;
 }
 } // namespace
@@ -131,30 +124,21 @@ QStringList checkLine(const DecompositionLine& line, const CharacterFacts& facts
         return problems;
 
     const Root* own = chart.characterRoot(line.character);
-    bool closesLast = false;
-    bool endsInWalk = false;
     if (line.kind == u"compound") {
         if (line.roots.size() < 2)
             problems.append(QStringLiteral("a compound character needs two roots or more"));
         for (int i = 0; i < line.roots.size(); ++i) {
             const RootField& root = line.roots[i];
-            bool frame = false;
-            if (!consecutiveOrFrame(root.strokes, &frame))
+            if (!oneOrTwoRuns(root.strokes))
                 problems.append(QStringLiteral("root %1 has strokes out of order").arg(i + 1));
-            if (frame && i != 0)
-                problems.append(QStringLiteral("only the first root may enclose others"));
-            closesLast = closesLast || frame;
+            if (i > 0 && root.strokes.first() < line.roots[i - 1].strokes.first())
+                problems.append(QStringLiteral("root %1 begins before root %2").arg(i + 1).arg(i));
             QString classes;
             for (int s : root.strokes)
                 classes += facts.classes[s];
             bool charted = false;
             for (const Root* r : chart.withClasses(classes))
-                if (r->key == root.key) {
-                    charted = true;
-                    if (i == line.roots.size() - 1 && line.roots.size() > 1 &&
-                        (r->root.contains(u'辶') || r->root.contains(u'廴')))
-                        endsInWalk = true;
-                }
+                charted = charted || r->key == root.key;
             if (!charted)
                 problems.append(QStringLiteral("root %1 (%2 with strokes %3) is not in the chart")
                                     .arg(i + 1)
@@ -193,14 +177,12 @@ QStringList checkLine(const DecompositionLine& line, const CharacterFacts& facts
             problems.append(QStringLiteral("keys %1 and an identification code do not give %2")
                                 .arg(keys, full));
         } else {
-            const int s = identificationStroke(line.roots, n, closesLast, endsInWalk);
+            const int s = identificationStroke(line.roots, facts.walkEncloses);
             const int strokeClass = s < 0 ? 0 : facts.classes[s].digitValue();
             const QChar id = full.back();
             bool fits = false;
             for (int structure = 1; structure <= 3; ++structure)
-                if (identificationKey(strokeClass, structure) == id &&
-                    (facts.structure == 0 || facts.structure == structure || structure == 3))
-                    fits = true;
+                fits = fits || identificationKey(strokeClass, structure) == id;
             if (!fits)
                 problems.append(QStringLiteral("identification code %1 does not fit the last "
                                                "stroke (class %2)")

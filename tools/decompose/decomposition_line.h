@@ -38,9 +38,10 @@ struct DecompositionLine {
 
 // What a check of one line needs to know about its character.
 struct CharacterFacts {
-    QString classes;   // stroke classes 1-5 in writing order, one per stroke
-    QStringList codes; // every code of the code table, shortest first
-    int structure = 0; // 1 left-right, 2 top-bottom, 3 mixed; 0 when unknown
+    QString classes;           // stroke classes 1-5 in writing order, one per stroke
+    QStringList codes;         // every code of the code table, shortest first
+    int structure = 0;         // 1 left-right, 2 top-bottom, 3 mixed; 0 when unknown
+    bool walkEncloses = false; // 辶 or 廴 carries the rest of the character
 };
 
 // The root code of a decomposition: the roots' keys (first three and the last when there
@@ -48,11 +49,10 @@ struct CharacterFacts {
 // or character root, the key twice for a single stroke.
 QString rootCodeOf(const QString& kind, const QVector<RootField>& roots, const QString& fullCode);
 
-// The stroke whose class gives the identification code: the character's last stroke, but
-// for a frame that closes last (囗) the last stroke inside it, and for a character ending in
-// 辶 or 廴 the last stroke before them. -1 when there is none.
-int identificationStroke(const QVector<RootField>& roots, int strokeCount, bool closesLast,
-                         bool endsInWalk);
+// The stroke whose class gives the identification code: the last stroke of the last root,
+// which for a frame that closes last (囗) is the last stroke inside it; for a character that
+// 辶 or 廴 carries, the last stroke of the root before them. -1 when there is none.
+int identificationStroke(const QVector<RootField>& roots, bool walkEncloses);
 
 // True when the code line of Part 2.2 (step 5) gets a text from at least one of its rules.
 bool codeLineHasRule(const QString& full, const QString& shortCode, const QString& rootCode);
