@@ -17,6 +17,15 @@ QString classesOf(const QString& classes, const QVector<int>& strokes) {
     return out;
 }
 
+// Strokes that follow one another in writing order. Only a root that encloses others has
+// two runs; every other root, and each run, is consecutive.
+bool consecutive(const QVector<int>& strokes) {
+    for (int i = 1; i < strokes.size(); ++i)
+        if (strokes[i] != strokes[i - 1] + 1)
+            return false;
+    return true;
+}
+
 // A root that encloses others leaves a gap of at most this many strokes.
 constexpr int LongestGap = 12;
 } // namespace
@@ -58,7 +67,9 @@ bool Decomposer::finishTail(const Context& context, const QVector<int>& remainin
     // reach[i]: the strokes from i on split into roots, the last of them on lastKey.
     QVector<char> reach(n + 1, 0);
     auto rootsAt = [&](int i, int len) {
-        return chart_.withClasses(classesOf(context.classes, remaining.mid(i, len)));
+        const QVector<int> strokes = remaining.mid(i, len);
+        return consecutive(strokes) ? chart_.withClasses(classesOf(context.classes, strokes))
+                                    : QVector<const Root*>();
     };
     for (int i = n - 1; i >= 0; --i)
         for (int len = 1; len <= std::min(longest, n - i) && !reach[i]; ++len)
@@ -142,7 +153,7 @@ void Decomposer::search(const Context& context, const QVector<int>& remaining,
             continue;
         // The root's strokes in one run.
         const QVector<int> run = remaining.mid(0, len);
-        if (classesOf(context.classes, run) == root.classes) {
+        if (consecutive(run) && classesOf(context.classes, run) == root.classes) {
             pieces.append({&root, run, false});
             search(context, remaining.mid(len), pieces, out);
             pieces.removeLast();
@@ -151,12 +162,15 @@ void Decomposer::search(const Context& context, const QVector<int>& remaining,
         if (splitSoFar)
             continue;
         for (int front = 1; front < len; ++front) {
-            if (classesOf(context.classes, remaining.mid(0, front)) != root.classes.left(front))
+            const QVector<int> opening = remaining.mid(0, front);
+            if (!consecutive(opening) ||
+                classesOf(context.classes, opening) != root.classes.left(front))
                 continue;
             const int back = len - front;
             for (int gap = 1; gap <= LongestGap && front + gap + back <= n; ++gap) {
                 const QVector<int> closing = remaining.mid(front + gap, back);
-                if (classesOf(context.classes, closing) != root.classes.mid(front))
+                if (!consecutive(closing) ||
+                    classesOf(context.classes, closing) != root.classes.mid(front))
                     continue;
                 QVector<int> strokes = remaining.mid(0, front);
                 strokes += closing;
