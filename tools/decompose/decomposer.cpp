@@ -52,6 +52,15 @@ int Decomposer::nameMatches(const Root& root, const QString& letters,
     return matched;
 }
 
+int Decomposer::identificationClass(const QVector<Piece>& pieces, const Context& context) {
+    const int s = identificationStroke(fields(pieces), context.walkEncloses);
+    if (s < 0)
+        return 0;
+    const auto index = pieces.size() - (context.walkEncloses && pieces.size() > 1 ? 2 : 1);
+    const Root* root = pieces[index].root;
+    return root->lastStrokeClass > 0 ? root->lastStrokeClass : context.classes[s].digitValue();
+}
+
 QVector<RootField> Decomposer::fields(const QVector<Piece>& pieces) {
     QVector<RootField> out;
     for (const Piece& p : pieces)
@@ -123,8 +132,7 @@ void Decomposer::search(const Context& context, const QVector<int>& remaining,
     };
     if (remaining.isEmpty()) {
         if (depth == codeLength - 1 && depth >= 2 && depth <= 3) {
-            const int s = identificationStroke(fields(pieces), context.walkEncloses);
-            const int strokeClass = s < 0 ? 0 : context.classes[s].digitValue();
+            const int strokeClass = identificationClass(pieces, context);
             for (int structure = 1; structure <= 3; ++structure)
                 if (identificationKey(strokeClass, structure) == context.full.back()) {
                     record(pieces);
@@ -143,8 +151,9 @@ void Decomposer::search(const Context& context, const QVector<int>& remaining,
     }
     const QChar key = context.full[depth];
     const int n = int(remaining.size());
-    const bool splitSoFar =
-        std::any_of(pieces.begin(), pieces.end(), [](const Piece& p) { return p.split; });
+    // At most two roots of a character enclose others (哥: two 丁).
+    const bool splitSoFar = std::count_if(pieces.begin(), pieces.end(),
+                                          [](const Piece& p) { return p.split; }) >= 2;
     for (const Root& root : chart_.roots()) {
         if (root.key != key)
             continue;
@@ -158,7 +167,7 @@ void Decomposer::search(const Context& context, const QVector<int>& remaining,
             search(context, remaining.mid(len), pieces, out);
             pieces.removeLast();
         }
-        // Or in two runs around a gap of other roots; one such root per character.
+        // Or in two runs around a gap of other roots.
         if (splitSoFar)
             continue;
         for (int front = 1; front < len; ++front) {
@@ -232,8 +241,9 @@ Decision Decomposer::decompose(const QString& character, int strokeCount) const 
                 if (hint.boundary >= 0 && p.strokes.first() == hint.boundary)
                     c.boundaryKept = 1;
             if (c.pieces.size() < 4 && hint.structure > 0) {
-                const int s = identificationStroke(fields(c.pieces), facts.walkEncloses);
-                if (identificationKey(classes[s].digitValue(), hint.structure) == full.back())
+                const Context context{classes, letters, full, facts.walkEncloses};
+                if (identificationKey(identificationClass(c.pieces, context), hint.structure) ==
+                    full.back())
                     c.structureAgrees = 1;
             }
         }

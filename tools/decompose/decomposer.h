@@ -64,6 +64,9 @@ private:
                     QVector<Piece>& pieces) const;
     int nameMatches(const Root& root, const QString& letters, const QVector<int>& strokes) const;
     static QVector<RootField> fields(const QVector<Piece>& pieces);
+    // The class of the stroke the identification code follows, with the chart's rules for
+    // roots such as 力 and 戈.
+    static int identificationClass(const QVector<Piece>& pieces, const Context& context);
 
     const RootChart& chart_;
     const StrokeNames& names_;

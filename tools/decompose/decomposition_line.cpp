@@ -179,10 +179,23 @@ QStringList checkLine(const DecompositionLine& line, const CharacterFacts& facts
         } else {
             const int s = identificationStroke(line.roots, facts.walkEncloses);
             const int strokeClass = s < 0 ? 0 : facts.classes[s].digitValue();
+            // A root whose last stroke the rules fix (力, 戈) may give that class instead.
+            QVector<int> allowed = {strokeClass};
+            const auto rootOf = line.roots.size() - (facts.walkEncloses ? 2 : 1);
+            if (rootOf >= 0) {
+                QString classes;
+                for (int t : line.roots[rootOf].strokes)
+                    classes += facts.classes[t];
+                for (const Root* r : chart.withClasses(classes))
+                    if (r->key == line.roots[rootOf].key && r->lastStrokeClass > 0 &&
+                        line.roots[rootOf].strokes.contains(s))
+                        allowed.append(r->lastStrokeClass);
+            }
             const QChar id = full.back();
             bool fits = false;
-            for (int structure = 1; structure <= 3; ++structure)
-                fits = fits || identificationKey(strokeClass, structure) == id;
+            for (int c : allowed)
+                for (int structure = 1; structure <= 3; ++structure)
+                    fits = fits || identificationKey(c, structure) == id;
             if (!fits)
                 problems.append(QStringLiteral("identification code %1 does not fit the last "
                                                "stroke (class %2)")

@@ -32,8 +32,8 @@ RootChart RootChart::parse(const QString& text, const QString& path) {
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
         const QStringList f = line.split(u'\t');
-        if (f.size() != 5)
-            throw DataError(path, number, QStringLiteral("expected 5 tab-separated columns"));
+        if (f.size() != 5 && f.size() != 6)
+            throw DataError(path, number, QStringLiteral("expected 5 or 6 tab-separated columns"));
         Root root;
         root.line = number;
         if (f[0].size() != 1 || !keys.contains(f[0][0]))
@@ -57,6 +57,11 @@ RootChart RootChart::parse(const QString& text, const QString& path) {
                             QStringLiteral("stroke count %1 does not match %2 strokes")
                                 .arg(f[4])
                                 .arg(root.strokes.size()));
+        if (f.size() == 6) {
+            root.lastStrokeClass = strokeClassOfName(f[5]);
+            if (root.lastStrokeClass == 0)
+                throw DataError(path, number, QStringLiteral("unknown stroke \"%1\"").arg(f[5]));
+        }
         if (root.isCharacter()) {
             if (root.root.size() != 1)
                 throw DataError(path, number,

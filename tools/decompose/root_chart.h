@@ -17,6 +17,9 @@ struct Root {
     Kind kind = Kind::Part;
     QStringList strokes;
     QString classes; // the strokes' classes as digits 1-5
+    // The class the identification code takes for the root's last stroke, when the Wubi
+    // rules fix it (折 for 力 刀 九 匕, 撇 for 戈); 0 otherwise.
+    int lastStrokeClass = 0;
     int line = 0;    // line of the chart file
 
     bool isCharacter() const { return kind != Kind::Part; }
