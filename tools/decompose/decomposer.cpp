@@ -38,7 +38,10 @@ CharacterFacts Decomposer::facts(const QString& character) const {
     CharacterFacts facts;
     facts.classes = names_.classes(character);
     facts.codes = codes_.codes(character);
-    facts.structure = hints_.hint(character, int(facts.classes.size()), names_).structure;
+    const ComponentHint hint = hints_.hint(character, int(facts.classes.size()), names_);
+    facts.structure = hint.structure;
+    facts.walkEncloses = hint.layout.startsWith(QStringLiteral("sbl")) &&
+                         (hint.enclosedBy(u"辶") || hint.enclosedBy(u"廴"));
     return facts;
 }
 
@@ -152,8 +155,8 @@ void Decomposer::search(const Context& context, const QVector<int>& remaining,
     const QChar key = context.full[depth];
     const int n = int(remaining.size());
     // At most two roots of a character enclose others (哥: two 丁).
-    const bool splitSoFar = std::count_if(pieces.begin(), pieces.end(),
-                                          [](const Piece& p) { return p.split; }) >= 2;
+    const bool splitSoFar =
+        std::count_if(pieces.begin(), pieces.end(), [](const Piece& p) { return p.split; }) >= 2;
     for (const Root& root : chart_.roots()) {
         if (root.key != key)
             continue;

@@ -20,7 +20,7 @@ struct Root {
     // The class the identification code takes for the root's last stroke, when the Wubi
     // rules fix it (折 for 力 刀 九 匕, 撇 for 戈); 0 otherwise.
     int lastStrokeClass = 0;
-    int line = 0;    // line of the chart file
+    int line = 0; // line of the chart file
 
     bool isCharacter() const { return kind != Kind::Part; }
 };
