@@ -26,6 +26,13 @@ bool consecutive(const QVector<int>& strokes) {
     return true;
 }
 
+// The area of a key: 1 for G F D S A, 2 for H J K L M, 3 for T R E W Q, 4 for Y U I O P,
+// 5 for N B V C X.
+int keyArea(QChar key) {
+    static const QString order = QStringLiteral("gfdsahjklmtrewqyuiopnbvcx");
+    return int(order.indexOf(key)) / 5 + 1;
+}
+
 // A root that encloses others leaves a gap of at most this many strokes.
 constexpr int LongestGap = 12;
 } // namespace
@@ -100,7 +107,10 @@ bool Decomposer::finishTail(const Context& context, const QVector<int>& remainin
             for (const Root* r : rootsAt(i, len)) {
                 if (i + len == n ? r->key != lastKey : reach[i + len] == 0)
                     continue;
-                const int matched = nameMatches(*r, context.letters, strokes);
+                // Stroke names first; then a key in the area of the root's first stroke
+                // (丶丶 on U rather than W).
+                const int matched = 2 * nameMatches(*r, context.letters, strokes) +
+                                    (keyArea(r->key) == r->classes[0].digitValue() ? 1 : 0);
                 if (matched > bestNames) {
                     best = r;
                     bestNames = matched;
@@ -251,7 +261,7 @@ Decision Decomposer::decompose(const QString& character, int strokeCount) const 
             }
         }
         auto rank = [](const Candidate& c) {
-            return std::make_tuple(-c.splits, c.sizes, c.boundaryKept, c.namesMatched,
+            return std::make_tuple(-c.splits, c.boundaryKept, c.sizes, c.namesMatched,
                                    c.structureAgrees, c.characterRoots);
         };
         std::stable_sort(candidates.begin(), candidates.end(),
