@@ -112,6 +112,10 @@ TEST(RootChart, CommittedChartIsCompleteAndConsistent) {
         EXPECT_EQ(root->kind, Root::Kind::Character);
     }
     EXPECT_EQ(chart.characterRoot(QStringLiteral("马"))->classes, QStringLiteral("551"));
+    // The identification code takes 折 for the last stroke of 力, 撇 for that of 戈.
+    EXPECT_EQ(chart.characterRoot(QStringLiteral("力"))->lastStrokeClass, 5);
+    EXPECT_EQ(chart.characterRoot(QStringLiteral("戈"))->lastStrokeClass, 3);
+    EXPECT_EQ(chart.characterRoot(QStringLiteral("口"))->lastStrokeClass, 0);
 }
 
 TEST(RootChart, MalformedLinesNameFileAndLine) {
@@ -129,7 +133,9 @@ TEST(RootChart, MalformedLinesNameFileAndLine) {
     EXPECT_EQ(parse(QStringLiteral("g\t某\tpart\t横,口\t2\n")), at("unknown stroke \"口\""));
     EXPECT_EQ(parse(QStringLiteral("g\t某\troot\t横\t1\n")), at("bad kind \"root\""));
     EXPECT_EQ(parse(QStringLiteral("f\t土\tchar\t横,竖,横\t3\n")), at("土 is charted twice"));
-    EXPECT_EQ(parse(QStringLiteral("g\t某\tpart\t横\n")), at("expected 5 tab-separated columns"));
+    EXPECT_EQ(parse(QStringLiteral("g\t某\tpart\t横\n")),
+              at("expected 5 or 6 tab-separated columns"));
+    EXPECT_EQ(parse(QStringLiteral("l\t某\tpart\t横\t1\t钩子\n")), at("unknown stroke \"钩子\""));
     EXPECT_TRUE(parse(QString()).isEmpty());
 }
 

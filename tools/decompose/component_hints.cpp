@@ -78,12 +78,14 @@ ComponentHint ComponentHints::hint(const QString& character, int count,
                                                                           : 3;
     if (parts.size() < 2)
         return hint;
-    if (base == u"a" || base == u"d" || base == u"st" || base == u"stl" || base == u"str") {
+    if (base == u"a" || base == u"d" || base == u"st" || base == u"stl" || base == u"str" ||
+        (base == u"sbl" && parts.first() != u"辶" && parts.first() != u"廴")) {
         const int first = strokeCount(parts.first(), names, 0);
         if (first > 0 && first < count)
             hint.boundary = first;
-    } else if (base == u"sbl") {
-        // 辶 and 廴 are written after what they carry.
+    } else if (base == u"sbl" && (parts.first() == u"辶" || parts.first() == u"廴")) {
+        // 辶 and 廴 are written after what they carry; other bottom-left frames (是 in 题)
+        // come first.
         const int walk = strokeCount(parts.first(), names, 0);
         if (walk > 0 && walk < count)
             hint.boundary = count - walk;
