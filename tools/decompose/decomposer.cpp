@@ -273,7 +273,14 @@ Decision Decomposer::decompose(const QString& character, int strokeCount) const 
                 if (candidates[1].pieces[i].strokes != best.pieces[i].strokes)
                     sameStrokes = false;
             if (!sameStrokes) {
-                decision.reason = QStringLiteral("%1 decompositions tie").arg(candidates.size());
+                auto describe = [](const Candidate& c) {
+                    DecompositionLine l;
+                    l.roots = fields(c.pieces);
+                    return l.format().section(u'\t', 5);
+                };
+                decision.reason = QStringLiteral("decompositions tie: %1 | %2")
+                                      .arg(describe(best), describe(candidates[1]))
+                                      .replace(u'\t', u' ');
                 return decision;
             }
         }
