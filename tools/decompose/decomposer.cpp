@@ -2,6 +2,7 @@
 
 #include "code_table.h"
 #include "root_chart.h"
+#include "shape.h"
 #include "strokes.h"
 
 #include <algorithm>
@@ -38,8 +39,22 @@ constexpr int LongestGap = 12;
 } // namespace
 
 Decomposer::Decomposer(const RootChart& chart, const StrokeNames& names, const CodeTable& codes,
-                       const ComponentHints& hints)
-    : chart_(chart), names_(names), codes_(codes), hints_(hints) {}
+                       const ComponentHints& hints, const QHash<QString, StrokeOutline>* outlines)
+    : chart_(chart), names_(names), codes_(codes), hints_(hints), outlines_(outlines) {}
+
+bool Decomposer::poorShape(const QString& character, const Piece& piece) const {
+    if (!outlines_ || !piece.root->isCharacter() || piece.strokes.size() < 2)
+        return false;
+    const auto own = outlines_->constFind(character);
+    const auto root = outlines_->constFind(piece.root->root);
+    if (own == outlines_->cend() || root == outlines_->cend())
+        return false;
+    QVector<Median> group;
+    for (int s : piece.strokes)
+        if (s < own->medians.size())
+            group.append(own->medians[s]);
+    return shapeDistance(group, root->medians) > PoorShape;
+}
 
 CharacterFacts Decomposer::facts(const QString& character) const {
     CharacterFacts facts;
@@ -137,6 +152,7 @@ void Decomposer::search(const Context& context, const QVector<int>& remaining,
         c.pieces = found;
         for (const Piece& p : found) {
             c.splits += p.split ? 1 : 0;
+            c.poorShapes += poorShape(context.character, p) ? 1 : 0;
             c.sizes.append(int(p.strokes.size()));
             c.namesMatched += nameMatches(*p.root, context.letters, p.strokes);
             c.characterRoots += p.root->isCharacter() ? 1 : 0;
@@ -241,7 +257,7 @@ Decision Decomposer::decompose(const QString& character, int strokeCount) const 
     } else {
         QVector<Candidate> candidates;
         QVector<Piece> pieces;
-        const Context context{classes, letters, full, facts.walkEncloses};
+        const Context context{character, classes, letters, full, facts.walkEncloses};
         search(context, all, pieces, candidates);
         decision.candidates = int(candidates.size());
         if (candidates.isEmpty()) {
@@ -254,15 +270,15 @@ Decision Decomposer::decompose(const QString& character, int strokeCount) const 
                 if (hint.boundary >= 0 && p.strokes.first() == hint.boundary)
                     c.boundaryKept = 1;
             if (c.pieces.size() < 4 && hint.structure > 0) {
-                const Context context{classes, letters, full, facts.walkEncloses};
+                const Context context{character, classes, letters, full, facts.walkEncloses};
                 if (identificationKey(identificationClass(c.pieces, context), hint.structure) ==
                     full.back())
                     c.structureAgrees = 1;
             }
         }
         auto rank = [](const Candidate& c) {
-            return std::make_tuple(-c.splits, c.boundaryKept, c.sizes, c.namesMatched,
-                                   c.structureAgrees, c.characterRoots);
+            return std::make_tuple(-c.splits, c.boundaryKept, -c.poorShapes, c.sizes,
+                                   c.namesMatched, c.structureAgrees, c.characterRoots);
         };
         std::stable_sort(candidates.begin(), candidates.end(),
                          [&](const Candidate& a, const Candidate& b) { return rank(a) > rank(b); });

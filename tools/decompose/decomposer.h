@@ -2,6 +2,9 @@
 
 #include "component_hints.h"
 #include "decomposition_line.h"
+#include "strokes.h"
+
+#include <QHash>
 
 #include <QString>
 #include <QVector>
@@ -28,8 +31,12 @@ struct Decision {
 // rules: the largest root first, the component structure kept, the stroke names closest.
 class Decomposer {
 public:
+    // With `outlines` (the drawn strokes of the characters and of the character roots), a
+    // group of strokes that lacks the shape of its character root ranks below one that
+    // has it.
     Decomposer(const RootChart& chart, const StrokeNames& names, const CodeTable& codes,
-               const ComponentHints& hints);
+               const ComponentHints& hints,
+               const QHash<QString, StrokeOutline>* outlines = nullptr);
 
     // `strokeCount` is the number of strokes hanzi-writer-data draws for the character.
     Decision decompose(const QString& character, int strokeCount) const;
@@ -51,8 +58,10 @@ private:
         int namesMatched = 0;
         int structureAgrees = 0;
         int characterRoots = 0;
+        int poorShapes = 0; // character roots whose strokes lack the root's shape
     };
     struct Context {
+        QString character;
         QString classes;
         QString letters;
         QString full;
@@ -72,6 +81,8 @@ private:
     const StrokeNames& names_;
     const CodeTable& codes_;
     const ComponentHints& hints_;
+    const QHash<QString, StrokeOutline>* outlines_;
+    bool poorShape(const QString& character, const Piece& piece) const;
 };
 
 } // namespace zilvaro::decompose

@@ -47,8 +47,11 @@ Sources Sources::load(const Inputs& inputs) {
             s.hints.addComponentCount(root.root, int(root.strokes.size()));
     }
     const QString folder = inputs.path(QStringLiteral("node_modules/hanzi-writer-data"));
-    for (const QString& c : gb2312Characters())
-        s.drawnStrokes.insert(c, loadHanziWriter(folder, c).count());
+    for (const QString& c : gb2312Characters()) {
+        StrokeOutline outline = loadHanziWriter(folder, c);
+        s.drawnStrokes.insert(c, outline.count());
+        s.outlines.insert(c, std::move(outline));
+    }
     return s;
 }
 
@@ -87,7 +90,8 @@ QHash<QString, DecompositionLine> loadOverrides(const QString& path, const Sourc
 
 TableResult buildTable(const Sources& sources, const QHash<QString, DecompositionLine>& overrides) {
     TableResult result;
-    const Decomposer decomposer(sources.chart, sources.names, sources.codes, sources.hints);
+    const Decomposer decomposer(sources.chart, sources.names, sources.codes, sources.hints,
+                                &sources.outlines);
     for (const QString& c : gb2312Characters()) {
         if (overrides.contains(c)) {
             result.lines.append(overrides.value(c).format());

@@ -32,7 +32,8 @@ struct Sources {
     CodeTable crossCheck; // ibus-table
     StrokeNames names;
     ComponentHints hints;
-    QHash<QString, int> drawnStrokes; // hanzi-writer-data stroke counts
+    QHash<QString, int> drawnStrokes;       // hanzi-writer-data stroke counts
+    QHash<QString, StrokeOutline> outlines; // and their median lines
     bool supplementRead = false;
 
     static Sources load(const Inputs& inputs);
