@@ -79,9 +79,15 @@ TEST(StrokeNames, SupplementErrorsNameTheLine) {
     write("# comment\n二\tjj\n三\tjq\n");
     EXPECT_EQ(errorOf([&] { names.addSupplement(path); }),
               path + QStringLiteral(":3: unknown stroke letter q"));
-    write("一\tj\n");
+    write("二\tjj\n二\tjj\n");
     EXPECT_EQ(errorOf([&] { StrokeNames(names).addSupplement(path); }),
-              path + QStringLiteral(":1: 一 has stroke names already"));
+              path + QStringLiteral(":2: 二 is in the supplement twice"));
+    // A package entry the supplement gives again is corrected.
+    write("一\tjj\n");
+    StrokeNames corrected = names;
+    corrected.addSupplement(path);
+    EXPECT_EQ(corrected.letters(QStringLiteral("一")), QStringLiteral("jj"));
+    EXPECT_EQ(corrected.corrected(), QStringList({QStringLiteral("一")}));
     QFile::remove(path);
 }
 

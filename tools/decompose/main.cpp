@@ -68,6 +68,9 @@ int main(int argc, char** argv) {
             out << "undecided: " << table.undecided.size() << "\n";
             if (!sources.supplementRead)
                 out << "stroke supplement: data/stroke-supplement.tsv not present yet\n";
+            else if (!sources.names.corrected().isEmpty())
+                out << "stroke names corrected by the supplement: "
+                    << sources.names.corrected().join(u' ') << "\n";
             const auto disagreements =
                 compareCodes(sources.codes, sources.crossCheck, gb2312Characters());
             out << "code disagreements between " << inputs.rime << " and " << inputs.ibus << ": "

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTextStream>
 
 namespace zilvaro::decompose {
@@ -92,6 +93,7 @@ void StrokeNames::addSupplement(const QString& path) {
     QTextStream in(&file);
     in.setEncoding(QStringConverter::Utf8);
     int number = 0;
+    QSet<QString> seen;
     while (!in.atEnd()) {
         const QString line = in.readLine();
         ++number;
@@ -104,9 +106,12 @@ void StrokeNames::addSupplement(const QString& path) {
             if (!names_.contains(letter))
                 throw DataError(path, number,
                                 QStringLiteral("unknown stroke letter %1").arg(letter));
-        if (letters_.contains(fields[0]))
+        if (seen.contains(fields[0]))
             throw DataError(path, number,
-                            QStringLiteral("%1 has stroke names already").arg(fields[0]));
+                            QStringLiteral("%1 is in the supplement twice").arg(fields[0]));
+        seen.insert(fields[0]);
+        if (letters_.contains(fields[0]))
+            corrected_.append(fields[0]);
         letters_.insert(fields[0], fields[1]);
     }
 }

@@ -26,8 +26,11 @@ public:
     // Reads the package's script, which carries both tables as JSON texts.
     static StrokeNames loadCncharOrder(const QString& path);
     // Adds the hand-written supplement (character, tab, letters) for characters the
-    // package lacks; a character the package has already is an error.
+    // package lacks. A character the package has is corrected (皙, whose package entry has
+    // a stroke too few); a character twice in the supplement is an error.
     void addSupplement(const QString& path);
+    // Characters whose package entry the supplement replaced.
+    QStringList corrected() const { return corrected_; }
 
     bool contains(const QString& character) const { return letters_.contains(character); }
     QString letters(const QString& character) const { return letters_.value(character); }
@@ -45,6 +48,7 @@ private:
     QHash<QString, QString> letters_;
     QHash<QChar, QStringList> names_;
     QHash<QChar, int> classes_;
+    QStringList corrected_;
 };
 
 // One character's strokes as hanzi-writer-data draws them: the median line of each stroke
