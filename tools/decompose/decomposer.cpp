@@ -269,6 +269,11 @@ Decision Decomposer::decompose(const QString& character, int strokeCount) const 
             for (const Piece& p : c.pieces)
                 if (hint.boundary >= 0 && p.strokes.first() == hint.boundary)
                     c.boundaryKept = 1;
+            // A character inside 囗 (圉, not 田 and 幸) keeps the frame whole.
+            const Piece& first = c.pieces.first();
+            if (hint.enclosedBy(u"囗") && first.root->root == u"囗" && first.split &&
+                first.strokes.first() == 0 && first.strokes.last() == strokeCount - 1)
+                c.frameKept = 1;
             if (c.pieces.size() < 4 && hint.structure > 0) {
                 const Context context{character, classes, letters, full, facts.walkEncloses};
                 if (identificationKey(identificationClass(c.pieces, context), hint.structure) ==
@@ -277,7 +282,7 @@ Decision Decomposer::decompose(const QString& character, int strokeCount) const 
             }
         }
         auto rank = [](const Candidate& c) {
-            return std::make_tuple(-c.splits, c.boundaryKept, -c.poorShapes, c.sizes,
+            return std::make_tuple(c.frameKept, -c.splits, c.boundaryKept, -c.poorShapes, c.sizes,
                                    c.namesMatched, c.structureAgrees, c.characterRoots);
         };
         std::stable_sort(candidates.begin(), candidates.end(),

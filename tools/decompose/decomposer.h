@@ -58,6 +58,7 @@ private:
         int namesMatched = 0;
         int structureAgrees = 0;
         int characterRoots = 0;
+        int frameKept = 0;  // the hint's frame 囗 closes with the character's last stroke
         int poorShapes = 0; // character roots whose strokes lack the root's shape
     };
     struct Context {
