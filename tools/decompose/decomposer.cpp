@@ -148,6 +148,10 @@ void Decomposer::search(const Context& context, const QVector<int>& remaining,
     const int depth = int(pieces.size());
     const int codeLength = int(context.full.size());
     auto record = [&](const QVector<Piece>& found) {
+        // A root written around others must have its own shape (丁 of 可, 囗 of 国).
+        for (const Piece& p : found)
+            if (p.split && poorShape(context.character, p))
+                return;
         Candidate c;
         c.pieces = found;
         for (const Piece& p : found) {
@@ -197,7 +201,8 @@ void Decomposer::search(const Context& context, const QVector<int>& remaining,
             pieces.removeLast();
         }
         // Or in two runs around a gap of other roots.
-        if (splitSoFar)
+        // Only character roots, whose drawn shape can be checked, are written around others.
+        if (splitSoFar || !root.isCharacter())
             continue;
         for (int front = 1; front < len; ++front) {
             const QVector<int> opening = remaining.mid(0, front);
