@@ -54,7 +54,8 @@ QString rootCodeOf(const QString& kind, const QVector<RootField>& roots, const Q
 // 辶 or 廴 carries, the last stroke of the root before them. -1 when there is none.
 int identificationStroke(const QVector<RootField>& roots, bool walkEncloses);
 
-// True when the code line of Part 2.2 (step 5) gets a text from at least one of its rules.
+// True when the lookup's code line (short, root and full code, shortest first) gets a text
+// from at least one of its four rules.
 bool codeLineHasRule(const QString& full, const QString& shortCode, const QString& rootCode);
 
 // Every fault of one line: strokes not partitioned, roots that match no chart entry, keys
