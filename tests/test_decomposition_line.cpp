@@ -149,3 +149,12 @@ TEST(DecompositionLine, CodeLineRules) {
     EXPECT_FALSE(codeLineHasRule("abcd", "ab", "ab"));  // |R| = |S| < |F|
     EXPECT_FALSE(codeLineHasRule("abc", "abc", "ab"));
 }
+
+TEST(DecompositionLine, HandOnlyFormsPassTheChartCheck) {
+    // 贯: 母字框 (竖弯 横折), 十 written 竖 first, 贝; the 十 is a hand-only form.
+    const CharacterFacts guan = {QStringLiteral("55212534"), {"xfmu"}, 2, false};
+    EXPECT_EQ(problems("贯\txfmu\t\txfm\tcompound\tx:0,1\tf:2,3\tm:4,5,6,7", guan), QString());
+    // A hand-only form is still bound to its key and its strokes.
+    EXPECT_NE(problems("贯\txfmu\t\txfm\tcompound\tx:0,1\tg:2,3\tm:4,5,6,7", guan), QString());
+    EXPECT_NE(problems("贯\txfmu\t\txfm\tcompound\tx:0,1,2\tf:3,4\tm:5,6,7", guan), QString());
+}
