@@ -122,6 +122,16 @@ TEST(RootChart, CommittedChartIsCompleteAndConsistent) {
     EXPECT_EQ(chart.characterRoot(QStringLiteral("力"))->lastStrokeClass, 5);
     EXPECT_EQ(chart.characterRoot(QStringLiteral("戈"))->lastStrokeClass, 3);
     EXPECT_EQ(chart.characterRoot(QStringLiteral("口"))->lastStrokeClass, 0);
+    // Hand-only forms are parts that only overrides use; the others are not.
+    int handOnly = 0;
+    for (const Root& root : chart.roots()) {
+        handOnly += root.handOnly;
+        if (root.handOnly) {
+            EXPECT_EQ(root.kind, Root::Kind::Part) << root.root.toStdString();
+        }
+    }
+    EXPECT_GE(handOnly, 2);
+    EXPECT_FALSE(chart.characterRoot(QStringLiteral("口"))->handOnly);
 }
 
 TEST(RootChart, MalformedLinesNameFileAndLine) {

@@ -109,3 +109,14 @@ TEST(Decomposer, InputsThatCannotBeDecidedSayWhy) {
     EXPECT_EQ(decompose(QStringLiteral("\u4DFF"), {"khk"}, 1).reason,
               QStringLiteral("no stroke names"));
 }
+
+TEST(Decomposer, NeverProposesHandOnlyForms) {
+    // 象's 口 with the 横 it shares with 豕 counts as 日 (qje); the hand-only 日 reads like
+    // 口, so the search must not find it: only the hand override decides 象.
+    const Decision xiang = decompose(QStringLiteral("象"), {"qje", "qjeu"});
+    EXPECT_FALSE(xiang.decided);
+    // The same stroke groups with the code that names them 口 still decide: the ordinary
+    // root wins where the code asks for it.
+    EXPECT_EQ(decided("象", {"qke", "qkeu"}),
+              QStringLiteral("象\tqkeu\t\tqke\tcompound\tq:0,1\tk:2,3,4\te:5,6,7,8,9,10"));
+}

@@ -149,3 +149,24 @@ TEST(DecompositionLine, CodeLineRules) {
     EXPECT_FALSE(codeLineHasRule("abcd", "ab", "ab"));  // |R| = |S| < |F|
     EXPECT_FALSE(codeLineHasRule("abc", "abc", "ab"));
 }
+
+TEST(DecompositionLine, HandOnlyFormsPassTheChartCheck) {
+    // 贯: 母字框 (竖弯 横折), 十 written 竖 first, 贝; the 十 is a hand-only form.
+    const CharacterFacts guan = {QStringLiteral("55212534"), {"xfmu"}, 2, false};
+    EXPECT_EQ(problems("贯\txfmu\t\txfm\tcompound\tx:0,1\tf:2,3\tm:4,5,6,7", guan), QString());
+    // A hand-only form is still bound to its key and its strokes.
+    EXPECT_NE(problems("贯\txfmu\t\txfm\tcompound\tx:0,1\tg:2,3\tm:4,5,6,7", guan), QString());
+    EXPECT_NE(problems("贯\txfmu\t\txfm\tcompound\tx:0,1,2\tf:3,4\tm:5,6,7", guan), QString());
+}
+
+TEST(DecompositionLine, HandOnlyFormsCarryTheirLastStrokeRule) {
+    // 延: 丿, 止 with its last 竖 and 横 joined in one 竖弯, and 廴 carrying them. The
+    // identification code follows 止's last stroke, which counts as 横 (d), not as the
+    // turning stroke drawn (v).
+    const CharacterFacts yan = {QStringLiteral("321554"), {"thpd"}, 3, true};
+    EXPECT_EQ(problems("延\tthpd\t\tthp\tcompound\tt:0\th:1,2,3\tp:4,5", yan), QString());
+    const CharacterFacts turned = {QStringLiteral("321554"), {"thpv"}, 3, true};
+    EXPECT_EQ(problems("延\tthpv\t\tthp\tcompound\tt:0\th:1,2,3\tp:4,5", turned), QString());
+    const CharacterFacts wrong = {QStringLiteral("321554"), {"thpy"}, 3, true};
+    EXPECT_NE(problems("延\tthpy\t\tthp\tcompound\tt:0\th:1,2,3\tp:4,5", wrong), QString());
+}

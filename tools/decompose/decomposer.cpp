@@ -102,8 +102,12 @@ bool Decomposer::finishTail(const Context& context, const QVector<int>& remainin
     QVector<char> reach(n + 1, 0);
     auto rootsAt = [&](int i, int len) {
         const QVector<int> strokes = remaining.mid(i, len);
-        return consecutive(strokes) ? chart_.withClasses(classesOf(context.classes, strokes))
-                                    : QVector<const Root*>();
+        QVector<const Root*> roots;
+        if (consecutive(strokes))
+            for (const Root* r : chart_.withClasses(classesOf(context.classes, strokes)))
+                if (!r->handOnly)
+                    roots.append(r);
+        return roots;
     };
     for (int i = n - 1; i >= 0; --i)
         for (int len = 1; len <= std::min(longest, n - i) && !reach[i]; ++len)
@@ -188,7 +192,7 @@ void Decomposer::search(const Context& context, const QVector<int>& remaining,
     const bool splitSoFar =
         std::count_if(pieces.begin(), pieces.end(), [](const Piece& p) { return p.split; }) >= 2;
     for (const Root& root : chart_.roots()) {
-        if (root.key != key)
+        if (root.key != key || root.handOnly)
             continue;
         const int len = int(root.classes.size());
         if (len > n)

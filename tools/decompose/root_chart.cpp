@@ -19,7 +19,8 @@ RootChart RootChart::parse(const QString& text, const QString& path) {
         {QStringLiteral("key"), Root::Kind::Key},
         {QStringLiteral("char"), Root::Kind::Character},
         {QStringLiteral("stroke"), Root::Kind::Stroke},
-        {QStringLiteral("part"), Root::Kind::Part}};
+        {QStringLiteral("part"), Root::Kind::Part},
+        {QStringLiteral("hand"), Root::Kind::Part}};
     static const QString keys = QStringLiteral("abcdefghijklmnopqrstuvwxy");
     RootChart chart;
     const QStringList lines = text.split(u'\n');
@@ -43,6 +44,7 @@ RootChart RootChart::parse(const QString& text, const QString& path) {
         if (!kinds.contains(f[2]))
             throw DataError(path, number, QStringLiteral("bad kind \"%1\"").arg(f[2]));
         root.kind = kinds.value(f[2]);
+        root.handOnly = f[2] == u"hand";
         root.strokes = f[3].split(u',');
         for (const QString& name : root.strokes) {
             const int c = strokeClassOfName(name);

@@ -20,6 +20,10 @@ struct Root {
     // The class the identification code takes for the root's last stroke, when the Wubi
     // rules fix it (折 for 力 刀 九 匕, 撇 for 戈); 0 otherwise.
     int lastStrokeClass = 0;
+    // A form that only hand overrides use: the decomposer never proposes it, because its
+    // strokes read the same as a commoner root's (the 日 of 象, whose last 横 is also the
+    // top of 豕, reads like 口).
+    bool handOnly = false;
     int line = 0; // line of the chart file
 
     bool isCharacter() const { return kind != Kind::Part; }

@@ -229,19 +229,17 @@ QList<StrokeRow> strokeRows(const QList<Gb2312Character>& characters, const Stro
     }
     QList<StrokeRow> rows;
     for (const Gb2312Character& c : characters) {
+        // A supplement entry for a character the package has corrects the package (皙,
+        // whose package entry lacks a stroke).
         const bool inPackage = orders.orders.contains(c.character);
-        if (inPackage && supplement.contains(c.character)) {
-            throw DataError(QStringLiteral("%1 is in cnchar-order; the supplement must not "
-                                           "repeat it")
-                                .arg(c.character));
-        }
-        if (!inPackage && !supplement.contains(c.character)) {
+        const bool corrected = supplement.contains(c.character);
+        if (!inPackage && !corrected) {
             throw DataError(QStringLiteral("%1 (GB2312 %2) has no stroke order")
                                 .arg(c.character)
                                 .arg(c.code, 4, 16));
         }
         const QString letters =
-            inPackage ? orders.orders.value(c.character) : supplement.value(c.character);
+            corrected ? supplement.value(c.character) : orders.orders.value(c.character);
         QList<int> strokes;
         for (const QChar letter : letters) {
             if (!classes.contains(letter)) {
