@@ -84,11 +84,17 @@ and its pinyin. A stroke finder and a pinyin finder list candidates for\n\
 characters you cannot enter. It covers all 6763 characters of GB2312 and works\n\
 offline.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The package carries the program without its debugging information.
+set(CPACK_STRIP_FILES TRUE)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://zilvaro.example)
 # Qt's libraries come from the shared-library dependencies of the program; the font
 # that draws the window's Chinese text is named by hand.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming")
+set(ZILVARO_PROGRAM ${ZILVARO_PROGRAM_DIR}/zilvaro)
+set(ZILVARO_DEBIAN_DEPENDS "fonts-arphic-uming")
+configure_file(${PROJECT_SOURCE_DIR}/cmake/DebianDepends.cmake.in
+               ${CMAKE_BINARY_DIR}/packaging/DebianDepends.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/packaging/DebianDepends.cmake)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS ${ZILVARO_DEBIAN_DEPENDS})
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 include(CPack)
