@@ -52,16 +52,21 @@ rm -rf "$shots"
 mkdir -p "$shots"
 
 # --- The X server and the program ---------------------------------------------------------
-# Xvfb picks a free display number itself and writes it to the pipe.
+# A display number of the test's own, away from the low numbers that people and other
+# test runs pick, and not locked by a running server.
+start_xvfb() {
+    Xvfb "$1" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    display=$1
+}
 if [ -n "${ZILVARO_E2E_DISPLAY:-}" ]; then
-    Xvfb "$ZILVARO_E2E_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    display=$ZILVARO_E2E_DISPLAY
+    start_xvfb "$ZILVARO_E2E_DISPLAY"
 else
-    mkfifo "$work/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    display=:$(timeout 10 head -1 "$work/display" || true)
+    number=$((100 + $$ % 400))
+    while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do
+        number=$((number + 1))
+    done
+    start_xvfb ":$number"
 fi
 export DISPLAY=$display
 for _ in $(seq 50); do
@@ -98,6 +103,7 @@ geometry() {
 
 main=$(find_window '^ Zilvaro 3\.0$') || {
     cat "$shots/program.log" >&2
+    kill -0 "$xvfb_pid" 2>/dev/null || echo "Xvfb has ended: $(tr '\n' ' ' <"$work/xvfb.log")" >&2
     fail "the main window did not appear"
 }
 geometry "$main"
@@ -260,10 +266,10 @@ open_list() {
     done
     return 1
 }
-# Opens picker n (1..5) with a click on its arrow and clicks row r (from 0) of its list.
-row_height=12
+# Opens picker n (1..5) with a click on its arrow and clicks the middle of row r (from 0)
+# of its list: five strokes, and in pickers 2 to 5 a blank after them.
 pick_stroke() {
-    local n=$1 row=$2 geometry lx ly
+    local n=$1 row=$2 geometry lx ly height rows=6
     click $((254 + 61 * (n - 1) + 48)) 54
     for _ in $(seq 40); do
         geometry=$(open_list) && break
@@ -271,8 +277,10 @@ pick_stroke() {
     done
     [ -n "$geometry" ] || fail "the list of stroke picker $n did not open"
     import -window root "$shots/picker-$n-open.png"
+    [ "$n" -eq 1 ] && rows=5
+    height=${geometry#*x}; height=${height%%+*}
     lx=${geometry#*+}; ly=${lx#*+}; lx=${lx%+*}
-    xdotool mousemove $((lx + 28)) $((ly + 1 + row_height * row + row_height / 2)) click 1
+    xdotool mousemove $((lx + 28)) $((ly + height * (2 * row + 1) / (2 * rows))) click 1
 }
 # Candidates in the strip and the first one looked up. A lookup that follows a finder runs
 # only when the strip holds a candidate, and every step here looks up a character with

@@ -145,7 +145,12 @@ echo "offscreen: the installed program ran for 2 seconds"
 # Under a virtual X server the main window itself must appear (a failure would show a
 # message box named only "Zilvaro").
 if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
-    display=:78
+    # A display number of the test's own, not locked by a running server.
+    number=$((100 + ($$ + 200) % 400))
+    while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do
+        number=$((number + 1))
+    done
+    display=:$number
     Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -ac >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 50); do
