@@ -1,3 +1,4 @@
+#include "core/failure.h"
 #include "lookup/picture_surface.h"
 #include "lookup/seed_list.h"
 #include "picture_art.h"
@@ -38,6 +39,9 @@ TEST(SeedNumber, StopsAtTheFirstCharacterThatCannotContinue) {
     EXPECT_EQ(readSeedNumber(u"3.5"), 4);
     EXPECT_EQ(readSeedNumber(u"1.51"), 2);
     EXPECT_EQ(readSeedNumber(u"1..5"), 1);
+    // Four characters always fit; a longer text may not.
+    EXPECT_EQ(readSeedNumber(u"32767"), 32767);
+    EXPECT_THROW(readSeedNumber(u"32768"), Failure);
 }
 
 TEST(SeedList, CountsPointsByLengthWithoutTrailingBlanks) {

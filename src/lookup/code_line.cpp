@@ -1,6 +1,6 @@
 #include "lookup/code_line.h"
 
-#include "lookup/blank_text.h"
+#include "core/blank_text.h"
 
 #include <QStringList>
 

@@ -10,9 +10,9 @@ namespace zilvaro {
 
 namespace {
 
+// Formats whose pixels are QRgb values as they stand (premultiplied ones are not).
 bool isThirtyTwoBit(QImage::Format format) {
-    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
-           format == QImage::Format_ARGB32_Premultiplied;
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32;
 }
 
 // The test of whether a pixel may join the area. A 32-bit image is read in place (no
@@ -64,7 +64,7 @@ bool findFloodArea(const QImage& image, int x, int y, QRgb colour, FloodMode mod
     }
 
     std::vector<std::uint8_t> taken(static_cast<std::size_t>(width) * height, 0);
-    auto free = [&](int px, int py) {
+    auto canJoin = [&](int px, int py) {
         return taken[static_cast<std::size_t>(py) * width + px] == 0 && test.joins(px, py);
     };
 
@@ -77,17 +77,17 @@ bool findFloodArea(const QImage& image, int x, int y, QRgb colour, FloodMode mod
         stack.pop_back();
         int px = pending.xFrom;
         while (px <= pending.xTo) {
-            if (!free(px, pending.y)) {
+            if (!canJoin(px, pending.y)) {
                 ++px;
                 continue;
             }
             // Widen the run to the left and right as far as the area goes.
             int left = px;
-            while (left > 0 && free(left - 1, pending.y)) {
+            while (left > 0 && canJoin(left - 1, pending.y)) {
                 --left;
             }
             int right = px;
-            while (right + 1 < width && free(right + 1, pending.y)) {
+            while (right + 1 < width && canJoin(right + 1, pending.y)) {
                 ++right;
             }
             std::uint8_t* row = taken.data() + static_cast<std::size_t>(pending.y) * width;

@@ -35,10 +35,10 @@ using SpanPainter = std::function<void(int y, int xFrom, int xTo)>;
 bool findFloodArea(const QImage& image, int x, int y, QRgb colour, FloodMode mode,
                    const SpanPainter& paint);
 
-// Paints the area of findFloodArea with fillColour. An image that is not 32 bits per
-// pixel (a 1-bit BMP, say) is converted to QImage::Format_RGB32 first. A seed on the
-// fill colour in surface mode paints nothing new: the area of that colour is painted in
-// the colour it already has.
+// Paints the area of findFloodArea with fillColour. An image of another format than
+// Format_RGB32 or Format_ARGB32 (a 1-bit BMP, say) is converted to Format_RGB32 first. A seed on
+// the fill colour in surface mode paints nothing new: the area of that colour is painted in the
+// colour it already has.
 bool floodFill(QImage& image, int x, int y, QRgb colour, FloodMode mode, QRgb fillColour);
 
 class PictureSurface;

@@ -1,7 +1,7 @@
 #include "lookup/seed_list.h"
 
 #include "core/rounding.h"
-#include "lookup/blank_text.h"
+#include "core/blank_text.h"
 #include "lookup/flood_fill.h"
 #include "lookup/picture_surface.h"
 
@@ -13,7 +13,7 @@ bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
-// Reads the pieces's characters one by one, skipping blanks.
+// Reads the piece's characters one by one, skipping blanks.
 class PieceReader {
 public:
     explicit PieceReader(QStringView text) : text_(text) {}

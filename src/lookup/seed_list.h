@@ -14,7 +14,8 @@ class PictureSurface;
 // decimal number (an optional sign, digits, an optional decimal point and fraction)
 // with blanks ignored wherever they stand, up to the first character that cannot
 // continue the number; a piece without digits reads 0. The value goes to a signed
-// 16-bit integer, to the nearest, halves to even (" 1 2" reads 12, "7x9" reads 7).
+// 16-bit integer, to the nearest, halves to even (" 1 2" reads 12, "7x9" reads 7); a
+// longer text whose value lies beyond 16 bits is a Failure, as an overflow is.
 std::int16_t readSeedNumber(QStringView piece);
 
 // One seed point, in twips from the slot's top-left corner.

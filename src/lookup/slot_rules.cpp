@@ -1,6 +1,6 @@
 #include "lookup/slot_rules.h"
 
-#include "lookup/blank_text.h"
+#include "core/blank_text.h"
 #include "lookup/picture_surface.h"
 
 namespace zilvaro {

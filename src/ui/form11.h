@@ -27,6 +27,7 @@ class CaretTextEdit;
 class PictureBox;
 class SimpleCombo;
 class UrlOpener;
+struct TableHit;
 
 // A list box the user never sees: its rows and the row last chosen.
 struct HiddenList {
@@ -194,6 +195,10 @@ private:
     void presentHit();
     void presentMiss();
     void strokeSegmentRun(int segment);
+    // Lists every row of the segment matching the query into the result strip, one write
+    // of the strip to empty it and one per hit.
+    void listSegmentIntoStrip(const QString& segment, const WatchedText& query);
+    void reportTableHit(const TableHit& hit);
     void pinyinSegmentRun(int segment);
     void readingSegmentRun(int segment);
     void syllableEntry(bool click);

@@ -2,8 +2,8 @@
 // box, the result strip, the character list and the looked-up character's label.
 #include "ui/form11.h"
 
+#include "core/blank_text.h"
 #include "core/gbk.h"
-#include "lookup/blank_text.h"
 #include "ui/caret_boxes.h"
 #include "ui/picture_box.h"
 

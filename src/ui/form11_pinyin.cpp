@@ -2,9 +2,9 @@
 // (a character shows its reading), which share the pinyin query box Text2bh.
 #include "ui/form11.h"
 
+#include "core/blank_text.h"
 #include "core/gbk.h"
 #include "finders/syllable_query.h"
-#include "lookup/blank_text.h"
 #include "ui/caret_boxes.h"
 #include "ui/simple_combo.h"
 
@@ -64,34 +64,20 @@ void Form11::Text2bh_Change() {
 }
 
 void Form11::pinyinSegmentRun(int segment) {
-    setText6(QString());
-    for (;;) {
-        TextSearch(Text1bh[segment - 1], Text2bh.text());
-        if (Label1bh.text() != QLatin1String("1")) {
-            return;
-        }
-        setText6(text6() + Label2bh.text() + u' ');
-    }
+    listSegmentIntoStrip(Text1bh[segment - 1], Text2bh);
 }
 
 void Form11::Command9z_Click() {
-    Command9a_Click();
-    if (!Label24->text().isEmpty()) {
-        return;
+    // Segments in order; the first that leaves a reading in the pinyin line ends it.
+    void (Form11::*const runs[])() = {&Form11::Command9a_Click, &Form11::Command9b_Click,
+                                      &Form11::Command9c_Click, &Form11::Command9d_Click,
+                                      &Form11::Command9e_Click};
+    for (auto run : runs) {
+        (this->*run)();
+        if (!Label24->text().isEmpty()) {
+            return;
+        }
     }
-    Command9b_Click();
-    if (!Label24->text().isEmpty()) {
-        return;
-    }
-    Command9c_Click();
-    if (!Label24->text().isEmpty()) {
-        return;
-    }
-    Command9d_Click();
-    if (!Label24->text().isEmpty()) {
-        return;
-    }
-    Command9e_Click();
 }
 
 void Form11::readingSegmentRun(int segment) {

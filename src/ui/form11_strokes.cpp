@@ -67,14 +67,7 @@ void Form11::Text2bhw_Change() {
 }
 
 void Form11::strokeSegmentRun(int segment) {
-    setText6(QString());
-    for (;;) {
-        TextSearch(Text1bhw[segment - 1], Text2bhw.text());
-        if (Label1bh.text() != QLatin1String("1")) {
-            return;
-        }
-        setText6(text6() + Label2bh.text() + u' ');
-    }
+    listSegmentIntoStrip(Text1bhw[segment - 1], Text2bhw);
 }
 
 QString Form11::strokeHelpText() {

@@ -7,23 +7,31 @@
 namespace zilvaro {
 
 void Form11::TextSearch(const QString& segment, const QString& needle) {
-    const TableHit hit = textSearch(segment, needle, TextSearchCursor);
+    reportTableHit(textSearch(segment, needle, TextSearchCursor));
+}
+
+void Form11::TextSearchf(const QString& segment, const QString& needle) {
+    reportTableHit(textSearchF(segment, needle, TextSearchfCursor));
+}
+
+void Form11::reportTableHit(const TableHit& hit) {
     if (!hit.found) {
-        Label1bh.set(QStringLiteral("0"));
+        Label1bh.set(QStringLiteral("0")); // the hit text keeps the last hit
         return;
     }
     Label1bh.set(QStringLiteral("1"));
     Label2bh.set(hit.text);
 }
 
-void Form11::TextSearchf(const QString& segment, const QString& needle) {
-    const TableHit hit = textSearchF(segment, needle, TextSearchfCursor);
-    if (!hit.found) {
-        Label1bh.set(QStringLiteral("0"));
-        return;
+void Form11::listSegmentIntoStrip(const QString& segment, const WatchedText& query) {
+    setText6(QString());
+    for (;;) {
+        TextSearch(segment, query.text());
+        if (Label1bh.text() != QLatin1String("1")) {
+            return;
+        }
+        setText6(text6() + Label2bh.text() + u' ');
     }
-    Label1bh.set(QStringLiteral("1"));
-    Label2bh.set(hit.text);
 }
 
 } // namespace zilvaro

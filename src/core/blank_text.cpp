@@ -1,4 +1,4 @@
-#include "lookup/blank_text.h"
+#include "core/blank_text.h"
 
 namespace zilvaro {
 

@@ -1,0 +1,126 @@
+#include "data_builder.h"
+#include "data_error.h"
+
+#include <core/gbk.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace zilvaro::build;
+
+namespace {
+
+const QString StrokeFolder = QStringLiteral(ZILVARO_SOURCE_DIR "/node_modules/hanzi-writer-data");
+
+// Not in code order: the record file sorts them.
+const char* const Table = "中\tkhk\tk\tkh\tcompound\tk:0,1,2\th:3\n"
+                          "\n"
+                          "国\tlgyi\tl\tlgy\tcompound\tl:0,1,7\tg:2,3,4,5\ty:6\n"
+                          "一\tggll\tg\tgg\tstroke\tg:0\n";
+
+class DataBuilder : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString program = dir.filePath(QStringLiteral("program"));
+
+    QString writeTable(const QByteArray& text,
+                       const QString& name = QStringLiteral("decomposition.tsv")) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return path;
+    }
+    BuildSummary build(const QString& table, const QString& strokes = StrokeFolder) {
+        return buildProgramData(
+            {table, strokes, StrokeFolder + QStringLiteral("/ARPHICPL.TXT"), program});
+    }
+    QString errorOf(const QString& table, const QString& strokes = StrokeFolder) {
+        try {
+            build(table, strokes);
+        } catch (const DataError& e) {
+            return e.message();
+        }
+        return QString();
+    }
+    QByteArray read(const QString& name) {
+        QFile file(QDir(program).filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QStringList programFolder() {
+        return QDir(program).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    }
+};
+
+} // namespace
+
+TEST_F(DataBuilder, WritesThePicturesTheLicenceAndTheSortedRecords) {
+    const BuildSummary summary = build(writeTable(Table));
+    EXPECT_EQ(summary.characters, 3);
+    ASSERT_EQ(summary.leastCovered.size(), 3u);
+    EXPECT_GE(summary.leastCovered[0].first, 0.97);
+    EXPECT_LE(summary.leastCovered[0].first, summary.leastCovered[2].first);
+
+    const QByteArray records = read(QStringLiteral("wwbb11.dat"));
+    ASSERT_EQ(records.size(), 3 * 302);
+    QStringList order;
+    for (int i = 0; i < 3; ++i) {
+        order << zilvaro::fromGbk(QByteArrayView(records).sliced(i * 302, 2));
+    }
+    EXPECT_EQ(order, (QStringList{u"国"_qs, u"一"_qs, u"中"_qs})); // B9FA, D2BB, D6D0
+
+    EXPECT_EQ(programFolder(), (QStringList{u"bmp"_qs, u"wwbb11.dat"_qs}));
+    QStringList pictures = QDir(QDir(program).filePath(u"bmp"_qs)).entryList(QDir::Files);
+    pictures.sort();
+    QStringList expected{u"ARPHICPL.TXT"_qs, u"一.bmp"_qs, u"中.bmp"_qs, u"国.bmp"_qs};
+    expected.sort();
+    EXPECT_EQ(pictures, expected);
+    EXPECT_FALSE(QImage(QDir(program).filePath(u"bmp/国.bmp"_qs)).isNull());
+    EXPECT_FALSE(read(QStringLiteral("bmp/ARPHICPL.TXT")).isEmpty());
+}
+
+TEST_F(DataBuilder, AFaultyInputNamesItsPlaceAndLeavesThePreviousOutputAlone) {
+    build(writeTable(Table));
+    const QByteArray records = read(QStringLiteral("wwbb11.dat"));
+    const QByteArray picture = read(QStringLiteral("bmp/中.bmp"));
+
+    // A malformed line: the file and line number, then the character.
+    QString error = errorOf(writeTable(QByteArray(Table) + "好\tvbg\t\tvb\tcompound\tv:0,1,2\n",
+                                       QStringLiteral("bad.tsv")));
+    EXPECT_TRUE(error.startsWith(u"bad.tsv:5: 好: ")) << error.toStdString();
+    // A character listed twice.
+    error = errorOf(writeTable(QByteArray(Table) + "中\tkhk\tk\tkh\tcompound\tk:0,1,2\th:3\n"));
+    EXPECT_TRUE(error.contains(u"中 is listed a second time")) << error.toStdString();
+    // Strokes that do not match the roots (中 has four).
+    error =
+        errorOf(writeTable("一\tggll\tg\tgg\tstroke\tg:0\n中\tkhk\tk\tkh\tcompound\tk:0,1\th:3\n"));
+    EXPECT_EQ(error, u"中: stroke 2 belongs to no root");
+    // A character without stroke data, found after others were drawn.
+    QTemporaryDir strokes;
+    for (const char* c : {"中", "一"}) {
+        const QString name = QString::fromUtf8(c) + QStringLiteral(".json");
+        QFile::copy(StrokeFolder + u'/' + name, strokes.filePath(name));
+    }
+    error = errorOf(writeTable(Table), strokes.path());
+    EXPECT_TRUE(error.startsWith(u"国: no stroke data")) << error.toStdString();
+    // A missing table.
+    EXPECT_TRUE(errorOf(dir.filePath(u"none.tsv"_qs)).contains(u"none.tsv: cannot be read"));
+
+    EXPECT_EQ(read(QStringLiteral("wwbb11.dat")), records);
+    EXPECT_EQ(read(QStringLiteral("bmp/中.bmp")), picture);
+    EXPECT_EQ(programFolder(), (QStringList{u"bmp"_qs, u"wwbb11.dat"_qs})); // no leftovers
+}
+
+TEST_F(DataBuilder, ABuildReplacesEveryOldPictureAndWhatAnInterruptedOneLeft) {
+    build(writeTable(Table));
+    QDir(program).mkpath(QStringLiteral("bmp.building-abc123/x"));
+    build(writeTable("中\tkhk\tk\tkh\tcompound\tk:0,1,2\th:3\n"));
+    EXPECT_EQ(read(QStringLiteral("wwbb11.dat")).size(), 302);
+    EXPECT_TRUE(read(QStringLiteral("bmp/国.bmp")).isEmpty());
+    EXPECT_FALSE(read(QStringLiteral("bmp/中.bmp")).isEmpty());
+    EXPECT_EQ(programFolder(), (QStringList{u"bmp"_qs, u"wwbb11.dat"_qs}));
+}

@@ -1,0 +1,125 @@
+#include "character_data.h"
+#include "data_error.h"
+#include "outline_picture.h"
+#include "stroke_outlines.h"
+
+#include <core/gbk.h>
+
+#include <gtest/gtest.h>
+
+using namespace zilvaro::build;
+
+namespace {
+
+const QString StrokeFolder = QStringLiteral(ZILVARO_SOURCE_DIR "/node_modules/hanzi-writer-data");
+
+CharacterData build(const char* line) {
+    const Decomposition entry =
+        parseDecompositionLine(QString::fromUtf8(line), QStringLiteral("t.tsv:1"));
+    return buildCharacter(entry, loadStrokeOutlines(StrokeFolder, entry.character));
+}
+
+QByteArray field(const CharacterData& data, int slot) {
+    return data.record.mid(14 + 72 * slot, 72);
+}
+
+// The seed points of a seed list, in pixels.
+std::vector<QPoint> seedsOf(const QByteArray& list) {
+    std::vector<QPoint> seeds;
+    QByteArray trimmed = list;
+    while (trimmed.endsWith(' ')) {
+        trimmed.chop(1);
+    }
+    for (qsizetype i = 0; i + 8 <= trimmed.size(); i += 8) {
+        const int x = trimmed.mid(i, 4).trimmed().toInt();
+        const int y = trimmed.mid(i + 4, 4).trimmed().toInt();
+        EXPECT_EQ(x % 15, 0);
+        EXPECT_EQ(y % 15, 0);
+        seeds.emplace_back(x / 15, y / 15);
+    }
+    return seeds;
+}
+
+const QByteArray Blank(72, ' ');
+const QByteArray Mark = QByteArray("0") + QByteArray(71, ' ');
+
+} // namespace
+
+TEST(CharacterData, WritesTheCodesInABlankFilledGbkRecord) {
+    const CharacterData guo = build("国\tlgyi\tl\tlgy\tcompound\tl:0,1,7\tg:2,3,4,5\ty:6");
+    ASSERT_EQ(guo.record.size(), 302);
+    EXPECT_FALSE(guo.record.contains('\0'));
+    EXPECT_EQ(guo.record.left(14), *zilvaro::toGbk(u"国") + "lgyil   lgy ");
+    EXPECT_EQ(guo.key, zilvaro::characterKey(u"国"));
+    EXPECT_EQ(guo.picture.size(), QSize(PictureWidth, PictureHeight));
+    EXPECT_EQ(guo.picture.format(), QImage::Format_Mono);
+}
+
+TEST(CharacterData, MarksTheSlotsThatShowTheIdentificationCode) {
+    // Two roots: slot 2 shows the identification code, slot 3 stays empty.
+    const CharacterData zhong = build("中\tkhk\tk\tkh\tcompound\tk:0,1,2\th:3");
+    EXPECT_NE(field(zhong, 1), Blank);
+    EXPECT_EQ(field(zhong, 2), Mark);
+    EXPECT_EQ(field(zhong, 3), Blank);
+    // Three roots: slot 3 shows it.
+    const CharacterData guo = build("国\tlgyi\tl\tlgy\tcompound\tl:0,1,7\tg:2,3,4,5\ty:6");
+    EXPECT_NE(field(guo, 2), Blank);
+    EXPECT_EQ(field(guo, 3), Mark);
+    // A single stroke: itself twice, then the identification code.
+    const CharacterData yi = build("一\tggll\tg\tgg\tstroke\tg:0");
+    EXPECT_EQ(field(yi, 0), field(yi, 1));
+    EXPECT_EQ(field(yi, 2), Mark);
+    EXPECT_EQ(field(yi, 3), Blank);
+    // A character root of three letters: the fourth slot is blank.
+    const CharacterData li = build("力\tltn\tlt\tltn\troot\tl:0,1");
+    EXPECT_NE(field(li, 2), Blank);
+    EXPECT_EQ(field(li, 3), Blank);
+    // A key-name character: the whole character in all four slots.
+    const CharacterData wang = build("王\tgggg\tg\tgggg\tkey\tg:0,1,2,3");
+    for (int k = 1; k < 4; ++k) {
+        EXPECT_EQ(field(wang, k), field(wang, 0));
+    }
+}
+
+TEST(CharacterData, PutsEverySeedOnAWhitePixelOfItsRoot) {
+    const char* lines[] = {
+        "中\tkhk\tk\tkh\tcompound\tk:0,1,2\th:3",
+        "国\tlgyi\tl\tlgy\tcompound\tl:0,1,7\tg:2,3,4,5\ty:6",
+        "五\tgghg\tgg\tgghg\troot\tg:0,1,2,3",
+        "赢\tynky\t\tynky\tcompound\ty:0,1\tn:2\tk:3,4,5\te:6,7,8,9\tm:10,11,12,13\ty:14,15,16",
+    };
+    for (const char* line : lines) {
+        const Decomposition entry =
+            parseDecompositionLine(QString::fromUtf8(line), QStringLiteral("t.tsv:1"));
+        const StrokeOutlines strokes = loadStrokeOutlines(StrokeFolder, entry.character);
+        const CharacterData data = buildCharacter(entry, strokes);
+        const PixelStates states =
+            rasterise(strokes, layoutSlots(entry, int(strokes.size())).strokeSlots);
+        for (int k = 0; k < 4; ++k) {
+            if (field(data, k) == Blank || field(data, k) == Mark) {
+                continue;
+            }
+            const std::vector<QPoint> seeds = seedsOf(field(data, k));
+            ASSERT_FALSE(seeds.empty());
+            EXPECT_LE(seeds.size(), 9u);
+            for (const QPoint& seed : seeds) {
+                EXPECT_EQ(data.picture.pixelIndex(seed), 0) << line << " slot " << k;
+                EXPECT_TRUE(states.at(seed.x(), seed.y()) & (1 << k)) << line << " slot " << k;
+            }
+            EXPECT_GE(data.coverage[size_t(k)], 0.97) << line << " slot " << k;
+        }
+    }
+}
+
+TEST(CharacterData, NamesTheCharacterWhenTheStrokesDoNotMatchItsRoots) {
+    // 中 has four strokes; this line gives it five.
+    try {
+        build("中\tkhk\tk\tkh\tcompound\tk:0,1,2\th:3,4");
+        FAIL() << "no error";
+    } catch (const DataError& e) {
+        EXPECT_TRUE(e.message().startsWith(u"中: stroke 4 does not exist"));
+    }
+    EXPECT_THROW(
+        loadStrokeOutlines(StrokeFolder + QStringLiteral("/missing"), QStringLiteral("中")),
+        DataError);
+}

@@ -1,0 +1,228 @@
+#include "code_table.h"
+#include "component_hints.h"
+#include "data_error.h"
+#include "root_chart.h"
+#include "strokes.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace zilvaro::decompose;
+
+namespace {
+const QString chartPath = QStringLiteral(ZILVARO_SOURCE_DIR "/data/roots.tsv");
+
+QString chartText() {
+    QFile file(chartPath);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return QString::fromUtf8(file.readAll());
+}
+
+// The error a parse raises, as "file:line: message".
+template <typename Parse> QString errorOf(Parse parse) {
+    try {
+        parse();
+    } catch (const DataError& e) {
+        return e.text();
+    }
+    return QString();
+}
+} // namespace
+
+TEST(StrokeClasses, NamesFallIntoTheFiveClasses) {
+    EXPECT_EQ(strokeClassOfName(u"横"), 1);
+    EXPECT_EQ(strokeClassOfName(u"提"), 1); // 提 counts as 横
+    EXPECT_EQ(strokeClassOfName(u"竖钩"), 2);
+    EXPECT_EQ(strokeClassOfName(u"撇"), 3);
+    EXPECT_EQ(strokeClassOfName(u"捺"), 4);
+    EXPECT_EQ(strokeClassOfName(u"点2"), 4);
+    for (const char16_t* turning : {u"横折", u"竖提", u"撇点", u"弯钩", u"横折折折钩", u"斜钩"})
+        EXPECT_EQ(strokeClassOfName(turning), 5) << QString::fromUtf16(turning).toStdString();
+    EXPECT_EQ(strokeClassOfName(u"口"), 0);
+    EXPECT_EQ(strokeClassOfName(u""), 0);
+}
+
+TEST(StrokeClasses, IdentificationKeysFollowAreaAndStructure) {
+    EXPECT_EQ(identificationKey(1, 1), u'g');
+    EXPECT_EQ(identificationKey(1, 3), u'd');
+    EXPECT_EQ(identificationKey(2, 3), u'k'); // 中: last stroke 丨, mixed
+    EXPECT_EQ(identificationKey(4, 3), u'i'); // 国: last stroke 丶 inside 囗
+    EXPECT_EQ(identificationKey(5, 2), u'b');
+    EXPECT_EQ(identificationKey(0, 1), QChar());
+    EXPECT_EQ(identificationKey(1, 4), QChar());
+    EXPECT_EQ(strokeKey(3), u't');
+    EXPECT_EQ(strokeKey(5), u'n');
+}
+
+TEST(StrokeNames, PackageTablesAndSupplementAreRead) {
+    const StrokeNames names = StrokeNames::loadCncharOrder(
+        QStringLiteral(ZILVARO_SOURCE_DIR "/node_modules/cnchar-order/cnchar.order.min.js"));
+    EXPECT_EQ(names.letters(QStringLiteral("中")), QStringLiteral("fcjf"));
+    EXPECT_EQ(names.classes(QStringLiteral("中")), QStringLiteral("2512"));
+    EXPECT_EQ(names.classes(QStringLiteral("心")), QStringLiteral("4544"));
+    EXPECT_TRUE(names.namesOfLetter(u'x').contains(QStringLiteral("竖折折")));
+    EXPECT_FALSE(names.contains(QStringLiteral("啊x")));
+}
+
+TEST(StrokeNames, SupplementErrorsNameTheLine) {
+    StrokeNames names;
+    names.setLetterNames(u'j', {QStringLiteral("横")});
+    names.setLetters(QStringLiteral("一"), QStringLiteral("j"));
+    const QString path = QDir::temp().filePath(QStringLiteral("zilvaro-supplement.tsv"));
+    auto write = [&](const QByteArray& text) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    write("# comment\n二\tjj\n三\tjq\n");
+    EXPECT_EQ(errorOf([&] { names.addSupplement(path); }),
+              path + QStringLiteral(":3: unknown stroke letter q"));
+    write("二\tjj\n二\tjj\n");
+    EXPECT_EQ(errorOf([&] { StrokeNames(names).addSupplement(path); }),
+              path + QStringLiteral(":2: 二 is in the supplement twice"));
+    // A package entry the supplement gives again is corrected.
+    write("一\tjj\n");
+    StrokeNames corrected = names;
+    corrected.addSupplement(path);
+    EXPECT_EQ(corrected.letters(QStringLiteral("一")), QStringLiteral("jj"));
+    EXPECT_EQ(corrected.corrected(), QStringList({QStringLiteral("一")}));
+    QFile::remove(path);
+}
+
+TEST(RootChart, CommittedChartIsCompleteAndConsistent) {
+    const RootChart chart = RootChart::load(chartPath);
+    // The 25 key-name characters, each on its own key.
+    const QString keyNames = QStringLiteral("王土大木工目日口田山禾白月人金言立水火之已子女又纟");
+    const QString keys = QStringLiteral("gfdsahjklmtrewqyuiopnbvcx");
+    for (int i = 0; i < keyNames.size(); ++i) {
+        const Root* root = chart.characterRoot(keyNames.mid(i, 1));
+        ASSERT_NE(root, nullptr) << keyNames.mid(i, 1).toStdString();
+        EXPECT_EQ(root->kind, Root::Kind::Key);
+        EXPECT_EQ(root->key, keys[i]);
+    }
+    // The five single strokes.
+    const QString strokes = QStringLiteral("一丨丿丶乙");
+    for (int i = 0; i < strokes.size(); ++i) {
+        const Root* root = chart.characterRoot(strokes.mid(i, 1));
+        ASSERT_NE(root, nullptr);
+        EXPECT_EQ(root->kind, Root::Kind::Stroke);
+        EXPECT_EQ(root->key, strokeKey(i + 1));
+    }
+    // Character roots named in the Wubi rules.
+    for (const char16_t* c : {u"五", u"石", u"马", u"十", u"厂", u"早", u"米", u"小", u"上", u"了",
+                              u"也", u"戈", u"力", u"乃", u"辛", u"羽", u"耳", u"巴", u"弓"}) {
+        const Root* root = chart.characterRoot(QString::fromUtf16(c));
+        ASSERT_NE(root, nullptr) << QString::fromUtf16(c).toStdString();
+        EXPECT_EQ(root->kind, Root::Kind::Character);
+    }
+    EXPECT_EQ(chart.characterRoot(QStringLiteral("马"))->classes, QStringLiteral("551"));
+    // The identification code takes 折 for the last stroke of 力, 撇 for that of 戈.
+    EXPECT_EQ(chart.characterRoot(QStringLiteral("力"))->lastStrokeClass, 5);
+    EXPECT_EQ(chart.characterRoot(QStringLiteral("戈"))->lastStrokeClass, 3);
+    EXPECT_EQ(chart.characterRoot(QStringLiteral("口"))->lastStrokeClass, 0);
+}
+
+TEST(RootChart, MalformedLinesNameFileAndLine) {
+    const QString base = chartText();
+    auto parse = [&](const QString& extra) {
+        return errorOf([&] { RootChart::parse(base + extra, QStringLiteral("roots.tsv")); });
+    };
+    const int next = int(base.count(u'\n')) + 1;
+    auto at = [&](const char* message) {
+        return QStringLiteral("roots.tsv:%1: %2").arg(next).arg(QString::fromUtf8(message));
+    };
+    EXPECT_EQ(parse(QStringLiteral("g\t王王\tpart\t横,横\t3\n")),
+              at("stroke count 3 does not match 2 strokes"));
+    EXPECT_EQ(parse(QStringLiteral("z\t某\tpart\t横\t1\n")), at("bad key \"z\""));
+    EXPECT_EQ(parse(QStringLiteral("g\t某\tpart\t横,口\t2\n")), at("unknown stroke \"口\""));
+    EXPECT_EQ(parse(QStringLiteral("g\t某\troot\t横\t1\n")), at("bad kind \"root\""));
+    EXPECT_EQ(parse(QStringLiteral("f\t土\tchar\t横,竖,横\t3\n")), at("土 is charted twice"));
+    EXPECT_EQ(parse(QStringLiteral("g\t某\tpart\t横\n")),
+              at("expected 5 or 6 tab-separated columns"));
+    EXPECT_EQ(parse(QStringLiteral("l\t某\tpart\t横\t1\t钩子\n")), at("unknown stroke \"钩子\""));
+    EXPECT_TRUE(parse(QString()).isEmpty());
+}
+
+TEST(CodeTable, RimeLinesGiveCodesShortestFirst) {
+    const QString text = QStringLiteral("name: wubi86\n...\n"
+                                        "中\tkhk\t2720000000\n中\tk\t563673763\tkh\n"
+                                        "中\tkh\t563673763\n中国\tkhlg\t100\n中\tzzpp\t1\n"
+                                        "# comment\n国\tlgyi\t526000000\n");
+    const CodeTable table = CodeTable::parseRime(text, QStringLiteral("wubi86.dict.yaml"));
+    EXPECT_EQ(table.codes(QStringLiteral("中")),
+              QStringList({QStringLiteral("k"), QStringLiteral("kh"), QStringLiteral("khk")}));
+    EXPECT_EQ(table.fullCode(QStringLiteral("中")), QStringLiteral("khk"));
+    EXPECT_EQ(table.fullCode(QStringLiteral("国")), QStringLiteral("lgyi"));
+    EXPECT_FALSE(table.contains(QStringLiteral("中国")));
+
+    EXPECT_EQ(errorOf([] { CodeTable::parseRime(QStringLiteral("...\n中\tKHK\t1\n"), "d.yaml"); }),
+              QStringLiteral("d.yaml:2: bad code \"KHK\""));
+    EXPECT_EQ(errorOf([] { CodeTable::parseRime(QStringLiteral("...\n\n中\n"), "d.yaml"); }),
+              QStringLiteral("d.yaml:3: expected text, tab, code"));
+    EXPECT_EQ(errorOf([] { CodeTable::parseRime(QStringLiteral("中\tk\t1\n"), "d.yaml"); }),
+              QStringLiteral("d.yaml: the header has no end line \"...\""));
+}
+
+TEST(CodeTable, ShortCodeIsTheShortestOtherThanRootCode) {
+    // 中: k kh khk with root code kh -> k.
+    EXPECT_EQ(shortCode({"k", "kh", "khk"}, "khk", "kh"), QStringLiteral("k"));
+    // 好: vb vbg with root code vb -> none.
+    EXPECT_EQ(shortCode({"vb", "vbg"}, "vbg", "vb"), QString());
+    // 五: gg ggh gghg, a character root whose root code is its full code -> gg.
+    EXPECT_EQ(shortCode({"gg", "ggh", "gghg"}, "gghg", "gghg"), QStringLiteral("gg"));
+    EXPECT_EQ(shortCode({"khk"}, "khk", "kh"), QString());
+}
+
+TEST(CodeTable, TheTwoSourcesAreCompared) {
+    CodeTable a;
+    CodeTable b;
+    a.add("须", "ed");
+    a.add("须", "edmy");
+    b.add("须", "edmy");
+    a.add("中", "khk");
+    b.add("中", "khk");
+    a.add("舂", "dwvf");
+    b.add("舂", "dwvg");
+    const auto d = compareCodes(a, b, {"须", "中", "舂"});
+    ASSERT_EQ(d.size(), 2);
+    EXPECT_EQ(d[0].character, QStringLiteral("须"));
+    EXPECT_FALSE(d[0].fullCodesDiffer);
+    EXPECT_TRUE(d[1].fullCodesDiffer);
+}
+
+TEST(CodeTable, IbusDatabaseIsReadAndAgreesOnFullCodes) {
+    const CodeTable ibus =
+        CodeTable::loadIbus(QStringLiteral("/usr/share/ibus-table/tables/wubi-jidian86.db"));
+    EXPECT_EQ(ibus.fullCode(QStringLiteral("国")), QStringLiteral("lgyi"));
+    EXPECT_EQ(ibus.fullCode(QStringLiteral("中")), QStringLiteral("khk"));
+    EXPECT_EQ(errorOf([] { CodeTable::loadIbus(QStringLiteral("/nonexistent/x.db")); }),
+              QStringLiteral("/nonexistent/x.db: does not exist"));
+}
+
+TEST(ComponentHints, LayoutGivesStructureAndFirstComponentBoundary) {
+    StrokeNames names;
+    names.setLetterNames(u'j', {QStringLiteral("横")});
+    names.setLetters(QStringLiteral("女"), QStringLiteral("jjj"));
+    names.setLetters(QStringLiteral("子"), QStringLiteral("jjj"));
+    ComponentHints hints = ComponentHints::parse(
+        QStringLiteral("module.exports = `好:a(女,子)\n字:d(宀,子)\n这:sbl(辶,文)\n"
+                       "林:ra(木)\n国:s(囗,玉)\n42476:d(一,吅,25180)亅`;"),
+        QStringLiteral("cjk"));
+    hints.addComponentCount(QStringLiteral("辶"), 3);
+    hints.addComponentCount(QStringLiteral("宀"), 3);
+    const ComponentHint good = hints.hint(QStringLiteral("好"), 6, names);
+    EXPECT_EQ(good.structure, 1);
+    EXPECT_EQ(good.boundary, 3);
+    EXPECT_EQ(hints.hint(QStringLiteral("字"), 6, names).structure, 2);
+    EXPECT_EQ(hints.hint(QStringLiteral("字"), 6, names).boundary, 3);
+    // 辶 is written last: the boundary lies before it.
+    EXPECT_EQ(hints.hint(QStringLiteral("这"), 7, names).boundary, 4);
+    EXPECT_EQ(hints.hint(QStringLiteral("这"), 7, names).structure, 3);
+    EXPECT_EQ(hints.hint(QStringLiteral("林"), 8, names).structure, 1);
+    EXPECT_TRUE(hints.hint(QStringLiteral("国"), 8, names).enclosedBy(u"囗"));
+    EXPECT_EQ(hints.hint(QStringLiteral("无"), 4, names).structure, 0);
+    EXPECT_EQ(errorOf([] { ComponentHints::parse(QStringLiteral("好=a(女,子)"), "cjk"); }),
+              QStringLiteral("cjk:1: expected name:layout(components)"));
+}

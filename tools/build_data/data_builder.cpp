@@ -1,0 +1,213 @@
+#include "data_builder.h"
+
+#include "character_data.h"
+#include "data_error.h"
+#include "stroke_outlines.h"
+
+#include <core/gbk.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <optional>
+#include <thread>
+
+namespace zilvaro::build {
+
+std::vector<Decomposition> readDecompositionTable(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        throw DataError(QStringLiteral("%1: cannot be read (%2)").arg(path, file.errorString()));
+    }
+    const QString name = QFileInfo(path).fileName();
+    std::vector<Decomposition> entries;
+    QSet<QString> seen;
+    int lineNumber = 0;
+    while (!file.atEnd()) {
+        const QByteArray bytes = file.readLine();
+        ++lineNumber;
+        QString line = QString::fromUtf8(bytes);
+        while (line.endsWith(u'\n') || line.endsWith(u'\r')) {
+            line.chop(1);
+        }
+        const QString where = QStringLiteral("%1:%2").arg(name).arg(lineNumber);
+        if (line.contains(QChar::ReplacementCharacter)) {
+            throw DataError(QStringLiteral("%1: not valid UTF-8").arg(where));
+        }
+        if (line.trimmed().isEmpty()) {
+            continue;
+        }
+        Decomposition entry = parseDecompositionLine(line, where);
+        if (seen.contains(entry.character)) {
+            throw DataError(
+                QStringLiteral("%1: %2 is listed a second time").arg(where, entry.character));
+        }
+        seen.insert(entry.character);
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+namespace {
+
+// Removes a folder and everything in it, quietly when it does not exist. (Much quicker than
+// QDir::removeRecursively on thousands of pictures.)
+void removeFolder(const QString& path) {
+    std::error_code ignored;
+    std::filesystem::remove_all(std::filesystem::path(QFile::encodeName(path).toStdString()),
+                                ignored);
+}
+
+// Builds and saves the characters on all cores; the first failure in table order wins.
+// Writes one picture into the new pictures' folder. A picture that shows the same pixels as
+// the one of the previous build becomes a second link to that file instead: replacing
+// thousands of files that did not change would cost the file system far more time than
+// drawing them. (The pixels are compared, not the bytes: the BMP writer leaves the padding
+// at the end of each row undefined.)
+void savePicture(const QImage& picture, const QString& file, const QString& previous,
+                 const QString& character) {
+    if (QFileInfo::exists(previous)) {
+        const QImage old(previous);
+        if (!old.isNull() && old.convertToFormat(QImage::Format_RGB32) ==
+                                 picture.convertToFormat(QImage::Format_RGB32)) {
+            std::error_code error;
+            std::filesystem::create_hard_link(QFile::encodeName(previous).toStdString(),
+                                              QFile::encodeName(file).toStdString(), error);
+            if (!error) {
+                return;
+            }
+        }
+    }
+    if (!picture.save(file, "BMP")) {
+        throw DataError(QStringLiteral("%1: cannot write %2").arg(character, file));
+    }
+}
+
+std::vector<CharacterData> buildAll(const std::vector<Decomposition>& entries,
+                                    const QString& strokeFolder, const QString& pictureDir,
+                                    const QString& previousDir) {
+    std::vector<CharacterData> built(entries.size());
+    std::vector<std::optional<QString>> errors(entries.size());
+    std::atomic<size_t> next{0};
+    std::atomic<bool> failed{false};
+
+    const auto work = [&] {
+        for (size_t i = next++; i < entries.size() && !failed; i = next++) {
+            const Decomposition& entry = entries[i];
+            try {
+                const StrokeOutlines strokes = loadStrokeOutlines(strokeFolder, entry.character);
+                built[i] = buildCharacter(entry, strokes);
+                const QString name = entry.character + QStringLiteral(".bmp");
+                savePicture(built[i].picture, QDir(pictureDir).filePath(name),
+                            QDir(previousDir).filePath(name), entry.character);
+                built[i].picture = QImage(); // written; keep only the record
+            } catch (const DataError& e) {
+                errors[i] = e.message();
+                failed = true;
+            } catch (const std::exception& e) {
+                errors[i] =
+                    QStringLiteral("%1: %2").arg(entry.character, QString::fromUtf8(e.what()));
+                failed = true;
+            }
+        }
+    };
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    std::vector<std::thread> workers;
+    for (unsigned t = 1; t < cores; ++t) {
+        workers.emplace_back(work);
+    }
+    work();
+    for (std::thread& worker : workers) {
+        worker.join();
+    }
+    for (const std::optional<QString>& error : errors) {
+        if (error) {
+            throw DataError(*error);
+        }
+    }
+    return built;
+}
+
+} // namespace
+
+BuildSummary buildProgramData(const BuildInputs& inputs) {
+    const std::vector<Decomposition> entries = readDecompositionTable(inputs.tablePath);
+    if (entries.empty()) {
+        throw DataError(QStringLiteral("%1: holds no character").arg(inputs.tablePath));
+    }
+    if (!QDir().mkpath(inputs.programDir)) {
+        throw DataError(QStringLiteral("%1: cannot be created").arg(inputs.programDir));
+    }
+    const QDir programDir(inputs.programDir);
+    // Folders left behind by a build that was interrupted.
+    for (const QString& stale :
+         programDir.entryList({QStringLiteral("bmp.building-*")}, QDir::Dirs)) {
+        removeFolder(programDir.filePath(stale));
+    }
+
+    QTemporaryDir pictures(programDir.filePath(QStringLiteral("bmp.building-XXXXXX")));
+    if (!pictures.isValid()) {
+        throw DataError(QStringLiteral("%1: cannot create a temporary folder (%2)")
+                            .arg(inputs.programDir, pictures.errorString()));
+    }
+    const QString finalPictures = programDir.filePath(QStringLiteral("bmp"));
+    std::vector<CharacterData> built =
+        buildAll(entries, inputs.strokeFolder, pictures.path(), finalPictures);
+
+    const QString licenceName = QFileInfo(inputs.licencePath).fileName();
+    if (!QFile::copy(inputs.licencePath, QDir(pictures.path()).filePath(licenceName))) {
+        throw DataError(QStringLiteral("%1: cannot be copied").arg(inputs.licencePath));
+    }
+
+    std::sort(built.begin(), built.end(),
+              [](const CharacterData& a, const CharacterData& b) { return a.key < b.key; });
+    QSaveFile records(programDir.filePath(QStringLiteral("wwbb11.dat")));
+    if (!records.open(QIODevice::WriteOnly)) {
+        throw DataError(QStringLiteral("%1: cannot be written (%2)")
+                            .arg(records.fileName(), records.errorString()));
+    }
+    BuildSummary summary;
+    for (const CharacterData& data : built) {
+        records.write(data.record);
+        double least = 1.0;
+        for (const double coverage : data.coverage) {
+            if (coverage > 0) {
+                least = std::min(least, coverage);
+            }
+        }
+        summary.leastCovered.emplace_back(least, fromGbk(QByteArrayView(data.record).first(2)));
+    }
+    std::stable_sort(summary.leastCovered.begin(), summary.leastCovered.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    summary.leastCovered.resize(std::min<size_t>(summary.leastCovered.size(), 10));
+    summary.characters = static_cast<int>(built.size());
+
+    // Swap the new pictures in, then the record file.
+    const QString oldPictures = programDir.filePath(QStringLiteral("bmp.old"));
+    removeFolder(oldPictures);
+    if (QFileInfo::exists(finalPictures) && !QDir().rename(finalPictures, oldPictures)) {
+        throw DataError(QStringLiteral("%1: cannot be replaced").arg(finalPictures));
+    }
+    if (!QDir().rename(pictures.path(), finalPictures)) {
+        QDir().rename(oldPictures, finalPictures);
+        throw DataError(
+            QStringLiteral("%1: cannot be renamed to %2").arg(pictures.path(), finalPictures));
+    }
+    pictures.setAutoRemove(false);
+    if (!records.commit()) {
+        throw DataError(QStringLiteral("%1: cannot be written (%2)")
+                            .arg(records.fileName(), records.errorString()));
+    }
+    removeFolder(oldPictures);
+    return summary;
+}
+
+} // namespace zilvaro::build

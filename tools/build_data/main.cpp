@@ -1,0 +1,41 @@
+// Builds the program's character data: bmp/<character>.bmp and wwbb11.dat, from the
+// decomposition table and the stroke outlines of hanzi-writer-data.
+//
+//   build_data <decomposition.tsv> <hanzi-writer-data folder> <licence file> <program folder>
+
+#include "data_builder.h"
+#include "data_error.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QStringList>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 5) {
+        std::fprintf(stderr, "usage: build_data <decomposition.tsv> <hanzi-writer-data folder> "
+                             "<licence file> <program folder>\n");
+        return 2;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    try {
+        const zilvaro::build::BuildSummary summary =
+            zilvaro::build::buildProgramData({args[1], args[2], args[3], args[4]});
+        QStringList least;
+        for (const auto& [coverage, character] : summary.leastCovered) {
+            least << QStringLiteral("%1 %2%").arg(character).arg(coverage * 100, 0, 'f', 1);
+        }
+        std::printf("build_data: %d pictures and wwbb11.dat in %.1f s; least covered roots "
+                    "(slivers aside): %s\n",
+                    summary.characters, static_cast<double>(timer.elapsed()) / 1000.0,
+                    qPrintable(least.join(QStringLiteral(", "))));
+        return 0;
+    } catch (const zilvaro::build::DataError& e) {
+        std::fprintf(stderr, "build_data: %s\n", qPrintable(e.message()));
+        return 1;
+    }
+}

@@ -1,0 +1,327 @@
+#include "decomposer.h"
+
+#include "code_table.h"
+#include "root_chart.h"
+#include "shape.h"
+#include "strokes.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace zilvaro::decompose {
+
+namespace {
+QString classesOf(const QString& classes, const QVector<int>& strokes) {
+    QString out;
+    for (int s : strokes)
+        out += classes[s];
+    return out;
+}
+
+// Strokes that follow one another in writing order. Only a root that encloses others has
+// two runs; every other root, and each run, is consecutive.
+bool consecutive(const QVector<int>& strokes) {
+    for (int i = 1; i < strokes.size(); ++i)
+        if (strokes[i] != strokes[i - 1] + 1)
+            return false;
+    return true;
+}
+
+// The area of a key: 1 for G F D S A, 2 for H J K L M, 3 for T R E W Q, 4 for Y U I O P,
+// 5 for N B V C X.
+int keyArea(QChar key) {
+    static const QString order = QStringLiteral("gfdsahjklmtrewqyuiopnbvcx");
+    return int(order.indexOf(key)) / 5 + 1;
+}
+
+// A root that encloses others leaves a gap of at most this many strokes.
+constexpr int LongestGap = 12;
+} // namespace
+
+Decomposer::Decomposer(const RootChart& chart, const StrokeNames& names, const CodeTable& codes,
+                       const ComponentHints& hints, const QHash<QString, StrokeOutline>* outlines)
+    : chart_(chart), names_(names), codes_(codes), hints_(hints), outlines_(outlines) {}
+
+bool Decomposer::poorShape(const QString& character, const Piece& piece) const {
+    if (!outlines_ || !piece.root->isCharacter() || piece.strokes.size() < 2)
+        return false;
+    const auto own = outlines_->constFind(character);
+    const auto root = outlines_->constFind(piece.root->root);
+    if (own == outlines_->cend() || root == outlines_->cend())
+        return false;
+    QVector<Median> group;
+    for (int s : piece.strokes)
+        if (s < own->medians.size())
+            group.append(own->medians[s]);
+    return shapeDistance(group, root->medians) > PoorShape;
+}
+
+CharacterFacts Decomposer::facts(const QString& character) const {
+    CharacterFacts facts;
+    facts.classes = names_.classes(character);
+    facts.codes = codes_.codes(character);
+    const ComponentHint hint = hints_.hint(character, int(facts.classes.size()), names_);
+    facts.structure = hint.structure;
+    facts.walkEncloses = hint.layout.startsWith(QStringLiteral("sbl")) &&
+                         (hint.enclosedBy(u"辶") || hint.enclosedBy(u"廴"));
+    return facts;
+}
+
+int Decomposer::nameMatches(const Root& root, const QString& letters,
+                            const QVector<int>& strokes) const {
+    int matched = 0;
+    for (int i = 0; i < strokes.size() && i < root.strokes.size(); ++i)
+        if (strokes[i] < letters.size() &&
+            names_.namesOfLetter(letters[strokes[i]]).contains(root.strokes[i]))
+            ++matched;
+    return matched;
+}
+
+int Decomposer::identificationClass(const QVector<Piece>& pieces, const Context& context) {
+    const int s = identificationStroke(fields(pieces), context.walkEncloses);
+    if (s < 0)
+        return 0;
+    const auto index = pieces.size() - (context.walkEncloses && pieces.size() > 1 ? 2 : 1);
+    const Root* root = pieces[index].root;
+    return root->lastStrokeClass > 0 ? root->lastStrokeClass : context.classes[s].digitValue();
+}
+
+QVector<RootField> Decomposer::fields(const QVector<Piece>& pieces) {
+    QVector<RootField> out;
+    for (const Piece& p : pieces)
+        out.append({p.root->key, p.strokes});
+    return out;
+}
+
+bool Decomposer::finishTail(const Context& context, const QVector<int>& remaining,
+                            QVector<Piece>& pieces) const {
+    const int n = int(remaining.size());
+    const int longest = chart_.longestRoot();
+    const QChar lastKey = context.full[3];
+    // reach[i]: the strokes from i on split into roots, the last of them on lastKey.
+    QVector<char> reach(n + 1, 0);
+    auto rootsAt = [&](int i, int len) {
+        const QVector<int> strokes = remaining.mid(i, len);
+        return consecutive(strokes) ? chart_.withClasses(classesOf(context.classes, strokes))
+                                    : QVector<const Root*>();
+    };
+    for (int i = n - 1; i >= 0; --i)
+        for (int len = 1; len <= std::min(longest, n - i) && !reach[i]; ++len)
+            for (const Root* r : rootsAt(i, len))
+                if (i + len == n ? r->key == lastKey : reach[i + len] != 0)
+                    reach[i] = 1;
+    if (!reach[0])
+        return false;
+    // The largest root first, always leaving a way to finish.
+    for (int i = 0; i < n;) {
+        bool taken = false;
+        for (int len = std::min(longest, n - i); len >= 1 && !taken; --len) {
+            const Root* best = nullptr;
+            int bestNames = -1;
+            const QVector<int> strokes = remaining.mid(i, len);
+            for (const Root* r : rootsAt(i, len)) {
+                if (i + len == n ? r->key != lastKey : reach[i + len] == 0)
+                    continue;
+                // Stroke names first; then a key in the area of the root's first stroke
+                // (丶丶 on U rather than W).
+                const int matched = 2 * nameMatches(*r, context.letters, strokes) +
+                                    (keyArea(r->key) == r->classes[0].digitValue() ? 1 : 0);
+                if (matched > bestNames) {
+                    best = r;
+                    bestNames = matched;
+                }
+            }
+            if (best) {
+                pieces.append({best, strokes, false});
+                i += len;
+                taken = true;
+            }
+        }
+        if (!taken)
+            return false;
+    }
+    return true;
+}
+
+void Decomposer::search(const Context& context, const QVector<int>& remaining,
+                        QVector<Piece>& pieces, QVector<Candidate>& out) const {
+    const int depth = int(pieces.size());
+    const int codeLength = int(context.full.size());
+    auto record = [&](const QVector<Piece>& found) {
+        // A root written around others must have its own shape (丁 of 可, 囗 of 国).
+        for (const Piece& p : found)
+            if (p.split && poorShape(context.character, p))
+                return;
+        Candidate c;
+        c.pieces = found;
+        for (const Piece& p : found) {
+            c.splits += p.split ? 1 : 0;
+            c.poorShapes += poorShape(context.character, p) ? 1 : 0;
+            c.sizes.append(int(p.strokes.size()));
+            c.namesMatched += nameMatches(*p.root, context.letters, p.strokes);
+            c.characterRoots += p.root->isCharacter() ? 1 : 0;
+        }
+        out.append(c);
+    };
+    if (remaining.isEmpty()) {
+        if (depth == codeLength - 1 && depth >= 2 && depth <= 3) {
+            const int strokeClass = identificationClass(pieces, context);
+            for (int structure = 1; structure <= 3; ++structure)
+                if (identificationKey(strokeClass, structure) == context.full.back()) {
+                    record(pieces);
+                    break;
+                }
+        }
+        return;
+    }
+    if (depth >= codeLength - 1) {
+        if (codeLength == 4 && depth == 3) {
+            QVector<Piece> tail = pieces;
+            if (finishTail(context, remaining, tail))
+                record(tail);
+        }
+        return;
+    }
+    const QChar key = context.full[depth];
+    const int n = int(remaining.size());
+    // At most two roots of a character enclose others (哥: two 丁).
+    const bool splitSoFar =
+        std::count_if(pieces.begin(), pieces.end(), [](const Piece& p) { return p.split; }) >= 2;
+    for (const Root& root : chart_.roots()) {
+        if (root.key != key)
+            continue;
+        const int len = int(root.classes.size());
+        if (len > n)
+            continue;
+        // The root's strokes in one run.
+        const QVector<int> run = remaining.mid(0, len);
+        if (consecutive(run) && classesOf(context.classes, run) == root.classes) {
+            pieces.append({&root, run, false});
+            search(context, remaining.mid(len), pieces, out);
+            pieces.removeLast();
+        }
+        // Or in two runs around a gap of other roots.
+        // Only character roots, whose drawn shape can be checked, are written around others.
+        if (splitSoFar || !root.isCharacter())
+            continue;
+        for (int front = 1; front < len; ++front) {
+            const QVector<int> opening = remaining.mid(0, front);
+            if (!consecutive(opening) ||
+                classesOf(context.classes, opening) != root.classes.left(front))
+                continue;
+            const int back = len - front;
+            for (int gap = 1; gap <= LongestGap && front + gap + back <= n; ++gap) {
+                const QVector<int> closing = remaining.mid(front + gap, back);
+                if (!consecutive(closing) ||
+                    classesOf(context.classes, closing) != root.classes.mid(front))
+                    continue;
+                QVector<int> strokes = remaining.mid(0, front);
+                strokes += closing;
+                QVector<int> rest = remaining.mid(front, gap);
+                rest += remaining.mid(front + gap + back);
+                pieces.append({&root, strokes, true});
+                search(context, rest, pieces, out);
+                pieces.removeLast();
+            }
+        }
+    }
+}
+
+Decision Decomposer::decompose(const QString& character, int strokeCount) const {
+    Decision decision;
+    const QString letters = names_.letters(character);
+    const QString classes = names_.classes(character);
+    const QString full = codes_.fullCode(character);
+    DecompositionLine& line = decision.line;
+    line.character = character;
+    line.fullCode = full;
+    if (full.isEmpty()) {
+        decision.reason = QStringLiteral("no code in the code table");
+        return decision;
+    }
+    if (letters.isEmpty()) {
+        decision.reason = QStringLiteral("no stroke names");
+        return decision;
+    }
+    if (letters.size() != strokeCount) {
+        decision.reason = QStringLiteral("%1 stroke names for %2 drawn strokes")
+                              .arg(letters.size())
+                              .arg(strokeCount);
+        return decision;
+    }
+    const CharacterFacts facts = this->facts(character);
+    QVector<int> all(strokeCount);
+    for (int i = 0; i < strokeCount; ++i)
+        all[i] = i;
+
+    if (const Root* own = chart_.characterRoot(character)) {
+        line.kind = own->kind == Root::Kind::Key         ? QStringLiteral("key")
+                    : own->kind == Root::Kind::Character ? QStringLiteral("root")
+                                                         : QStringLiteral("stroke");
+        line.roots = {{own->key, all}};
+    } else {
+        QVector<Candidate> candidates;
+        QVector<Piece> pieces;
+        const Context context{character, classes, letters, full, facts.walkEncloses};
+        search(context, all, pieces, candidates);
+        decision.candidates = int(candidates.size());
+        if (candidates.isEmpty()) {
+            decision.reason = QStringLiteral("no segmentation into chart roots gives %1").arg(full);
+            return decision;
+        }
+        const ComponentHint hint = hints_.hint(character, strokeCount, names_);
+        for (Candidate& c : candidates) {
+            for (const Piece& p : c.pieces)
+                if (hint.boundary >= 0 && p.strokes.first() == hint.boundary)
+                    c.boundaryKept = 1;
+            // A character inside 囗 (圉, not 田 and 幸) keeps the frame whole.
+            const Piece& first = c.pieces.first();
+            if (hint.enclosedBy(u"囗") && first.root->root == u"囗" && first.split &&
+                first.strokes.first() == 0 && first.strokes.last() == strokeCount - 1)
+                c.frameKept = 1;
+            if (c.pieces.size() < 4 && hint.structure > 0) {
+                const Context context{character, classes, letters, full, facts.walkEncloses};
+                if (identificationKey(identificationClass(c.pieces, context), hint.structure) ==
+                    full.back())
+                    c.structureAgrees = 1;
+            }
+        }
+        auto rank = [](const Candidate& c) {
+            return std::make_tuple(c.frameKept, -c.splits, c.boundaryKept, -c.poorShapes, c.sizes,
+                                   c.namesMatched, c.structureAgrees, c.characterRoots);
+        };
+        std::stable_sort(candidates.begin(), candidates.end(),
+                         [&](const Candidate& a, const Candidate& b) { return rank(a) > rank(b); });
+        const Candidate& best = candidates.first();
+        if (candidates.size() > 1 && rank(candidates[1]) == rank(best)) {
+            bool sameStrokes = true;
+            for (int i = 0; i < best.pieces.size(); ++i)
+                if (candidates[1].pieces[i].strokes != best.pieces[i].strokes)
+                    sameStrokes = false;
+            if (!sameStrokes) {
+                auto describe = [](const Candidate& c) {
+                    DecompositionLine l;
+                    l.roots = fields(c.pieces);
+                    return l.format().section(u'\t', 5);
+                };
+                decision.reason = QStringLiteral("decompositions tie: %1 | %2")
+                                      .arg(describe(best), describe(candidates[1]))
+                                      .replace(u'\t', u' ');
+                return decision;
+            }
+        }
+        line.kind = QStringLiteral("compound");
+        line.roots = fields(best.pieces);
+    }
+    line.rootCode = rootCodeOf(line.kind, line.roots, full);
+    line.shortCode = shortCode(facts.codes, full, line.rootCode);
+    const QStringList problems = checkLine(line, facts, chart_);
+    if (!problems.isEmpty()) {
+        decision.reason = problems.join(QStringLiteral("; "));
+        return decision;
+    }
+    decision.decided = true;
+    return decision;
+}
+
+} // namespace zilvaro::decompose

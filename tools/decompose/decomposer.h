@@ -1,0 +1,89 @@
+#pragma once
+
+#include "component_hints.h"
+#include "decomposition_line.h"
+#include "strokes.h"
+
+#include <QHash>
+
+#include <QString>
+#include <QVector>
+
+namespace zilvaro::decompose {
+
+class CodeTable;
+class RootChart;
+class StrokeNames;
+struct Root;
+
+// The outcome for one character: a decomposition that passed every check, or the reason
+// why none could be chosen.
+struct Decision {
+    bool decided = false;
+    DecompositionLine line;
+    QString reason;     // why undecided
+    int candidates = 0; // decompositions that reproduce the code
+};
+
+// Finds a character's Wubi 86 roots: segments its strokes into roots of the chart, in
+// writing order, keeping those whose keys reproduce the full code (the identification
+// code checked against the last stroke for fewer than four roots), and chooses by the Wubi
+// rules: the largest root first, the component structure kept, the stroke names closest.
+class Decomposer {
+public:
+    // With `outlines` (the drawn strokes of the characters and of the character roots), a
+    // group of strokes that lacks the shape of its character root ranks below one that
+    // has it.
+    Decomposer(const RootChart& chart, const StrokeNames& names, const CodeTable& codes,
+               const ComponentHints& hints,
+               const QHash<QString, StrokeOutline>* outlines = nullptr);
+
+    // `strokeCount` is the number of strokes hanzi-writer-data draws for the character.
+    Decision decompose(const QString& character, int strokeCount) const;
+
+    // The facts a line check needs, for the same character.
+    CharacterFacts facts(const QString& character) const;
+
+private:
+    struct Piece {
+        const Root* root;
+        QVector<int> strokes;
+        bool split = false; // two runs around what the root encloses
+    };
+    struct Candidate {
+        QVector<Piece> pieces;
+        int splits = 0;
+        QVector<int> sizes;
+        int boundaryKept = 0;
+        int namesMatched = 0;
+        int structureAgrees = 0;
+        int characterRoots = 0;
+        int frameKept = 0;  // the hint's frame 囗 closes with the character's last stroke
+        int poorShapes = 0; // character roots whose strokes lack the root's shape
+    };
+    struct Context {
+        QString character;
+        QString classes;
+        QString letters;
+        QString full;
+        bool walkEncloses = false;
+    };
+    void search(const Context& context, const QVector<int>& remaining, QVector<Piece>& pieces,
+                QVector<Candidate>& out) const;
+    bool finishTail(const Context& context, const QVector<int>& remaining,
+                    QVector<Piece>& pieces) const;
+    int nameMatches(const Root& root, const QString& letters, const QVector<int>& strokes) const;
+    static QVector<RootField> fields(const QVector<Piece>& pieces);
+    // The class of the stroke the identification code follows, with the chart's rules for
+    // roots such as 力 and 戈.
+    static int identificationClass(const QVector<Piece>& pieces, const Context& context);
+
+    const RootChart& chart_;
+    const StrokeNames& names_;
+    const CodeTable& codes_;
+    const ComponentHints& hints_;
+    const QHash<QString, StrokeOutline>* outlines_;
+    bool poorShape(const QString& character, const Piece& piece) const;
+};
+
+} // namespace zilvaro::decompose

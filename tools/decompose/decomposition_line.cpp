@@ -1,0 +1,230 @@
+#include "decomposition_line.h"
+
+#include "code_table.h"
+#include "root_chart.h"
+#include "strokes.h"
+
+#include <QRegularExpression>
+#include <QSet>
+
+#include <algorithm>
+
+namespace zilvaro::decompose {
+
+std::optional<DecompositionLine> DecompositionLine::parse(const QString& text, QString* error) {
+    auto fail = [&](const QString& why) {
+        if (error)
+            *error = why;
+        return std::optional<DecompositionLine>();
+    };
+    static const QRegularExpression code(QStringLiteral("^[a-y]{0,4}$"));
+    static const QRegularExpression field(QStringLiteral("^([a-y]):(\\d+(?:,\\d+)*)$"));
+    const QStringList f = text.split(u'\t');
+    if (f.size() < 6)
+        return fail(QStringLiteral("expected at least 6 tab-separated columns"));
+    DecompositionLine line;
+    line.character = f[0];
+    line.fullCode = f[1];
+    line.shortCode = f[2];
+    line.rootCode = f[3];
+    line.kind = f[4];
+    if (line.character.isEmpty())
+        return fail(QStringLiteral("no character"));
+    for (const QString& c : {line.fullCode, line.shortCode, line.rootCode})
+        if (!code.match(c).hasMatch())
+            return fail(QStringLiteral("bad code \"%1\"").arg(c));
+    if (line.fullCode.isEmpty() || line.rootCode.isEmpty())
+        return fail(QStringLiteral("the full code and the root code must not be empty"));
+    static const QStringList kinds = {QStringLiteral("key"), QStringLiteral("root"),
+                                      QStringLiteral("stroke"), QStringLiteral("compound")};
+    if (!kinds.contains(line.kind))
+        return fail(QStringLiteral("bad kind \"%1\"").arg(line.kind));
+    for (int i = 5; i < f.size(); ++i) {
+        const auto m = field.match(f[i]);
+        if (!m.hasMatch())
+            return fail(QStringLiteral("bad root field \"%1\"").arg(f[i]));
+        RootField root;
+        root.key = m.captured(1).at(0);
+        for (const QString& n : m.captured(2).split(u','))
+            root.strokes.append(n.toInt());
+        line.roots.append(root);
+    }
+    return line;
+}
+
+QString DecompositionLine::format() const {
+    QStringList f = {character, fullCode, shortCode, rootCode, kind};
+    for (const RootField& root : roots) {
+        QStringList numbers;
+        for (int s : root.strokes)
+            numbers.append(QString::number(s));
+        f.append(QString(root.key) + u':' + numbers.join(u','));
+    }
+    return f.join(u'\t');
+}
+
+QString rootCodeOf(const QString& kind, const QVector<RootField>& roots, const QString& fullCode) {
+    if (kind == u"stroke")
+        return roots.isEmpty() ? QString() : QString(2, roots.first().key);
+    if (kind != u"compound")
+        return fullCode;
+    if (roots.size() >= 4)
+        return QString(roots[0].key) + roots[1].key + roots[2].key + roots.last().key;
+    QString keys;
+    for (const RootField& root : roots)
+        keys += root.key;
+    return keys;
+}
+
+int identificationStroke(const QVector<RootField>& roots, bool walkEncloses) {
+    const auto index = roots.size() - (walkEncloses && roots.size() > 1 ? 2 : 1);
+    if (index < 0 || roots[index].strokes.isEmpty())
+        return -1;
+    return *std::max_element(roots[index].strokes.begin(), roots[index].strokes.end());
+}
+
+bool codeLineHasRule(const QString& full, const QString& s, const QString& r) {
+    const auto f = full.size(), sl = s.size(), rl = r.size();
+    return (rl < sl && sl < f) || (sl < rl && rl < f) || (rl == f && s.isEmpty()) ||
+           (rl == f && sl < rl);
+}
+
+namespace {
+// A root's strokes follow one another in writing order, or form two runs around what the
+// root encloses (囗, the 丁 of 可, the 戈 of 或).
+bool oneOrTwoRuns(const QVector<int>& strokes) {
+    int breaks = 0;
+    for (int i = 1; i < strokes.size(); ++i) {
+        if (strokes[i] <= strokes[i - 1])
+            return false;
+        if (strokes[i] != strokes[i - 1] + 1)
+            ++breaks;
+    }
+    return breaks <= 1;
+}
+} // namespace
+
+QStringList checkLine(const DecompositionLine& line, const CharacterFacts& facts,
+                      const RootChart& chart) {
+    QStringList problems;
+    const int n = int(facts.classes.size());
+    // Every stroke in exactly one root.
+    QVector<int> seen(n, 0);
+    for (const RootField& root : line.roots)
+        for (int s : root.strokes) {
+            if (s < 0 || s >= n)
+                problems.append(QStringLiteral("stroke %1 does not exist").arg(s));
+            else
+                ++seen[s];
+        }
+    for (int s = 0; s < n; ++s)
+        if (seen[s] != 1)
+            problems.append(QStringLiteral("stroke %1 is in %2 roots").arg(s).arg(seen[s]));
+    if (!problems.isEmpty())
+        return problems;
+
+    const Root* own = chart.characterRoot(line.character);
+    if (line.kind == u"compound") {
+        if (line.roots.size() < 2)
+            problems.append(QStringLiteral("a compound character needs two roots or more"));
+        for (int i = 0; i < line.roots.size(); ++i) {
+            const RootField& root = line.roots[i];
+            if (!oneOrTwoRuns(root.strokes))
+                problems.append(QStringLiteral("root %1 has strokes out of order").arg(i + 1));
+            if (i > 0 && root.strokes.first() < line.roots[i - 1].strokes.first())
+                problems.append(QStringLiteral("root %1 begins before root %2").arg(i + 1).arg(i));
+            QString classes;
+            for (int s : root.strokes)
+                classes += facts.classes[s];
+            bool charted = false;
+            for (const Root* r : chart.withClasses(classes))
+                charted = charted || r->key == root.key;
+            if (!charted)
+                problems.append(QStringLiteral("root %1 (%2 with strokes %3) is not in the chart")
+                                    .arg(i + 1)
+                                    .arg(root.key)
+                                    .arg(classes));
+        }
+    } else {
+        if (!own)
+            problems.append(QStringLiteral("kind %1 but %2 is no root of the chart")
+                                .arg(line.kind, line.character));
+        else {
+            const QString expected = own->kind == Root::Kind::Key ? QStringLiteral("key")
+                                     : own->kind == Root::Kind::Character
+                                         ? QStringLiteral("root")
+                                         : QStringLiteral("stroke");
+            if (line.kind != expected)
+                problems.append(
+                    QStringLiteral("kind %1, the chart says %2").arg(line.kind, expected));
+            if (line.roots.size() != 1 || line.roots.first().key != own->key)
+                problems.append(QStringLiteral("a root character has one field with its key"));
+        }
+    }
+    if (!problems.isEmpty())
+        return problems;
+
+    // Keys against the full code.
+    const QString& full = line.fullCode;
+    if (line.kind == u"compound") {
+        const auto count = line.roots.size();
+        QString keys = rootCodeOf(line.kind, line.roots, full);
+        if (count >= 4) {
+            if (keys != full)
+                problems.append(
+                    QStringLiteral("keys %1 do not give the full code %2").arg(keys, full));
+        } else if (full.size() != count + 1 || !full.startsWith(keys)) {
+            problems.append(QStringLiteral("keys %1 and an identification code do not give %2")
+                                .arg(keys, full));
+        } else {
+            const int s = identificationStroke(line.roots, facts.walkEncloses);
+            const int strokeClass = s < 0 ? 0 : facts.classes[s].digitValue();
+            // A root whose last stroke the rules fix (力, 戈) may give that class instead.
+            QVector<int> allowed = {strokeClass};
+            const auto rootOf = line.roots.size() - (facts.walkEncloses ? 2 : 1);
+            if (rootOf >= 0) {
+                QString classes;
+                for (int t : line.roots[rootOf].strokes)
+                    classes += facts.classes[t];
+                for (const Root* r : chart.withClasses(classes))
+                    if (r->key == line.roots[rootOf].key && r->lastStrokeClass > 0 &&
+                        line.roots[rootOf].strokes.contains(s))
+                        allowed.append(r->lastStrokeClass);
+            }
+            const QChar id = full.back();
+            bool fits = false;
+            for (int c : allowed)
+                for (int structure = 1; structure <= 3; ++structure)
+                    fits = fits || identificationKey(c, structure) == id;
+            if (!fits)
+                problems.append(QStringLiteral("identification code %1 does not fit the last "
+                                               "stroke (class %2)")
+                                    .arg(id)
+                                    .arg(strokeClass));
+        }
+    } else if (line.kind == u"key") {
+        if (full != QString(4, own->key))
+            problems.append(QStringLiteral("a key-name character's code is its key four times"));
+    } else if (line.kind == u"stroke") {
+        if (full != QString(2, own->key) + QStringLiteral("ll"))
+            problems.append(QStringLiteral("a single stroke's code is its key twice and ll"));
+    } else if (!full.startsWith(own->key)) {
+        problems.append(QStringLiteral("a character root's code starts with its key"));
+    }
+    const QString rootCode = rootCodeOf(line.kind, line.roots, full);
+    if (line.rootCode != rootCode)
+        problems.append(QStringLiteral("root code %1, expected %2").arg(line.rootCode, rootCode));
+
+    // Codes against the code table.
+    if (facts.codes.isEmpty() || facts.codes.last() != full)
+        problems.append(QStringLiteral("full code %1 is not the code table's").arg(full));
+    const QString expectedShort = shortCode(facts.codes, full, line.rootCode);
+    if (line.shortCode != expectedShort)
+        problems.append(
+            QStringLiteral("short code %1, expected %2").arg(line.shortCode, expectedShort));
+    if (!codeLineHasRule(full, line.shortCode, line.rootCode))
+        problems.append(QStringLiteral("no rule of the code line fits these codes"));
+    return problems;
+}
+
+} // namespace zilvaro::decompose

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <optional>
+
+namespace zilvaro::decompose {
+
+class RootChart;
+
+// One root of a character: its key and its strokes, numbered from 0 in the stroke order
+// of hanzi-writer-data.
+struct RootField {
+    QChar key;
+    QVector<int> strokes;
+    bool operator==(const RootField&) const = default;
+};
+
+// One line of data/decomposition.tsv: character, FullCode, ShortCode, RootCode, kind, then
+// one key:strokes field per root in writing order.
+struct DecompositionLine {
+    QString character;
+    QString fullCode;
+    QString shortCode;
+    QString rootCode;
+    QString kind; // key, root, stroke or compound
+    QVector<RootField> roots;
+
+    bool operator==(const DecompositionLine&) const = default;
+
+    // Reads one line; nullopt with `error` set when it is malformed.
+    static std::optional<DecompositionLine> parse(const QString& line, QString* error);
+    QString format() const;
+};
+
+// What a check of one line needs to know about its character.
+struct CharacterFacts {
+    QString classes;           // stroke classes 1-5 in writing order, one per stroke
+    QStringList codes;         // every code of the code table, shortest first
+    int structure = 0;         // 1 left-right, 2 top-bottom, 3 mixed; 0 when unknown
+    bool walkEncloses = false; // 辶 or 廴 carries the rest of the character
+};
+
+// The root code of a decomposition: the roots' keys (first three and the last when there
+// are four or more, which is then the full code), the full code for a key-name character
+// or character root, the key twice for a single stroke.
+QString rootCodeOf(const QString& kind, const QVector<RootField>& roots, const QString& fullCode);
+
+// The stroke whose class gives the identification code: the last stroke of the last root,
+// which for a frame that closes last (囗) is the last stroke inside it; for a character that
+// 辶 or 廴 carries, the last stroke of the root before them. -1 when there is none.
+int identificationStroke(const QVector<RootField>& roots, bool walkEncloses);
+
+// True when the lookup's code line (short, root and full code, shortest first) gets a text
+// from at least one of its four rules.
+bool codeLineHasRule(const QString& full, const QString& shortCode, const QString& rootCode);
+
+// Every fault of one line: strokes not partitioned, roots that match no chart entry, keys
+// that do not reproduce the full code, codes that disagree with the code table, a code
+// line without a rule. Empty when the line is sound.
+QStringList checkLine(const DecompositionLine& line, const CharacterFacts& facts,
+                      const RootChart& chart);
+
+} // namespace zilvaro::decompose

