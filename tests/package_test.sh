@@ -1,0 +1,183 @@
+#!/usr/bin/env bash
+# Builds the Debian package, unpacks it into a temporary root (no real installation) and
+# checks its layout, then starts the installed program from that root with its program
+# folder read-only: it must start, show its window and leave its folder untouched.
+#
+#   package_test.sh <build folder>
+#
+# Exits 77 (skipped) while the build folder has no character data yet.
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+skip=77
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+if [ ! -f "$build/wwbb11.dat" ]; then
+    echo "SKIP: $build/wwbb11.dat does not exist yet: build the character data first"
+    exit $skip
+fi
+for tool in cpack dpkg-deb; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit $skip; }
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    chmod -R u+w "$work" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+chmod 755 "$work"
+
+# --- Build and unpack the package -------------------------------------------------------
+if ! cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" >"$work/cpack.log" 2>&1; then
+    cat "$work/cpack.log" >&2
+    fail "cpack could not build the package"
+fi
+debs=("$work"/package/*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single .deb: ${debs[*]}"
+deb=${debs[0]}
+echo "package: $(basename "$deb"), $(du -h "$deb" | cut -f1)"
+
+control=$(dpkg-deb -f "$deb")
+echo "$control" | grep -q '^Package: zilvaro$' || fail "package name is not zilvaro"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for dependency in fonts-arphic-uming libqt6widgets6 libqt6gui6 libqt6core6; do
+    echo "$depends" | grep -Eq "(^|[ ,])$dependency([ ,(]|$)" || fail "Depends lacks $dependency"
+done
+
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+
+# --- Layout -------------------------------------------------------------------------------
+folder="$root/usr/lib/zilvaro"
+for path in usr/bin/zilvaro usr/lib/zilvaro/zilvaro; do
+    [ -x "$root/$path" ] || fail "$path is missing or not executable"
+done
+for path in usr/lib/zilvaro/wwbb11.dat usr/lib/zilvaro/ARPHICPL.TXT \
+    usr/lib/zilvaro/LICENCES.txt usr/share/doc/zilvaro/copyright \
+    usr/share/applications/zilvaro.desktop \
+    usr/share/metainfo/example.zilvaro.Zilvaro.metainfo.xml; do
+    [ -s "$root/$path" ] || fail "$path is missing or empty"
+done
+cmp -s "$build/wwbb11.dat" "$folder/wwbb11.dat" || fail "the installed wwbb11.dat differs from the built one"
+built_pictures=$(find "$build/bmp" -name '*.bmp' | wc -l)
+installed_pictures=$(find "$folder/bmp" -name '*.bmp' | wc -l)
+[ "$built_pictures" -eq "$installed_pictures" ] ||
+    fail "$installed_pictures pictures installed, $built_pictures built"
+for size in 16 24 32 48 64 128 256; do
+    icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/zilvaro.png"
+    [ -f "$icon" ] || fail "no icon of size $size"
+    if command -v identify >/dev/null; then
+        actual=$(identify -format '%wx%h' "$icon")
+        [ "$actual" = "${size}x${size}" ] || fail "the ${size}x${size} icon is $actual"
+    fi
+done
+# The program's folder is found from where it lies, never from the build: no build path
+# may be compiled or linked in.
+if command -v readelf >/dev/null && readelf -d "$folder/zilvaro" | grep -Eq 'R(UN)?PATH'; then
+    fail "the installed program carries a run path: $(readelf -d "$folder/zilvaro" | grep -E 'R(UN)?PATH')"
+fi
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$root/usr/share/applications/zilvaro.desktop" ||
+        fail "the desktop entry does not validate"
+fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$root/usr/share/metainfo/example.zilvaro.Zilvaro.metainfo.xml" \
+        >"$work/appstream.log" 2>&1 || { cat "$work/appstream.log" >&2; fail "the metainfo does not validate"; }
+fi
+
+# --- Start the installed program from a read-only folder --------------------------------
+snapshot() {
+    (cd "$folder" && find . -printf '%p %y %s %T@ %m\n' | LC_ALL=C sort &&
+        find . -type f -exec md5sum {} + | LC_ALL=C sort)
+}
+chmod -R a-w "$folder"
+before=$(snapshot)
+
+# Root writes through missing write bits, so as root the program runs as nobody: then the
+# folder is truly read-only for it.
+runner=()
+if [ "$(id -u)" -eq 0 ]; then
+    command -v setpriv >/dev/null || fail "running as root and setpriv is missing"
+    runner=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    owner=nobody
+else
+    owner=$(id -un)
+fi
+# A home and a runtime folder of the test's own: the single-instance lock of a Zilvaro
+# running elsewhere must not end this one.
+mkdir -m 700 "$work/home" "$work/runtime"
+chown "$owner" "$work/home" "$work/runtime"
+
+# Starts the installed launcher with the environment given; leaves its pid in $pid.
+start() {
+    env -i PATH=/usr/bin:/bin HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
+        LANG=C.UTF-8 "$@" "${runner[@]}" "$root/usr/bin/zilvaro" >"$work/out.log" 2>&1 &
+    pid=$!
+}
+# Fails unless the program is still running; then ends it.
+expect_running() {
+    if ! kill -0 "$pid" 2>/dev/null; then
+        wait "$pid" && status=0 || status=$?
+        cat "$work/out.log" >&2
+        fail "the installed program ended after start-up (status $status) ($1)"
+    fi
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    if grep -q '^zilvaro:' "$work/out.log"; then
+        cat "$work/out.log" >&2
+        fail "the installed program reported a failure ($1)"
+    fi
+}
+
+start QT_QPA_PLATFORM=offscreen
+sleep 2
+expect_running "offscreen"
+echo "offscreen: the installed program ran for 2 seconds"
+
+# Under a virtual X server the main window itself must appear (a failure would show a
+# message box named only "Zilvaro").
+if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
+    # A display number of the test's own, not locked by a running server.
+    number=$((100 + ($$ + 200) % 400))
+    while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do
+        number=$((number + 1))
+    done
+    display=:$number
+    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -ac >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 50); do
+        DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    if DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1; then
+        start DISPLAY=$display QT_QPA_PLATFORM=xcb
+        window=
+        for _ in $(seq 100); do
+            window=$(DISPLAY=$display xdotool search --onlyvisible --name '^ Zilvaro 3\.0$' 2>/dev/null | head -1) || true
+            [ -n "$window" ] && break
+            sleep 0.1
+        done
+        [ -n "$window" ] || { cat "$work/out.log" >&2; fail "the main window did not appear under Xvfb"; }
+        sleep 1
+        expect_running "under Xvfb"
+        echo "under Xvfb: the main window appeared"
+    else
+        echo "note: Xvfb could not start on $display; only the offscreen start was checked"
+    fi
+fi
+
+after=$(snapshot)
+if [ "$before" != "$after" ]; then
+    diff <(echo "$before") <(echo "$after") >&2 || true
+    fail "the program changed its folder"
+fi
+echo "the program folder is unchanged"
+echo "PASS"
