@@ -12,6 +12,7 @@ ZILVARO_DEB_PACKAGES=(
     fonts-urw-base35 fonts-dejavu-core
     xvfb xdotool x11-utils
     libbz2-dev
+    jq
 )
 
 missing=()
