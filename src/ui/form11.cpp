@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace zilvaro {
 
@@ -284,10 +286,25 @@ void Form11::setCaption(QLabel* label, const QString& caption) {
 }
 
 void Form11::setText6(const QString& text) {
-    if (text == Text6->toPlainText()) {
+    const QString old = Text6->toPlainText();
+    if (text == old) {
         return;
     }
-    Text6->setPlainText(text);
+    if (!old.isEmpty() && text.startsWith(old)) {
+        // The finders grow the strip one hit at a time. Replacing the whole text would
+        // lay the strip out twice per hit; appending lays out only once, and the caret,
+        // the scrolling and the empty undo history end as a replacement leaves them.
+        QTextDocument* document = Text6->document();
+        const bool undo = document->isUndoRedoEnabled();
+        document->setUndoRedoEnabled(false);
+        QTextCursor end(document);
+        end.movePosition(QTextCursor::End);
+        end.insertText(text.mid(old.size()));
+        document->setUndoRedoEnabled(undo);
+        Text6->setTextCursor(QTextCursor(document));
+    } else {
+        Text6->setPlainText(text);
+    }
     Text6_Change();
 }
 
