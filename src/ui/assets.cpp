@@ -2,6 +2,8 @@
 
 #include "core/failure.h"
 
+#include <QFile>
+
 namespace zilvaro::assets {
 
 QString identificationCodePath(int index) {
@@ -32,10 +34,18 @@ QCursor handCursor() {
 }
 
 QIcon icon() {
+    // The icon decodes a picture only when a desktop asks for its size, so start-up
+    // does not pay for decoding all seven.
+    const auto existing = [](const QString& path) {
+        if (!QFile::exists(path)) {
+            throw Failure(QStringLiteral("cannot load the picture %1").arg(path));
+        }
+        return path;
+    };
     QIcon result;
-    result.addPixmap(QPixmap::fromImage(picture(kIcon)));
+    result.addFile(existing(kIcon), QSize(32, 32));
     for (int size : kIconSizes) {
-        result.addPixmap(QPixmap::fromImage(picture(iconPath(size))));
+        result.addFile(existing(iconPath(size)), QSize(size, size));
     }
     return result;
 }
