@@ -1,5 +1,6 @@
-// Measures whole-process start-up: runs Zilvaro's start-up probe and the bare-window
-// probe alternately, many times each, and prints the medians and their ratios as JSON.
+// Measures whole-process start-up: runs Zilvaro's start-up probe, the bare-window probe
+// and the text-window probe in turn, many times each, and prints the medians and the
+// ratios to the bare window as JSON (and, for reading them, to the text window).
 // Usage: startup_harness [--runs N] [--program-dir FOLDER]
 #include "first_frame.h"
 #include "process_stats.h"
@@ -90,16 +91,19 @@ int main(int argc, char* argv[]) {
         const QString here = QCoreApplication::applicationDirPath();
         const QString zilvaro = QDir(here).filePath(QStringLiteral("probe_zilvaro"));
         const QString bare = QDir(here).filePath(QStringLiteral("probe_bare"));
+        const QString text = QDir(here).filePath(QStringLiteral("probe_text"));
         const QStringList zilvaroArgs{QStringLiteral("--program-dir"), folder.path};
 
         // One run of each first, not counted: it brings the libraries and the data into
         // the page cache for both alike.
         runProbe(zilvaro, zilvaroArgs);
         runProbe(bare, {});
-        Series z, b;
+        runProbe(text, {});
+        Series z, b, t;
         for (int i = 0; i < runs; ++i) {
             z.add(runProbe(zilvaro, zilvaroArgs));
             b.add(runProbe(bare, {}));
+            t.add(runProbe(text, {}));
         }
         QJsonObject out;
         out[QStringLiteral("data")] = folder.description;
@@ -115,8 +119,12 @@ int main(int argc, char* argv[]) {
         put("bare_since_start_ms", b.startMs);
         const double zr = put("zilvaro_rss_kb", z.rssKb);
         const double br = put("bare_rss_kb", b.rssKb);
+        const double tl = put("text_ms", t.launchMs);
+        const double tr = put("text_rss_kb", t.rssKb);
         out[QStringLiteral("startup_ratio")] = zl / bl;
         out[QStringLiteral("memory_ratio")] = zr / br;
+        out[QStringLiteral("startup_ratio_to_text")] = zl / tl;
+        out[QStringLiteral("memory_ratio_to_text")] = zr / tr;
         std::fputs(QJsonDocument(out).toJson(QJsonDocument::Indented).constData(), stdout);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "startup_harness: %s\n", e.what());
