@@ -2,8 +2,6 @@
 
 #include "core/failure.h"
 
-#include <QFile>
-
 namespace zilvaro::assets {
 
 QString identificationCodePath(int index) {
@@ -34,18 +32,10 @@ QCursor handCursor() {
 }
 
 QIcon icon() {
-    // The icon decodes a picture only when a desktop asks for its size, so start-up
-    // does not pay for decoding all seven.
-    const auto existing = [](const QString& path) {
-        if (!QFile::exists(path)) {
-            throw Failure(QStringLiteral("cannot load the picture %1").arg(path));
-        }
-        return path;
-    };
     QIcon result;
-    result.addFile(existing(kIcon), QSize(32, 32));
+    result.addPixmap(QPixmap::fromImage(picture(kIcon)));
     for (int size : kIconSizes) {
-        result.addFile(existing(iconPath(size)), QSize(size, size));
+        result.addPixmap(QPixmap::fromImage(picture(iconPath(size))));
     }
     return result;
 }
