@@ -61,22 +61,31 @@ row() { # figure, measured, unit, target (<=), or "-" for a figure without a tar
 fmt() { awk -v v="$1" -v d="$2" 'BEGIN { printf "%.*f", d, v }'; }
 
 echo
-echo "Machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name:[[:space:]]*//p' | head -1)"
+echo "Machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name:[[:space:]]*//p' | head -1)," \
+    "load average $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "Data: $(s .data)"
 printf '%-40s %16s %10s %6s\n' "Figure" "Measured" "Target" ""
 row "Start-up, Zilvaro (median)" "$(fmt "$(s .zilvaro_ms)" 1)" ms -
 row "Start-up, bare Qt window (median)" "$(fmt "$(s .bare_ms)" 1)" ms -
+row "Start-up, window with Chinese text" "$(fmt "$(s .text_ms)" 1)" ms -
 row "Start-up ratio" "$(fmt "$(s .startup_ratio)" 3)" "" 1.15
-row "Memory after start-up, Zilvaro" "$(fmt "$(s .zilvaro_rss_kb)/1024" 1)" MB -
-row "Memory after start-up, bare Qt window" "$(fmt "$(s .bare_rss_kb)/1024" 1)" MB -
+row "Start-up ratio to the text window" "$(fmt "$(s .startup_ratio_to_text)" 3)" "" -
+row "Memory after start-up, Zilvaro" "$(fmt "$(s ".zilvaro_rss_kb / 1024")" 1)" MB -
+row "Memory after start-up, bare Qt window" "$(fmt "$(s ".bare_rss_kb / 1024")" 1)" MB -
+row "Memory after start-up, text window" "$(fmt "$(s ".text_rss_kb / 1024")" 1)" MB -
 row "Memory ratio" "$(fmt "$(s .memory_ratio)" 3)" "" 1.3
+row "Memory ratio to the text window" "$(fmt "$(s .memory_ratio_to_text)" 3)" "" -
 row "Lookup, median of $(bm BM_LookupEveryCharacter .characters) characters" \
     "$(fmt "$(bm BM_LookupEveryCharacter .median_ms)" 3)" ms 1
 row "Lookup, worst character" "$(fmt "$(bm BM_LookupEveryCharacter .worst_ms)" 3)" ms 5
+row "Lookup, median, thread CPU time" "$(fmt "$(bm BM_LookupEveryCharacter .cpu_median_ms)" 3)" ms -
+row "Lookup, worst, thread CPU time" "$(fmt "$(bm BM_LookupEveryCharacter .cpu_worst_ms)" 3)" ms -
 row "Stroke search 25124 ($(bm BM_StrokeSearch25124 .hits) hits)" \
     "$(fmt "$(bm BM_StrokeSearch25124 .real_time)" 2)" ms 10
 row "Syllable ji ($(bm BM_SyllableJi .hits) hits)" \
     "$(fmt "$(bm BM_SyllableJi .real_time)" 2)" ms 10
+row "Stroke search 25124, CPU time" "$(fmt "$(bm BM_StrokeSearch25124 .cpu_time)" 2)" ms -
+row "Syllable ji, CPU time" "$(fmt "$(bm BM_SyllableJi .cpu_time)" 2)" ms -
 if [ "$data_step" = "not there yet" ]; then
     printf '%-40s %16s %10s\n' "Data build step" "not there yet" "20 s"
 else

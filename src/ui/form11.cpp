@@ -297,11 +297,18 @@ void Form11::setText6(const QString& text) {
         QTextDocument* document = Text6->document();
         const bool undo = document->isUndoRedoEnabled();
         document->setUndoRedoEnabled(false);
+        // Inside an edit block the cursor does not lay the strip out again for its own
+        // position when it moves.
         QTextCursor end(document);
+        end.beginEditBlock();
         end.movePosition(QTextCursor::End);
         end.insertText(text.mid(old.size()));
+        end.endEditBlock();
         document->setUndoRedoEnabled(undo);
-        Text6->setTextCursor(QTextCursor(document));
+        const QTextCursor caret = Text6->textCursor();
+        if (caret.position() != 0 || caret.hasSelection()) {
+            Text6->setTextCursor(QTextCursor(document));
+        }
     } else {
         Text6->setPlainText(text);
     }
