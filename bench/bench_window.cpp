@@ -134,7 +134,7 @@ void BM_LookupEveryCharacter(benchmark::State& state) {
     state.counters["cpu_worst_ms"] = cpu.worst;
     state.counters["slowest_single_ms"] = slowest;
 }
-BENCHMARK(BM_LookupEveryCharacter)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LookupEveryCharacter)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 // Picks 丨 乙 一 丨, then times the choice of 丶 as the last stroke: the search "25124",
 // the strip growing hit by hit, and the lookup and reverse lookup of the first hit.
