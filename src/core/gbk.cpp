@@ -45,12 +45,8 @@ private:
     iconv_t handle_;
 };
 
-// Decoding goes to WCHAR_T, UCS-4 in the machine's byte order: that is glibc's own
-// internal form, so no second conversion step runs after the GBK one (a second step to
-// UTF-16 cost more than the GBK step itself).
-static_assert(sizeof(wchar_t) == sizeof(char32_t));
 Converter& decoder() {
-    thread_local Converter converter("WCHAR_T", "CP936");
+    thread_local Converter converter("UTF-16LE", "CP936");
     return converter;
 }
 
@@ -62,17 +58,17 @@ Converter& encoder() {
 } // namespace
 
 QString fromGbk(QByteArrayView bytes) {
-    QByteArray ucs4;
+    QByteArray utf16;
     char* in = const_cast<char*>(bytes.data());
     size_t inLeft = static_cast<size_t>(bytes.size());
-    while (!decoder().convert(in, inLeft, ucs4)) {
+    while (!decoder().convert(in, inLeft, utf16)) {
         // Invalid or incomplete sequence: one replacement character, skip one byte.
-        const char32_t replacement = U'\uFFFD';
-        ucs4.append(reinterpret_cast<const char*>(&replacement), 4);
+        const char16_t replacement = u'\uFFFD';
+        utf16.append(reinterpret_cast<const char*>(&replacement), 2);
         ++in;
         --inLeft;
     }
-    return QString::fromUcs4(reinterpret_cast<const char32_t*>(ucs4.constData()), ucs4.size() / 4);
+    return QString(reinterpret_cast<const QChar*>(utf16.constData()), utf16.size() / 2);
 }
 
 std::optional<QByteArray> toGbk(QStringView text) {
