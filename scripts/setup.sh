@@ -13,6 +13,7 @@ ZILVARO_DEB_PACKAGES=(
     xvfb xdotool x11-utils
     libbz2-dev
     dpkg-dev file imagemagick desktop-file-utils appstream x11-xserver-utils
+    jq
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QTest>
+#include <QTextDocument>
 
 using namespace zilvaro;
 using namespace zilvaro::test;
@@ -148,4 +149,24 @@ TEST_F(ResultStrip, ASingleByteCaptionOfThePickedLabelChangesNothing) {
     form->Label3.set(QStringLiteral("a"));
     EXPECT_EQ(form->Label20.text(), QStringLiteral("Label20"));
     EXPECT_EQ(form->Text23.text(), QString());
+}
+
+TEST_F(ResultStrip, AGrowingStripEndsAsAReplacementLeavesIt) {
+    // The finders append hit after hit; the strip must end as if it had been written
+    // whole: same text, caret at its start, nothing to undo, the copy and list rebuilt.
+    form->setText6(QStringLiteral("啊 "));
+    form->Text6->setSelection(2, 0);
+    form->setText6(QStringLiteral("啊 阿 "));
+    form->setText6(QStringLiteral("啊 阿 埃 "));
+    EXPECT_EQ(form->text6(), QStringLiteral("啊 阿 埃 "));
+    EXPECT_EQ(form->Text6->textCursor().position(), 0);
+    EXPECT_FALSE(form->Text6->textCursor().hasSelection());
+    EXPECT_FALSE(form->Text6->document()->isUndoAvailable());
+    EXPECT_EQ(form->Text1a.text(), QStringLiteral("啊阿埃"));
+    EXPECT_EQ(form->List1.items,
+              QStringList({QStringLiteral("啊"), QStringLiteral("阿"), QStringLiteral("埃")}));
+    // A text that does not extend the strip replaces it.
+    form->setText6(QStringLiteral("阿 "));
+    EXPECT_EQ(form->text6(), QStringLiteral("阿 "));
+    EXPECT_EQ(form->List1.items, QStringList({QStringLiteral("阿")}));
 }

@@ -56,3 +56,34 @@ TEST(Characters, CodePointsAreNeverSplit) {
               (QStringList{QStringLiteral("😀"), QStringLiteral("字"), QStringLiteral("a")}));
     EXPECT_EQ(firstCharacter(u""), QString());
 }
+
+TEST(Gbk, EveryDoubleByteCodeDecodesToOneCharacterThatEncodesBack) {
+    // The decoder and the encoder are separate conversions; across the whole
+    // double-byte range each must undo the other, and a run of codes decodes as the
+    // codes one by one.
+    QByteArray all;
+    QString decodedOneByOne;
+    int valid = 0;
+    for (int lead = 0x81; lead <= 0xFE; ++lead) {
+        for (int trail = 0x40; trail <= 0xFE; ++trail) {
+            if (trail == 0x7F) {
+                continue;
+            }
+            const char pair[] = {static_cast<char>(lead), static_cast<char>(trail)};
+            const QString one = fromGbk(QByteArrayView(pair, 2));
+            if (one.contains(QChar::ReplacementCharacter)) {
+                continue;
+            }
+            ++valid;
+            ASSERT_EQ(one.size(), 1) << lead << ' ' << trail;
+            EXPECT_EQ(toGbk(one), QByteArray(pair, 2)) << lead << ' ' << trail;
+            all.append(pair, 2);
+            decodedOneByOne += one;
+        }
+    }
+    EXPECT_GE(valid, 21000); // CP936 defines 21886 double-byte codes
+    EXPECT_EQ(fromGbk(all), decodedOneByOne);
+    const char broken[] = {static_cast<char>(0xB0), static_cast<char>(0xA1),
+                           static_cast<char>(0xFF), 'x', static_cast<char>(0xB0)};
+    EXPECT_EQ(fromGbk(QByteArrayView(broken, 5)), QStringLiteral("啊\uFFFDx\uFFFD"));
+}

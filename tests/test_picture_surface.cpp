@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <QTemporaryDir>
 
 using namespace zilvaro;
@@ -201,4 +202,40 @@ TEST(PictureSurface, LoadsAndFillsAOneBitBmp) {
     EXPECT_EQ(countColour(slot.surface(), Black), countColour(art, Black) + disc);
     // The bar and the ring were black already, and the outside stays white.
     EXPECT_EQ(slot.Point(0, 0), 0xFFFFFF);
+}
+
+TEST(PictureSurface, EveryKindOfPictureLandsAsPaintingPutsIt) {
+    // Opaque pictures are copied, others painted over white: each must come out as
+    // painting the picture onto a white slot does.
+    QImage mono(108, 109, QImage::Format_Mono);
+    mono.setColor(0, qRgb(0, 0, 0));
+    mono.setColor(1, qRgb(255, 255, 255));
+    QImage indexed(120, 50, QImage::Format_Indexed8); // wider than the slot
+    indexed.setColorCount(3);
+    indexed.setColor(0, qRgb(200, 10, 10));
+    indexed.setColor(1, qRgb(10, 200, 10));
+    indexed.setColor(2, qRgb(10, 10, 200));
+    QImage translucent(40, 120, QImage::Format_ARGB32); // taller than the slot
+    for (int y = 0; y < 120; ++y) {
+        for (int x = 0; x < 120; ++x) {
+            if (x < 108 && y < 109) {
+                mono.setPixel(x, y, (x * y + x) % 3 == 0 ? 0 : 1);
+            }
+            if (y < 50) {
+                indexed.setPixel(x, y, static_cast<uint>((x + y) % 3));
+            }
+            if (x < 40) {
+                translucent.setPixel(x, y, qRgba(0, 0, 255, (x * 6 + y) % 256));
+            }
+        }
+    }
+    for (const QImage& picture : {mono, indexed, translucent}) {
+        SCOPED_TRACE(picture.format());
+        QImage expected(112, 113, QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        QPainter(&expected).drawImage(QPoint(0, 0), picture);
+        PictureSurface slot;
+        slot.setPicture(picture);
+        EXPECT_EQ(slot.surface(), expected);
+    }
 }

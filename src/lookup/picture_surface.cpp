@@ -5,7 +5,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace zilvaro {
 
@@ -45,7 +47,17 @@ void PictureSurface::clearDrawing() {
 
 void PictureSurface::render() {
     surface_.fill(Qt::white);
-    if (!picture_.isNull()) {
+    if (!picture_.isNull() && !picture_.hasAlphaChannel()) {
+        // An opaque picture is copied row by row, as painting would put it. Painting
+        // would hand the rows to worker threads and wait for them, which on a busy
+        // machine costs a lookup more than the copy itself.
+        const QImage rows = picture_.convertToFormat(surface_.format());
+        const int height = std::min(rows.height(), surface_.height());
+        const auto bytes = static_cast<size_t>(std::min(rows.width(), surface_.width())) * 4;
+        for (int y = 0; y < height; ++y) {
+            std::memcpy(surface_.scanLine(y), rows.constScanLine(y), bytes);
+        }
+    } else if (!picture_.isNull()) {
         QPainter painter(&surface_);
         // One picture pixel to one surface pixel, whatever the picture's stored
         // resolution: a BMP's dots-per-metre header must not scale it.

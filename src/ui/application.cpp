@@ -10,7 +10,7 @@
 
 namespace zilvaro {
 
-int runApplication(int argc, char* argv[]) {
+int runApplication(int argc, char* argv[], const StartUpOptions& options) {
     // The window is laid out in 96-dpi pixels; on high-DPI screens Qt scales it by a
     // whole factor, so the pictures stay sharp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
@@ -27,12 +27,17 @@ int runApplication(int argc, char* argv[]) {
     MessageBoxReporter reporter;
     FailureGuard guard(reporter);
     DesktopUrlOpener opener;
-    Form11 window(QCoreApplication::applicationDirPath(), guard, opener);
+    const QString programDir =
+        options.programDir.isEmpty() ? QCoreApplication::applicationDirPath() : options.programDir;
+    Form11 window(programDir, guard, opener);
     if (!guard.run([&] { window.Form_Load(); })) {
         return 1;
     }
     const QRect screen = window.screen()->availableGeometry();
     window.move(screen.center() - window.rect().center());
+    if (options.beforeShow) {
+        options.beforeShow(window);
+    }
     window.show();
     return app.exec();
 }

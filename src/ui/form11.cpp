@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace zilvaro {
 
@@ -284,10 +286,32 @@ void Form11::setCaption(QLabel* label, const QString& caption) {
 }
 
 void Form11::setText6(const QString& text) {
-    if (text == Text6->toPlainText()) {
+    const QString old = Text6->toPlainText();
+    if (text == old) {
         return;
     }
-    Text6->setPlainText(text);
+    if (!old.isEmpty() && text.startsWith(old)) {
+        // The finders grow the strip one hit at a time. Replacing the whole text would
+        // lay the strip out twice per hit; appending lays out only once, and the caret,
+        // the scrolling and the empty undo history end as a replacement leaves them.
+        QTextDocument* document = Text6->document();
+        const bool undo = document->isUndoRedoEnabled();
+        document->setUndoRedoEnabled(false);
+        // Inside an edit block the cursor does not lay the strip out again for its own
+        // position when it moves.
+        QTextCursor end(document);
+        end.beginEditBlock();
+        end.movePosition(QTextCursor::End);
+        end.insertText(text.mid(old.size()));
+        end.endEditBlock();
+        document->setUndoRedoEnabled(undo);
+        const QTextCursor caret = Text6->textCursor();
+        if (caret.position() != 0 || caret.hasSelection()) {
+            Text6->setTextCursor(QTextCursor(document));
+        }
+    } else {
+        Text6->setPlainText(text);
+    }
     Text6_Change();
 }
 
