@@ -26,10 +26,9 @@ int runApplication(int argc, char* argv[], const StartUpOptions& options) {
 
     MessageBoxReporter reporter;
     FailureGuard guard(reporter);
-    DesktopUrlOpener opener;
     const QString programDir =
         options.programDir.isEmpty() ? QCoreApplication::applicationDirPath() : options.programDir;
-    Form11 window(programDir, guard, opener);
+    Form11 window(programDir, guard, desktopUrlOpener());
     if (!guard.run([&] { window.Form_Load(); })) {
         return 1;
     }
