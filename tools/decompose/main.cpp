@@ -71,6 +71,9 @@ int main(int argc, char** argv) {
             else if (!sources.names.corrected().isEmpty())
                 out << "stroke names corrected by the supplement: "
                     << sources.names.corrected().join(u' ') << "\n";
+            if (!sources.names.reordered().isEmpty())
+                out << "stroke names put into drawing order: "
+                    << sources.names.reordered().join(u' ') << "\n";
             const auto disagreements =
                 compareCodes(sources.codes, sources.crossCheck, gb2312Characters());
             out << "code disagreements between " << inputs.rime << " and " << inputs.ibus << ": "

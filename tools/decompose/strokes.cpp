@@ -116,6 +116,53 @@ void StrokeNames::addSupplement(const QString& path) {
     }
 }
 
+void StrokeNames::addDrawingOrder(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        throw DataError(path, 0, QStringLiteral("cannot be read"));
+    QTextStream in(&file);
+    in.setEncoding(QStringConverter::Utf8);
+    int number = 0;
+    QSet<QString> seen;
+    while (!in.atEnd()) {
+        const QString line = in.readLine();
+        ++number;
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList fields = line.split(u'\t');
+        if (fields.size() != 2 || fields[0].isEmpty() || fields[1].isEmpty())
+            throw DataError(path, number, QStringLiteral("expected character, tab, strokes"));
+        const QString& character = fields[0];
+        if (!letters_.contains(character))
+            throw DataError(path, number,
+                            QStringLiteral("%1 has no stroke names to reorder").arg(character));
+        if (seen.contains(character))
+            throw DataError(path, number, QStringLiteral("%1 is reordered twice").arg(character));
+        seen.insert(character);
+        const QString written = letters_.value(character);
+        const QStringList numbers = fields[1].split(u',');
+        if (numbers.size() != written.size())
+            throw DataError(path, number,
+                            QStringLiteral("%1 strokes given, %2 has %3")
+                                .arg(numbers.size())
+                                .arg(character)
+                                .arg(written.size()));
+        QString drawn;
+        QVector<bool> used(written.size(), false);
+        for (const QString& n : numbers) {
+            bool ok = false;
+            const int s = n.toInt(&ok);
+            if (!ok || s < 0 || s >= written.size() || used[s])
+                throw DataError(path, number,
+                                QStringLiteral("\"%1\" is not a stroke number used once").arg(n));
+            used[s] = true;
+            drawn += written[s];
+        }
+        letters_.insert(character, drawn);
+        reordered_.append(character);
+    }
+}
+
 QString StrokeNames::classes(const QString& character) const {
     QString out;
     for (QChar letter : letters_.value(character))

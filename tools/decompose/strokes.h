@@ -31,6 +31,14 @@ public:
     void addSupplement(const QString& path);
     // Characters whose package entry the supplement replaced.
     QStringList corrected() const { return corrected_; }
+    // Puts the strokes of a few characters into the order hanzi-writer-data draws them
+    // where it departs from the writing order of the stroke names (兜: its 白 is drawn after
+    // the left part). Lines: character, tab, the writing-order stroke numbers (from 0,
+    // comma-separated) in drawing order, each once. Only the decomposition reads names in
+    // drawing order; the stroke table keeps the writing order.
+    void addDrawingOrder(const QString& path);
+    // Characters that addDrawingOrder put into drawing order.
+    QStringList reordered() const { return reordered_; }
 
     bool contains(const QString& character) const { return letters_.contains(character); }
     QString letters(const QString& character) const { return letters_.value(character); }
@@ -49,6 +57,7 @@ private:
     QHash<QChar, QStringList> names_;
     QHash<QChar, int> classes_;
     QStringList corrected_;
+    QStringList reordered_;
 };
 
 // One character's strokes as hanzi-writer-data draws them: the median line of each stroke
