@@ -1,9 +1,7 @@
 #include "data/reference_tables.h"
 
 #include "core/failure.h"
-#include "core/gbk.h"
-
-#include <QFile>
+#include "data/table_texts.h"
 
 #include <array>
 
@@ -17,25 +15,14 @@ void checkSegmentNumber(int n) {
     }
 }
 
-// The segment texts are compiled into the program as resources under /tables.
-QString loadSegment(const QString& name) {
-    QFile file(QStringLiteral(":/tables/%1.txt").arg(name));
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw Failure(QStringLiteral("table segment %1 is missing from the program").arg(name));
-    }
-    const QString text = fromGbk(file.readAll());
-    if (text.isEmpty() || text.contains(QChar::ReplacementCharacter)) {
-        throw Failure(QStringLiteral("table segment %1 is not valid GBK text").arg(name));
-    }
-    return text;
-}
-
 using Segments = std::array<QString, TableSegmentCount>;
 
-Segments loadSegments(QString (*name)(int)) {
+// The texts point at the program's own constant data; nothing is decoded or copied.
+Segments segmentsOf(const TableText (&texts)[TableSegmentCount]) {
     Segments segments;
-    for (int n = 1; n <= TableSegmentCount; ++n) {
-        segments[n - 1] = loadSegment(name(n));
+    for (int n = 0; n < TableSegmentCount; ++n) {
+        segments[n] =
+            QString::fromRawData(reinterpret_cast<const QChar*>(texts[n].text), texts[n].size);
     }
     return segments;
 }
@@ -54,13 +41,13 @@ QString strokeSegmentName(int n) {
 
 const QString& pinyinSegment(int n) {
     checkSegmentNumber(n);
-    static const Segments segments = loadSegments(&pinyinSegmentName);
+    static const Segments segments = segmentsOf(PinyinTableTexts);
     return segments[n - 1];
 }
 
 const QString& strokeSegment(int n) {
     checkSegmentNumber(n);
-    static const Segments segments = loadSegments(&strokeSegmentName);
+    static const Segments segments = segmentsOf(StrokeTableTexts);
     return segments[n - 1];
 }
 

@@ -4,8 +4,8 @@
 
 namespace zilvaro {
 
-// The ten segment texts of the two reference tables, carried inside the program and
-// decoded from GBK once, on first use. They never change.
+// The ten segment texts of the two reference tables, carried inside the program as
+// UTF-16 made from their GBK texts at build time. They never change.
 //
 // Pinyin table, segments 1 to 5 by the syllable's initial letter ("abcde", "fghijk",
 // "lmnopq", "rstuvwx", "yz"): rows of the character, the syllable padded with blanks to
@@ -18,7 +18,7 @@ namespace zilvaro {
 
 constexpr int TableSegmentCount = 5;
 
-// n = 1..5. A number out of range, or a segment missing from the program, raises Failure.
+// n = 1..5. A number out of range raises Failure.
 const QString& pinyinSegment(int n);
 const QString& strokeSegment(int n);
 

@@ -1,0 +1,81 @@
+// The build step that turns the GBK table texts into the program's UTF-16 literals.
+
+#include "core/gbk.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct EmbedRun {
+    int exitCode = -1;
+    QString errors;
+};
+
+EmbedRun embed(const QString& output, const QString& folder) {
+    QProcess process;
+    process.start(QStringLiteral(ZILVARO_EMBED_TABLES), {output, folder});
+    process.waitForFinished(30000);
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+// Writes the ten segment files into `folder`, each holding one row, `bad` (if given)
+// holding `badBytes` instead.
+void writeSegments(const QString& folder, const QString& bad = QString(),
+                   const QByteArray& badBytes = QByteArray()) {
+    for (int n = 1; n <= 5; ++n) {
+        for (const char* suffix : {"", "w"}) {
+            const QString name = QStringLiteral("Text1bh%1%2").arg(n).arg(suffix);
+            QFile file(folder + u'/' + name + QStringLiteral(".txt"));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(name == bad ? badBytes
+                                   : *zilvaro::toGbk(QStringLiteral("啊a     \r\n\"\\\r\n")));
+        }
+    }
+}
+
+} // namespace
+
+TEST(EmbedTables, WritesEveryCharacterAsAnEscapeOrPlainAscii) {
+    QTemporaryDir dir;
+    writeSegments(dir.path());
+    const QString output = dir.filePath(QStringLiteral("texts.cpp"));
+    const EmbedRun run = embed(output, dir.path());
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    QFile file(output);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString source = QString::fromUtf8(file.readAll());
+    // 啊 as an escape, CR LF, the quote and the backslash escaped, the size in UTF-16
+    // units.
+    EXPECT_TRUE(source.contains(QStringLiteral("u\"\\u554aa     \\r\\n\\\"\\\\\\r\\n\"")))
+        << source.toStdString();
+    EXPECT_TRUE(source.contains(QStringLiteral("{Text1bh5w, 13}")));
+}
+
+TEST(EmbedTables, BadInputStopsTheBuildNamingFileAndLineAndWritesNothing) {
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("texts.cpp"));
+    // A byte that starts no GBK character, on the second line.
+    writeSegments(dir.path(), QStringLiteral("Text1bh3w"), QByteArray("ok\r\n\xff\x20\r\n"));
+    EmbedRun run = embed(output, dir.path());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.errors.contains(dir.filePath(QStringLiteral("Text1bh3w.txt")) +
+                                    QStringLiteral(":2: is not valid GBK text")))
+        << run.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(output));
+    // An empty segment, and a missing one.
+    writeSegments(dir.path(), QStringLiteral("Text1bh1"), QByteArray());
+    run = embed(output, dir.path());
+    EXPECT_TRUE(run.errors.contains(QStringLiteral("Text1bh1.txt: is empty")))
+        << run.errors.toStdString();
+    writeSegments(dir.path());
+    QFile::remove(dir.filePath(QStringLiteral("Text1bh2.txt")));
+    run = embed(output, dir.path());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.errors.contains(QStringLiteral("Text1bh2.txt: cannot be read")));
+    EXPECT_FALSE(QFile::exists(output));
+}
