@@ -1,6 +1,11 @@
 #include "ui/assets.h"
 
 #include "core/failure.h"
+#include "ui/file_icon_engine.h"
+
+#include <QFile>
+
+#include <memory>
 
 namespace zilvaro::assets {
 
@@ -32,12 +37,18 @@ QCursor handCursor() {
 }
 
 QIcon icon() {
-    QIcon result;
-    result.addPixmap(QPixmap::fromImage(picture(kIcon)));
+    auto engine = std::make_unique<FileIconEngine>();
+    auto add = [&](const QString& path, QSize size) {
+        if (!QFile::exists(path)) {
+            throw Failure(QStringLiteral("cannot load the picture %1").arg(path));
+        }
+        engine->addFile(path, size);
+    };
+    add(kIcon, QSize(32, 32));
     for (int size : kIconSizes) {
-        result.addPixmap(QPixmap::fromImage(picture(iconPath(size))));
+        add(iconPath(size), QSize(size, size));
     }
-    return result;
+    return QIcon(engine.release());
 }
 
 } // namespace zilvaro::assets

@@ -1,0 +1,74 @@
+#include "ui/file_icon_engine.h"
+
+#include <QPainter>
+
+namespace zilvaro {
+
+void FileIconEngine::addFile(const QString& path, QSize size) {
+    entries_.append({path, size, QPixmap()});
+}
+
+QIconEngine* FileIconEngine::clone() const {
+    return new FileIconEngine(*this);
+}
+
+QList<QSize> FileIconEngine::availableSizes(QIcon::Mode, QIcon::State) {
+    QList<QSize> sizes;
+    for (const Entry& entry : entries_) {
+        sizes.append(entry.size);
+    }
+    return sizes;
+}
+
+FileIconEngine::Entry* FileIconEngine::bestFor(const QSize& size) {
+    Entry* best = nullptr;
+    for (Entry& entry : entries_) {
+        const bool fits =
+            entry.size.width() >= size.width() && entry.size.height() >= size.height();
+        if (!best) {
+            best = &entry;
+            continue;
+        }
+        const bool bestFits =
+            best->size.width() >= size.width() && best->size.height() >= size.height();
+        const qint64 area = qint64(entry.size.width()) * entry.size.height();
+        const qint64 bestArea = qint64(best->size.width()) * best->size.height();
+        if (fits ? (!bestFits || area < bestArea) : (!bestFits && area > bestArea)) {
+            best = &entry;
+        }
+    }
+    return best;
+}
+
+QSize FileIconEngine::actualSize(const QSize& size, QIcon::Mode, QIcon::State) {
+    const Entry* entry = bestFor(size);
+    return entry ? entry->size.boundedTo(size) : QSize();
+}
+
+QPixmap FileIconEngine::pixmap(const QSize& size, QIcon::Mode, QIcon::State) {
+    Entry* entry = bestFor(size);
+    if (!entry) {
+        return QPixmap();
+    }
+    if (entry->pixmap.isNull()) {
+        entry->pixmap.load(entry->path);
+    }
+    if (entry->pixmap.isNull() || entry->size.boundedTo(size) == entry->size) {
+        return entry->pixmap;
+    }
+    return entry->pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+void FileIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+                           QIcon::State state) {
+    const qreal scale = painter->device()->devicePixelRatioF();
+    const QPixmap picture = pixmap(rect.size() * scale, mode, state);
+    if (picture.isNull()) {
+        return;
+    }
+    QRect target(QPoint(), picture.size() / scale);
+    target.moveCenter(rect.center());
+    painter->drawPixmap(target, picture);
+}
+
+} // namespace zilvaro
