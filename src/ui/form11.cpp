@@ -72,9 +72,10 @@ void stackFrontToBack(std::initializer_list<QWidget*> frontToBack) {
 
 QComboBox* strokePicker(QWidget* parent, int left, const QString& tip) {
     auto* combo = new QComboBox(parent);
+    // The font first, so the edit field is made and laid out once, in its own font.
+    combo->setFont(songFont(9));
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setFont(songFont(9));
     combo->setToolTip(tip);
     place(combo, left, 660, 855, 300);
     combo->setEditText(QStringLiteral(" "));
