@@ -218,7 +218,7 @@ slots_black() { # minimum black pixels for slots 0..3, each; -1 asks for a white
 lines_shown() { # code line and pinyin line both blue
     at_least "$(blue "$shot" $code_line)" 20 && at_least "$(blue "$shot" $pinyin_line)" 20
 }
-notice_shown() { [ "$(differ_picture "$shot" $no_entry "$source_dir/assets/no_entry.png")" -le 10 ]; }
+notice_shown() { [ "$(differ_picture "$shot" $no_entry "$source_dir/assets/no_entry.bmp")" -le 10 ]; }
 changed_from() { # region x y w h, then the earlier screenshot
     [ "$(differ "$shot" "$1" "$2" "$3" "$4" "$5")" -gt 20 ]
 }
@@ -230,8 +230,8 @@ first_display() {
         [ "$(black "$shot" $strip)" -eq 0 ] && ! notice_shown &&
         # Where no control lies the background picture shows as it is drawn: the top bar
         # right of the hint, and the left panel's outline beside the syllable list.
-        [ "$(differ "$shot" 400 0 214 36 "$source_dir/assets/background.png")" -eq 0 ] &&
-        [ "$(differ "$shot" 8 40 4 280 "$source_dir/assets/background.png")" -eq 0 ]
+        [ "$(differ "$shot" 400 0 214 36 "$source_dir/assets/background.bmp")" -eq 0 ] &&
+        [ "$(differ "$shot" 8 40 4 280 "$source_dir/assets/background.bmp")" -eq 0 ]
 }
 expect 01-start "first display: empty slots, code line, pinyin line and strip" first_display
 

@@ -28,6 +28,26 @@ PngHeader pngHeader(const QString& path) {
     return {static_cast<unsigned char>(head[24]), static_cast<unsigned char>(head[25])};
 }
 
+// The bits per pixel of an uncompressed BMP file; -1 for anything else.
+int uncompressedBmpDepth(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    const QByteArray head = file.read(34);
+    if (head.size() < 34 || !head.startsWith("BM")) {
+        return -1;
+    }
+    auto le = [&](int at, int bytes) {
+        quint32 value = 0;
+        for (int i = bytes - 1; i >= 0; --i) {
+            value = value << 8 | static_cast<unsigned char>(head[at + i]);
+        }
+        return value;
+    };
+    return le(30, 4) == 0 ? static_cast<int>(le(28, 2)) : -1;
+}
+
 constexpr int kTrueColour = 2; // PNG colour type: red, green, blue, no alpha
 constexpr int kPalette = 3;
 
@@ -38,17 +58,21 @@ TEST(Assets, TrueColourPicturesHaveTheirSizesAndNoAlpha) {
         QString path;
         QSize size;
     };
+    // The window's own pictures are uncompressed 24-bit BMP, the banner a 24-bit PNG.
     for (const Expected& e :
-         {Expected{assets::kBackground, {614, 339}}, Expected{assets::kNoEntry, {386, 33}},
-          Expected{assets::kBanner, {407, 71}}}) {
+         {Expected{assets::kBackground, {614, 339}}, Expected{assets::kNoEntry, {386, 33}}}) {
         SCOPED_TRACE(e.path.toStdString());
         const QImage image = assets::picture(e.path);
         EXPECT_EQ(image.size(), e.size);
         EXPECT_FALSE(image.hasAlphaChannel());
-        const PngHeader header = pngHeader(e.path);
-        EXPECT_EQ(header.colourType, kTrueColour);
-        EXPECT_EQ(header.bitDepth, 8); // 8 bits for each of three channels: 24-bit colour
+        EXPECT_EQ(uncompressedBmpDepth(e.path), 24);
     }
+    const QImage banner = assets::picture(assets::kBanner);
+    EXPECT_EQ(banner.size(), QSize(407, 71));
+    EXPECT_FALSE(banner.hasAlphaChannel());
+    const PngHeader header = pngHeader(assets::kBanner);
+    EXPECT_EQ(header.colourType, kTrueColour);
+    EXPECT_EQ(header.bitDepth, 8); // 8 bits for each of three channels: 24-bit colour
 }
 
 TEST(Assets, BackgroundPanelsSitOnTheGreyGround) {

@@ -10,8 +10,8 @@
 // The pictures the windows carry, compiled in as the resource :/assets.
 namespace zilvaro::assets {
 
-inline const QString kBackground = QStringLiteral(":/assets/background.png");
-inline const QString kNoEntry = QStringLiteral(":/assets/no_entry.png");
+inline const QString kBackground = QStringLiteral(":/assets/background.bmp");
+inline const QString kNoEntry = QStringLiteral(":/assets/no_entry.bmp");
 inline const QString kHandCursor = QStringLiteral(":/assets/hand_cursor.png");
 inline const QString kIcon = QStringLiteral(":/assets/icon.png");
 inline const QString kBanner = QStringLiteral(":/assets/banner.png");

@@ -77,8 +77,8 @@ int main(int argc, char* argv[]) {
     auto put = [&](const QString& name, const QImage& image, const char* format) {
         ok = writeImage(out.filePath(name), image, format) && ok;
     };
-    put(QStringLiteral("background.png"), drawBackground(), "png");
-    put(QStringLiteral("no_entry.png"), drawNoEntry(), "png");
+    put(QStringLiteral("background.bmp"), drawBackground(), "bmp");
+    put(QStringLiteral("no_entry.bmp"), drawNoEntry(), "bmp");
     put(QStringLiteral("hand_cursor.png"), drawHandCursor(), "png");
     put(QStringLiteral("icon.png"), drawIcon16Colours(), "png");
     for (int size : {16, 24, 48, 64, 128, 256}) {
