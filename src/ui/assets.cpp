@@ -4,6 +4,8 @@
 #include "ui/file_icon_engine.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
 
 #include <memory>
 
@@ -21,7 +23,12 @@ QString iconPath(int size) {
 }
 
 QImage picture(const QString& path) {
-    QImage image(path);
+    // Every picture is one of Qt's own BMP or PNG files, named by its suffix. With
+    // detection off the reader goes straight to that decoder; left on, it first loads
+    // every image plugin on the system to ask each whether it reads the format.
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    const QImage image = reader.read();
     if (image.isNull()) {
         throw Failure(QStringLiteral("cannot load the picture %1").arg(path));
     }
