@@ -27,7 +27,9 @@ export QT_QPA_PLATFORM=offscreen
 
 # The data build step: all pictures and the record file, from its input touched.
 data_step="not there yet"
-if cmake --build build --target help | grep -q '^\.\.\. zilvaro_data$'; then
+# The list is read whole: grep -q would stop reading early and, under pipefail, fail the test.
+targets=$(cmake --build build --target help)
+if grep -q '^\.\.\. zilvaro_data$' <<<"$targets"; then
     cmake --build build -j2 --target zilvaro_data >/dev/null
     touch data/decomposition.tsv
     start=$(date +%s.%N)
