@@ -120,3 +120,16 @@ TEST(Decomposer, NeverProposesHandOnlyForms) {
     EXPECT_EQ(decided("象", {"qke", "qkeu"}),
               QStringLiteral("象\tqkeu\t\tqke\tcompound\tq:0,1\tk:2,3,4\te:5,6,7,8,9,10"));
 }
+
+TEST(Decomposer, StrokeNamesTellApartRootsOfTheSameStrokeClasses) {
+    // 蹁: the dot and 横折 of 户 are 丶 and the start of 尸, not 讠 (点, 横折提).
+    EXPECT_EQ(decided("蹁", {"khya"}),
+              QStringLiteral("蹁\tkhya\t\tkhya\tcompound\tk:0,1,2\th:3,4,5,6\ty:7\tn:8,9,10\t"
+                             "m:11,12\ta:13,14,15"));
+    // 侔: a plain vertical is no 竖钩, so 牛 is 丿一一 and 丨, not 手.
+    EXPECT_EQ(decided("侔", {"wcrh"}),
+              QStringLiteral("侔\twcrh\t\twcrh\tcompound\tw:0,1\tc:2,3\tr:4,5,6\th:7"));
+    // But a dot passes for a press: 因 holds 大 whose last stroke is written 点.
+    EXPECT_EQ(decided("因", {"ld", "ldi"}),
+              QStringLiteral("因\tldi\t\tld\tcompound\tl:0,1,5\td:2,3,4"));
+}

@@ -67,14 +67,37 @@ CharacterFacts Decomposer::facts(const QString& character) const {
     return facts;
 }
 
-int Decomposer::nameMatches(const Root& root, const QString& letters,
-                            const QVector<int>& strokes) const {
-    int matched = 0;
-    for (int i = 0; i < strokes.size() && i < root.strokes.size(); ++i)
-        if (strokes[i] < letters.size() &&
-            names_.namesOfLetter(letters[strokes[i]]).contains(root.strokes[i]))
-            ++matched;
-    return matched;
+namespace {
+// Wubi reads some strokes as variants of a root's strokes: a dot as a press and a press
+// as a dot (the 大 of 因 ends in 点), a rising stroke as a 横 (the last stroke of 王 beside
+// another root), and a vertical that hooks to hold what is below it as a vertical (the 朩
+// of 茶 is 木). Not the other way round: a vertical without its hook is no 竖钩 (牛 is not
+// 手). A variant counts for less than the name itself, so 夕 (撇, 横撇, 点) still wins over
+// 夂 (撇, 横撇, 捺) where the stroke is a dot; and shapes that tell roots apart stay apart
+// (横折 is not 横折提).
+bool isVariant(const QString& stroke, const QString& root) {
+    return (root == u"捺" && stroke == u"点") || (root == u"点" && stroke == u"捺") ||
+           (root == u"横" && stroke == u"提") || (root == u"竖" && stroke == u"竖钩");
+}
+} // namespace
+
+Decomposer::NameMatch Decomposer::nameMatches(const Root& root, const QString& letters,
+                                              const QVector<int>& strokes) const {
+    NameMatch match;
+    for (int i = 0; i < strokes.size() && i < root.strokes.size(); ++i) {
+        if (strokes[i] >= letters.size())
+            continue;
+        const QString& wanted = root.strokes[i];
+        const QStringList names = names_.namesOfLetter(letters[strokes[i]]);
+        if (names.contains(wanted)) {
+            ++match.exact;
+            ++match.loose;
+        } else if (std::any_of(names.begin(), names.end(),
+                               [&](const QString& n) { return isVariant(n, wanted); })) {
+            ++match.loose;
+        }
+    }
+    return match;
 }
 
 int Decomposer::identificationClass(const QVector<Piece>& pieces, const Context& context) {
@@ -126,10 +149,13 @@ bool Decomposer::finishTail(const Context& context, const QVector<int>& remainin
             for (const Root* r : rootsAt(i, len)) {
                 if (i + len == n ? r->key != lastKey : reach[i + len] == 0)
                     continue;
-                // Stroke names first; then a key in the area of the root's first stroke
-                // (丶丶 on U rather than W).
-                const int matched = 2 * nameMatches(*r, context.letters, strokes) +
-                                    (keyArea(r->key) == r->classes[0].digitValue() ? 1 : 0);
+                // Stroke names first, as names or their variants; then a key in the area
+                // of the root's first stroke (丶丶 on U rather than W); then the names
+                // themselves; then a character root (人 rather than a bare 撇点 form).
+                const NameMatch names = nameMatches(*r, context.letters, strokes);
+                const int matched = 8 * names.loose +
+                                    (keyArea(r->key) == r->classes[0].digitValue() ? 4 : 0) +
+                                    2 * names.exact + (r->isCharacter() ? 1 : 0);
                 if (matched > bestNames) {
                     best = r;
                     bestNames = matched;
@@ -162,7 +188,9 @@ void Decomposer::search(const Context& context, const QVector<int>& remaining,
             c.splits += p.split ? 1 : 0;
             c.poorShapes += poorShape(context.character, p) ? 1 : 0;
             c.sizes.append(int(p.strokes.size()));
-            c.namesMatched += nameMatches(*p.root, context.letters, p.strokes);
+            const NameMatch names = nameMatches(*p.root, context.letters, p.strokes);
+            c.namesMatched += names.exact;
+            c.nameMismatches += int(p.strokes.size()) - names.loose;
             c.characterRoots += p.root->isCharacter() ? 1 : 0;
         }
         out.append(c);
@@ -291,8 +319,9 @@ Decision Decomposer::decompose(const QString& character, int strokeCount) const 
             }
         }
         auto rank = [](const Candidate& c) {
-            return std::make_tuple(c.frameKept, -c.splits, c.boundaryKept, -c.poorShapes, c.sizes,
-                                   c.namesMatched, c.structureAgrees, c.characterRoots);
+            return std::make_tuple(c.frameKept, -c.splits, c.boundaryKept, -c.poorShapes,
+                                   -c.nameMismatches, c.sizes, c.namesMatched, c.structureAgrees,
+                                   c.characterRoots);
         };
         std::stable_sort(candidates.begin(), candidates.end(),
                          [&](const Candidate& a, const Candidate& b) { return rank(a) > rank(b); });

@@ -55,7 +55,8 @@ private:
         int splits = 0;
         QVector<int> sizes;
         int boundaryKept = 0;
-        int namesMatched = 0;
+        int nameMismatches = 0; // strokes whose name is not even a variant of the root's
+        int namesMatched = 0;   // strokes whose name is exactly the root's
         int structureAgrees = 0;
         int characterRoots = 0;
         int frameKept = 0;  // the hint's frame 囗 closes with the character's last stroke
@@ -72,7 +73,14 @@ private:
                 QVector<Candidate>& out) const;
     bool finishTail(const Context& context, const QVector<int>& remaining,
                     QVector<Piece>& pieces) const;
-    int nameMatches(const Root& root, const QString& letters, const QVector<int>& strokes) const;
+    // How many of the strokes carry the root's stroke names: exactly, and counting a
+    // variant of the name (点 for 捺, 提 for 横, 竖钩 for 竖) as the name.
+    struct NameMatch {
+        int exact = 0;
+        int loose = 0;
+    };
+    NameMatch nameMatches(const Root& root, const QString& letters,
+                          const QVector<int>& strokes) const;
     static QVector<RootField> fields(const QVector<Piece>& pieces);
     // The class of the stroke the identification code follows, with the chart's rules for
     // roots such as 力 and 戈.
