@@ -24,6 +24,7 @@ struct Inputs {
     Inputs() {
         hints.addComponentCount(QStringLiteral("辶"), 3);
         hints.addComponentCount(QStringLiteral("廴"), 2);
+        hints.addComponentCount(QStringLiteral("氵"), 3);
     }
 };
 
@@ -132,4 +133,20 @@ TEST(Decomposer, StrokeNamesTellApartRootsOfTheSameStrokeClasses) {
     // But a dot passes for a press: 因 holds 大 whose last stroke is written 点.
     EXPECT_EQ(decided("因", {"ld", "ldi"}),
               QStringLiteral("因\tldi\t\tld\tcompound\tl:0,1,5\td:2,3,4"));
+}
+
+TEST(Decomposer, ComponentsSplitAsTheyDoOnTheirOwn) {
+    // 渲 is 氵 and 宣. On stroke classes alone the 一 and the first three strokes of 日
+    // read as 五; knowing how 宣 splits by itself, the tool keeps its 一 and 日.
+    CodeTable table;
+    table.add(QStringLiteral("渲"), QStringLiteral("ipgg"));
+    Decomposer decomposer(inputs().chart, inputs().names, table, inputs().hints);
+    const auto roots = [&] {
+        return decomposer.decompose(QStringLiteral("渲"), 12).line.format().section(u'\t', 5);
+    };
+    EXPECT_EQ(roots(), QStringLiteral("i:0,1,2\tp:3,4,5\tg:6,7,8,9\tg:10\tg:11"));
+    const Decomposer::Groupings groupings = {
+        {QStringLiteral("宣"), {{0, 1, 2}, {3}, {4, 5, 6, 7}, {8}}}};
+    decomposer.setComponentGroupings(&groupings);
+    EXPECT_EQ(roots(), QStringLiteral("i:0,1,2\tp:3,4,5\tg:6\tj:7,8,9,10\tg:11"));
 }

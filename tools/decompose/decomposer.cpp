@@ -56,6 +56,48 @@ bool Decomposer::poorShape(const QString& character, const Piece& piece) const {
     return shapeDistance(group, root->medians) > PoorShape;
 }
 
+int Decomposer::componentsKept(const ComponentHint& hint, int strokeCount,
+                               const QVector<Piece>& pieces) const {
+    if (!groupings_ || hint.components.size() != 2 || hint.boundary <= 0 ||
+        (hint.layout != u"a" && hint.layout != u"d"))
+        return 0;
+    int kept = 0;
+    const int ranges[2][2] = {{0, hint.boundary}, {hint.boundary, strokeCount}};
+    for (int k = 0; k < 2; ++k) {
+        const auto own = groupings_->constFind(hint.components[k]);
+        const int first = ranges[k][0];
+        const int end = ranges[k][1];
+        if (own == groupings_->cend())
+            continue;
+        int ownCount = 0;
+        for (const QVector<int>& g : *own)
+            ownCount += int(g.size());
+        if (ownCount != end - first)
+            continue;
+        QVector<QVector<int>> inside;
+        bool crosses = false;
+        for (const Piece& p : pieces) {
+            const auto in = [&](int s) { return s >= first && s < end; };
+            const bool all = std::all_of(p.strokes.begin(), p.strokes.end(), in);
+            const bool any = std::any_of(p.strokes.begin(), p.strokes.end(), in);
+            if (any && !all)
+                crosses = true;
+            if (all) {
+                QVector<int> shifted;
+                for (int s : p.strokes)
+                    shifted.append(s - first);
+                inside.append(shifted);
+            }
+        }
+        QVector<QVector<int>> expected = *own;
+        std::sort(inside.begin(), inside.end());
+        std::sort(expected.begin(), expected.end());
+        if (!crosses && inside == expected)
+            ++kept;
+    }
+    return kept;
+}
+
 CharacterFacts Decomposer::facts(const QString& character) const {
     CharacterFacts facts;
     facts.classes = names_.classes(character);
@@ -303,6 +345,7 @@ Decision Decomposer::decompose(const QString& character, int strokeCount) const 
         }
         const ComponentHint hint = hints_.hint(character, strokeCount, names_);
         for (Candidate& c : candidates) {
+            c.componentsKept = componentsKept(hint, strokeCount, c.pieces);
             for (const Piece& p : c.pieces)
                 if (hint.boundary >= 0 && p.strokes.first() == hint.boundary)
                     c.boundaryKept = 1;
@@ -320,8 +363,8 @@ Decision Decomposer::decompose(const QString& character, int strokeCount) const 
         }
         auto rank = [](const Candidate& c) {
             return std::make_tuple(c.frameKept, -c.splits, c.boundaryKept, -c.poorShapes,
-                                   -c.nameMismatches, c.sizes, c.namesMatched, c.structureAgrees,
-                                   c.characterRoots);
+                                   -c.nameMismatches, c.componentsKept, c.sizes, c.namesMatched,
+                                   c.structureAgrees, c.characterRoots);
         };
         std::stable_sort(candidates.begin(), candidates.end(),
                          [&](const Candidate& a, const Candidate& b) { return rank(a) > rank(b); });

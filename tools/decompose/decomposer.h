@@ -38,6 +38,12 @@ public:
                const ComponentHints& hints,
                const QHash<QString, StrokeOutline>* outlines = nullptr);
 
+    // The roots of characters decided before, each as its groups of strokes. A character
+    // made of two of them, side by side or one above the other, then prefers the reading
+    // that splits each component as the component is split on its own (宣 in 渲).
+    using Groupings = QHash<QString, QVector<QVector<int>>>;
+    void setComponentGroupings(const Groupings* groupings) { groupings_ = groupings; }
+
     // `strokeCount` is the number of strokes hanzi-writer-data draws for the character.
     Decision decompose(const QString& character, int strokeCount) const;
 
@@ -55,6 +61,7 @@ private:
         int splits = 0;
         QVector<int> sizes;
         int boundaryKept = 0;
+        int componentsKept = 0; // components split as they are on their own
         int nameMismatches = 0; // strokes whose name is not even a variant of the root's
         int namesMatched = 0;   // strokes whose name is exactly the root's
         int structureAgrees = 0;
@@ -91,6 +98,9 @@ private:
     const CodeTable& codes_;
     const ComponentHints& hints_;
     const QHash<QString, StrokeOutline>* outlines_;
+    const Groupings* groupings_ = nullptr;
+    int componentsKept(const ComponentHint& hint, int strokeCount,
+                       const QVector<Piece>& pieces) const;
     bool poorShape(const QString& character, const Piece& piece) const;
 };
 

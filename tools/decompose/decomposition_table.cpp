@@ -92,22 +92,44 @@ QHash<QString, DecompositionLine> loadOverrides(const QString& path, const Sourc
 }
 
 TableResult buildTable(const Sources& sources, const QHash<QString, DecompositionLine>& overrides) {
+    Decomposer decomposer(sources.chart, sources.names, sources.codes, sources.hints,
+                          &sources.outlines);
+    // Each pass decomposes every character; from the second on, a character made of two
+    // others prefers to split them as the previous pass split them on their own. Passes
+    // repeat until the table stops changing (in practice two or three).
+    constexpr int MostPasses = 4;
     TableResult result;
-    const Decomposer decomposer(sources.chart, sources.names, sources.codes, sources.hints,
-                                &sources.outlines);
-    for (const QString& c : gb2312Characters()) {
-        if (overrides.contains(c)) {
-            result.lines.append(overrides.value(c).format());
-            ++result.overridden;
-            continue;
+    Decomposer::Groupings groupings;
+    for (int pass = 0; pass < MostPasses; ++pass) {
+        TableResult next;
+        Decomposer::Groupings nextGroupings;
+        auto keep = [&](const QString& c, const DecompositionLine& line) {
+            next.lines.append(line.format());
+            QVector<QVector<int>> groups;
+            for (const RootField& root : line.roots)
+                groups.append(root.strokes);
+            nextGroupings.insert(c, groups);
+        };
+        for (const QString& c : gb2312Characters()) {
+            if (overrides.contains(c)) {
+                keep(c, overrides.value(c));
+                ++next.overridden;
+                continue;
+            }
+            const Decision d = decomposer.decompose(c, sources.drawnStrokes.value(c));
+            if (d.decided) {
+                keep(c, d.line);
+                ++next.automatic;
+            } else {
+                next.undecided.append(c + u'\t' + d.line.fullCode + u'\t' + d.reason);
+            }
         }
-        const Decision d = decomposer.decompose(c, sources.drawnStrokes.value(c));
-        if (d.decided) {
-            result.lines.append(d.line.format());
-            ++result.automatic;
-        } else {
-            result.undecided.append(c + u'\t' + d.line.fullCode + u'\t' + d.reason);
-        }
+        const bool settled = pass > 0 && next.lines == result.lines;
+        result = std::move(next);
+        groupings = std::move(nextGroupings);
+        decomposer.setComponentGroupings(&groupings);
+        if (settled)
+            break;
     }
     return result;
 }
