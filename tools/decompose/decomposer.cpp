@@ -363,7 +363,7 @@ Decision Decomposer::decompose(const QString& character, int strokeCount) const 
         }
         auto rank = [](const Candidate& c) {
             return std::make_tuple(c.frameKept, -c.splits, c.boundaryKept, -c.poorShapes,
-                                   -c.nameMismatches, c.componentsKept, c.sizes, c.namesMatched,
+                                   c.componentsKept, -c.nameMismatches, c.sizes, c.namesMatched,
                                    c.structureAgrees, c.characterRoots);
         };
         std::stable_sort(candidates.begin(), candidates.end(),
