@@ -150,3 +150,31 @@ TEST(Decomposer, ComponentsSplitAsTheyDoOnTheirOwn) {
     decomposer.setComponentGroupings(&groupings);
     EXPECT_EQ(roots(), QStringLiteral("i:0,1,2\tp:3,4,5\tg:6\tj:7,8,9,10\tg:11"));
 }
+
+TEST(Decomposer, AComponentsOwnSplitOutranksRootsWithoutGaps) {
+    // 帼 is 巾 and 国. Without 国's own line a root in one run wins over the frame written
+    // around 王; with it, 国 keeps its frame.
+    CodeTable table;
+    table.add(QStringLiteral("帼"), QStringLiteral("mhly"));
+    Decomposer decomposer(inputs().chart, inputs().names, table, inputs().hints);
+    const Decomposer::Groupings groupings = {
+        {QStringLiteral("国"), {{0, 1, 7}, {2, 3, 4, 5}, {6}}}};
+    decomposer.setComponentGroupings(&groupings);
+    EXPECT_EQ(decomposer.decompose(QStringLiteral("帼"), 11).line.format().section(u'\t', 5),
+              QStringLiteral("m:0,1\th:2\tl:3,4,10\tg:5,6,7,8\ty:9"));
+}
+
+TEST(Decomposer, RootsAfterTheFirstThreeFollowTheComponentToo) {
+    // 裘 is 求 and 衣; its first three roots lie in 求, so 衣 falls to the roots after them,
+    // which are otherwise taken largest first (亠 with the 丿 of the bottom).
+    CodeTable table;
+    table.add(QStringLiteral("裘"), QStringLiteral("fiye"));
+    Decomposer decomposer(inputs().chart, inputs().names, table, inputs().hints);
+    const auto roots = [&] {
+        return decomposer.decompose(QStringLiteral("裘"), 13).line.format().section(u'\t', 5);
+    };
+    EXPECT_EQ(roots(), QStringLiteral("f:0,1\ti:2,3,4,5\ty:6\ty:7,8,9\te:10,11,12"));
+    const Decomposer::Groupings groupings = {{QStringLiteral("衣"), {{0, 1}, {2, 3, 4, 5}}}};
+    decomposer.setComponentGroupings(&groupings);
+    EXPECT_EQ(roots(), QStringLiteral("f:0,1\ti:2,3,4,5\ty:6\ty:7,8\te:9,10,11,12"));
+}

@@ -158,11 +158,59 @@ QVector<RootField> Decomposer::fields(const QVector<Piece>& pieces) {
     return out;
 }
 
-bool Decomposer::finishTail(const Context& context, const QVector<int>& remaining,
+bool Decomposer::finishTailByComponent(const Context& context, const QVector<int>& remaining,
+                                       QVector<Piece>& pieces) const {
+    const ComponentHint& hint = context.hint;
+    if (!groupings_ || hint.components.size() != 2 || hint.boundary <= 0 ||
+        (hint.layout != u"a" && hint.layout != u"d"))
+        return false;
+    const auto own = groupings_->constFind(hint.components[1]);
+    if (own == groupings_->cend() || own->isEmpty())
+        return false;
+    const int first = hint.boundary;
+    int ownCount = 0;
+    for (const QVector<int>& g : *own)
+        ownCount += int(g.size());
+    if (first + ownCount != context.strokeCount)
+        return false;
+    QVector<int> before;
+    for (int s : remaining)
+        if (s < first)
+            before.append(s);
+    if (remaining.size() - before.size() != ownCount)
+        return false; // part of the component is among the first three roots
+    QVector<Piece> out = pieces;
+    if (!before.isEmpty() && !finishTail(context, before, QChar(), out))
+        return false;
+    for (int g = 0; g < own->size(); ++g) {
+        QVector<int> strokes;
+        for (int s : own->at(g))
+            strokes.append(s + first);
+        const bool last = g == own->size() - 1;
+        const Root* best = nullptr;
+        int bestScore = -1;
+        for (const Root* r : chart_.withClasses(classesOf(context.classes, strokes))) {
+            if (r->handOnly || (last && r->key != context.full[3]))
+                continue;
+            const NameMatch names = nameMatches(*r, context.letters, strokes);
+            const int score = 8 * names.loose + 2 * names.exact + (r->isCharacter() ? 1 : 0);
+            if (score > bestScore) {
+                best = r;
+                bestScore = score;
+            }
+        }
+        if (!best)
+            return false;
+        out.append({best, strokes, !consecutive(strokes)});
+    }
+    pieces = out;
+    return true;
+}
+
+bool Decomposer::finishTail(const Context& context, const QVector<int>& remaining, QChar lastKey,
                             QVector<Piece>& pieces) const {
     const int n = int(remaining.size());
     const int longest = chart_.longestRoot();
-    const QChar lastKey = context.full[3];
     // reach[i]: the strokes from i on split into roots, the last of them on lastKey.
     QVector<char> reach(n + 1, 0);
     auto rootsAt = [&](int i, int len) {
@@ -177,7 +225,7 @@ bool Decomposer::finishTail(const Context& context, const QVector<int>& remainin
     for (int i = n - 1; i >= 0; --i)
         for (int len = 1; len <= std::min(longest, n - i) && !reach[i]; ++len)
             for (const Root* r : rootsAt(i, len))
-                if (i + len == n ? r->key == lastKey : reach[i + len] != 0)
+                if (i + len == n ? lastKey.isNull() || r->key == lastKey : reach[i + len] != 0)
                     reach[i] = 1;
     if (!reach[0])
         return false;
@@ -189,7 +237,7 @@ bool Decomposer::finishTail(const Context& context, const QVector<int>& remainin
             int bestNames = -1;
             const QVector<int> strokes = remaining.mid(i, len);
             for (const Root* r : rootsAt(i, len)) {
-                if (i + len == n ? r->key != lastKey : reach[i + len] == 0)
+                if (i + len == n ? !lastKey.isNull() && r->key != lastKey : reach[i + len] == 0)
                     continue;
                 // Stroke names first, as names or their variants; then a key in the area
                 // of the root's first stroke (丶丶 on U rather than W); then the names
@@ -251,8 +299,11 @@ void Decomposer::search(const Context& context, const QVector<int>& remaining,
     if (depth >= codeLength - 1) {
         if (codeLength == 4 && depth == 3) {
             QVector<Piece> tail = pieces;
-            if (finishTail(context, remaining, tail))
+            if (finishTail(context, remaining, context.full[3], tail))
                 record(tail);
+            QVector<Piece> byComponent = pieces;
+            if (finishTailByComponent(context, remaining, byComponent) && byComponent != tail)
+                record(byComponent);
         }
         return;
     }
@@ -336,7 +387,13 @@ Decision Decomposer::decompose(const QString& character, int strokeCount) const 
     } else {
         QVector<Candidate> candidates;
         QVector<Piece> pieces;
-        const Context context{character, classes, letters, full, facts.walkEncloses};
+        const Context context{character,
+                              classes,
+                              letters,
+                              full,
+                              facts.walkEncloses,
+                              hints_.hint(character, strokeCount, names_),
+                              strokeCount};
         search(context, all, pieces, candidates);
         decision.candidates = int(candidates.size());
         if (candidates.isEmpty()) {
@@ -355,15 +412,14 @@ Decision Decomposer::decompose(const QString& character, int strokeCount) const 
                 first.strokes.first() == 0 && first.strokes.last() == strokeCount - 1)
                 c.frameKept = 1;
             if (c.pieces.size() < 4 && hint.structure > 0) {
-                const Context context{character, classes, letters, full, facts.walkEncloses};
                 if (identificationKey(identificationClass(c.pieces, context), hint.structure) ==
                     full.back())
                     c.structureAgrees = 1;
             }
         }
         auto rank = [](const Candidate& c) {
-            return std::make_tuple(c.frameKept, -c.splits, c.boundaryKept, -c.poorShapes,
-                                   c.componentsKept, -c.nameMismatches, c.sizes, c.namesMatched,
+            return std::make_tuple(c.frameKept, c.componentsKept, -c.splits, c.boundaryKept,
+                                   -c.poorShapes, -c.nameMismatches, c.sizes, c.namesMatched,
                                    c.structureAgrees, c.characterRoots);
         };
         std::stable_sort(candidates.begin(), candidates.end(),

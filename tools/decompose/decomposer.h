@@ -55,6 +55,7 @@ private:
         const Root* root;
         QVector<int> strokes;
         bool split = false; // two runs around what the root encloses
+        bool operator==(const Piece&) const = default;
     };
     struct Candidate {
         QVector<Piece> pieces;
@@ -75,11 +76,20 @@ private:
         QString letters;
         QString full;
         bool walkEncloses = false;
+        ComponentHint hint; // layout and components, for splitting a component as its own line
+        int strokeCount = 0;
     };
     void search(const Context& context, const QVector<int>& remaining, QVector<Piece>& pieces,
                 QVector<Candidate>& out) const;
-    bool finishTail(const Context& context, const QVector<int>& remaining,
+    // Splits the strokes after the first three roots into roots, the last on the code's
+    // fourth key, the largest first: into `pieces`, false where no split fits. `lastKey`
+    // empty: any key.
+    bool finishTail(const Context& context, const QVector<int>& remaining, QChar lastKey,
                     QVector<Piece>& pieces) const;
+    // The same, with the character's second component split as its own line splits it,
+    // where the strokes left hold all of it.
+    bool finishTailByComponent(const Context& context, const QVector<int>& remaining,
+                               QVector<Piece>& pieces) const;
     // How many of the strokes carry the root's stroke names: exactly, and counting a
     // variant of the name (点 for 捺, 提 for 横, 竖钩 for 竖) as the name.
     struct NameMatch {
