@@ -55,7 +55,9 @@ mkdir -p "$shots"
 # A display number of the test's own, away from the low numbers that people and other
 # test runs pick, and not locked by a running server.
 start_xvfb() {
-    Xvfb "$1" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    # -noreset: the readiness probe is the first client; a server that resets when it
+    # leaves refuses the program for a moment.
+    Xvfb "$1" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     display=$1
 }

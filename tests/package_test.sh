@@ -151,7 +151,9 @@ if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
         number=$((number + 1))
     done
     display=:$number
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -ac >"$work/xvfb.log" 2>&1 &
+    # -noreset: the probe below is the first client; when it leaves, a resetting server
+    # refuses connections for a moment, and the program would fail to start.
+    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset -ac >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 50); do
         DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break
