@@ -135,46 +135,42 @@ TEST(Decomposer, StrokeNamesTellApartRootsOfTheSameStrokeClasses) {
               QStringLiteral("因\tldi\t\tld\tcompound\tl:0,1,5\td:2,3,4"));
 }
 
+namespace {
+// The root fields of `character` under one code, knowing the given components' own lines
+// (none by default).
+QString rootsWith(const char* character, const char* code,
+                  const Decomposer::Groupings& groupings = {}) {
+    const QString c = QString::fromUtf8(character);
+    CodeTable table;
+    table.add(c, QString::fromLatin1(code));
+    Decomposer decomposer(inputs().chart, inputs().names, table, inputs().hints);
+    decomposer.setComponentGroupings(&groupings);
+    const int strokes = int(inputs().names.letters(c).size());
+    return decomposer.decompose(c, strokes).line.format().section(u'\t', 5);
+}
+} // namespace
+
 TEST(Decomposer, ComponentsSplitAsTheyDoOnTheirOwn) {
     // 渲 is 氵 and 宣. On stroke classes alone the 一 and the first three strokes of 日
     // read as 五; knowing how 宣 splits by itself, the tool keeps its 一 and 日.
-    CodeTable table;
-    table.add(QStringLiteral("渲"), QStringLiteral("ipgg"));
-    Decomposer decomposer(inputs().chart, inputs().names, table, inputs().hints);
-    const auto roots = [&] {
-        return decomposer.decompose(QStringLiteral("渲"), 12).line.format().section(u'\t', 5);
-    };
-    EXPECT_EQ(roots(), QStringLiteral("i:0,1,2\tp:3,4,5\tg:6,7,8,9\tg:10\tg:11"));
-    const Decomposer::Groupings groupings = {
-        {QStringLiteral("宣"), {{0, 1, 2}, {3}, {4, 5, 6, 7}, {8}}}};
-    decomposer.setComponentGroupings(&groupings);
-    EXPECT_EQ(roots(), QStringLiteral("i:0,1,2\tp:3,4,5\tg:6\tj:7,8,9,10\tg:11"));
+    EXPECT_EQ(rootsWith("渲", "ipgg"), QStringLiteral("i:0,1,2\tp:3,4,5\tg:6,7,8,9\tg:10\tg:11"));
+    EXPECT_EQ(
+        rootsWith("渲", "ipgg", {{QStringLiteral("宣"), {{0, 1, 2}, {3}, {4, 5, 6, 7}, {8}}}}),
+        QStringLiteral("i:0,1,2\tp:3,4,5\tg:6\tj:7,8,9,10\tg:11"));
 }
 
 TEST(Decomposer, AComponentsOwnSplitOutranksRootsWithoutGaps) {
     // 帼 is 巾 and 国. Without 国's own line a root in one run wins over the frame written
     // around 王; with it, 国 keeps its frame.
-    CodeTable table;
-    table.add(QStringLiteral("帼"), QStringLiteral("mhly"));
-    Decomposer decomposer(inputs().chart, inputs().names, table, inputs().hints);
-    const Decomposer::Groupings groupings = {
-        {QStringLiteral("国"), {{0, 1, 7}, {2, 3, 4, 5}, {6}}}};
-    decomposer.setComponentGroupings(&groupings);
-    EXPECT_EQ(decomposer.decompose(QStringLiteral("帼"), 11).line.format().section(u'\t', 5),
+    EXPECT_EQ(rootsWith("帼", "mhly", {{QStringLiteral("国"), {{0, 1, 7}, {2, 3, 4, 5}, {6}}}}),
               QStringLiteral("m:0,1\th:2\tl:3,4,10\tg:5,6,7,8\ty:9"));
 }
 
 TEST(Decomposer, RootsAfterTheFirstThreeFollowTheComponentToo) {
     // 裘 is 求 and 衣; its first three roots lie in 求, so 衣 falls to the roots after them,
     // which are otherwise taken largest first (亠 with the 丿 of the bottom).
-    CodeTable table;
-    table.add(QStringLiteral("裘"), QStringLiteral("fiye"));
-    Decomposer decomposer(inputs().chart, inputs().names, table, inputs().hints);
-    const auto roots = [&] {
-        return decomposer.decompose(QStringLiteral("裘"), 13).line.format().section(u'\t', 5);
-    };
-    EXPECT_EQ(roots(), QStringLiteral("f:0,1\ti:2,3,4,5\ty:6\ty:7,8,9\te:10,11,12"));
-    const Decomposer::Groupings groupings = {{QStringLiteral("衣"), {{0, 1}, {2, 3, 4, 5}}}};
-    decomposer.setComponentGroupings(&groupings);
-    EXPECT_EQ(roots(), QStringLiteral("f:0,1\ti:2,3,4,5\ty:6\ty:7,8\te:9,10,11,12"));
+    EXPECT_EQ(rootsWith("裘", "fiye"),
+              QStringLiteral("f:0,1\ti:2,3,4,5\ty:6\ty:7,8,9\te:10,11,12"));
+    EXPECT_EQ(rootsWith("裘", "fiye", {{QStringLiteral("衣"), {{0, 1}, {2, 3, 4, 5}}}}),
+              QStringLiteral("f:0,1\ti:2,3,4,5\ty:6\ty:7,8\te:9,10,11,12"));
 }

@@ -153,51 +153,30 @@ TEST(DecompositionTable, CharactersSplitTheirComponentsAsTheComponentsSplitAlone
     int disagree = 0;
     QStringList examples;
     for (const QString& c : table().order) {
-        const DecompositionLine& line = table().lines[c];
-        int count = 0;
-        for (const RootField& r : line.roots)
-            count += int(r.strokes.size());
+        const QVector<QVector<int>> roots = table().lines[c].strokeGroups();
+        const int count = strokeTotal(roots);
         const ComponentHint hint = sources().hints.hint(c, count, sources().names);
-        if (hint.components.size() != 2 || hint.boundary <= 0 ||
-            (hint.layout != u"a" && hint.layout != u"d"))
+        if (!hint.isPair())
             continue;
         const int ranges[2][2] = {{0, hint.boundary}, {hint.boundary, count}};
         for (int k = 0; k < 2; ++k) {
             const auto own = table().lines.constFind(hint.components[k]);
             if (own == table().lines.cend())
                 continue;
-            QList<QVector<int>> expected;
-            for (const RootField& r : own->roots)
-                expected.append(r.strokes);
-            int ownCount = 0;
-            for (const QVector<int>& s : expected)
-                ownCount += int(s.size());
-            if (ownCount != ranges[k][1] - ranges[k][0])
+            const QVector<QVector<int>> expected = own->strokeGroups();
+            if (strokeTotal(expected) != ranges[k][1] - ranges[k][0])
                 continue;
-            QList<QVector<int>> inside;
-            bool crosses = false;
-            for (const RootField& r : line.roots) {
-                const auto in = [&](int s) { return s >= ranges[k][0] && s < ranges[k][1]; };
-                const bool all = std::all_of(r.strokes.begin(), r.strokes.end(), in);
-                if (!all && std::any_of(r.strokes.begin(), r.strokes.end(), in))
-                    crosses = true;
-                if (all) {
-                    QVector<int> shifted;
-                    for (int s : r.strokes)
-                        shifted.append(s - ranges[k][0]);
-                    inside.append(shifted);
-                }
-            }
-            if (crosses)
-                continue;
-            std::sort(inside.begin(), inside.end());
-            std::sort(expected.begin(), expected.end());
-            if (inside == expected) {
+            switch (componentSplit(roots, ranges[k][0], ranges[k][1], expected)) {
+            case ComponentSplit::AsAlone:
                 ++agree;
-            } else {
+                break;
+            case ComponentSplit::Otherwise:
                 ++disagree;
                 if (examples.size() < 20)
                     examples.append(c + u'(' + hint.components[k] + u')');
+                break;
+            case ComponentSplit::Crossed:
+                break;
             }
         }
     }

@@ -18,6 +18,11 @@ struct ComponentHint {
     bool enclosedBy(QStringView frame) const {
         return !components.isEmpty() && components.first() == frame;
     }
+    // Two components side by side or one above the other, with the first one's end known:
+    // strokes [0, boundary) are the first, the rest the second.
+    bool isPair() const {
+        return components.size() == 2 && boundary > 0 && (layout == u"a" || layout == u"d");
+    }
 };
 
 class ComponentHints {

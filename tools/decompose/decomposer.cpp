@@ -56,43 +56,47 @@ bool Decomposer::poorShape(const QString& character, const Piece& piece) const {
     return shapeDistance(group, root->medians) > PoorShape;
 }
 
+int strokeTotal(const QVector<QVector<int>>& roots) {
+    int total = 0;
+    for (const QVector<int>& r : roots)
+        total += int(r.size());
+    return total;
+}
+
+ComponentSplit componentSplit(const QVector<QVector<int>>& roots, int first, int end,
+                              const QVector<QVector<int>>& own) {
+    const auto in = [&](int s) { return s >= first && s < end; };
+    QVector<QVector<int>> inside;
+    for (const QVector<int>& r : roots) {
+        const bool all = std::all_of(r.begin(), r.end(), in);
+        if (!all && std::any_of(r.begin(), r.end(), in))
+            return ComponentSplit::Crossed;
+        if (all) {
+            QVector<int> shifted;
+            for (int s : r)
+                shifted.append(s - first);
+            inside.append(shifted);
+        }
+    }
+    QVector<QVector<int>> expected = own;
+    std::sort(inside.begin(), inside.end());
+    std::sort(expected.begin(), expected.end());
+    return inside == expected ? ComponentSplit::AsAlone : ComponentSplit::Otherwise;
+}
+
 int Decomposer::componentsKept(const ComponentHint& hint, int strokeCount,
                                const QVector<Piece>& pieces) const {
-    if (!groupings_ || hint.components.size() != 2 || hint.boundary <= 0 ||
-        (hint.layout != u"a" && hint.layout != u"d"))
+    if (!groupings_ || !hint.isPair())
         return 0;
+    QVector<QVector<int>> roots;
+    for (const Piece& p : pieces)
+        roots.append(p.strokes);
     int kept = 0;
     const int ranges[2][2] = {{0, hint.boundary}, {hint.boundary, strokeCount}};
     for (int k = 0; k < 2; ++k) {
         const auto own = groupings_->constFind(hint.components[k]);
-        const int first = ranges[k][0];
-        const int end = ranges[k][1];
-        if (own == groupings_->cend())
-            continue;
-        int ownCount = 0;
-        for (const QVector<int>& g : *own)
-            ownCount += int(g.size());
-        if (ownCount != end - first)
-            continue;
-        QVector<QVector<int>> inside;
-        bool crosses = false;
-        for (const Piece& p : pieces) {
-            const auto in = [&](int s) { return s >= first && s < end; };
-            const bool all = std::all_of(p.strokes.begin(), p.strokes.end(), in);
-            const bool any = std::any_of(p.strokes.begin(), p.strokes.end(), in);
-            if (any && !all)
-                crosses = true;
-            if (all) {
-                QVector<int> shifted;
-                for (int s : p.strokes)
-                    shifted.append(s - first);
-                inside.append(shifted);
-            }
-        }
-        QVector<QVector<int>> expected = *own;
-        std::sort(inside.begin(), inside.end());
-        std::sort(expected.begin(), expected.end());
-        if (!crosses && inside == expected)
+        if (own != groupings_->cend() && strokeTotal(*own) == ranges[k][1] - ranges[k][0] &&
+            componentSplit(roots, ranges[k][0], ranges[k][1], *own) == ComponentSplit::AsAlone)
             ++kept;
     }
     return kept;
@@ -158,19 +162,26 @@ QVector<RootField> Decomposer::fields(const QVector<Piece>& pieces) {
     return out;
 }
 
+int Decomposer::tailScore(const Root& root, const Context& context, const QVector<int>& strokes,
+                          bool weighKeyArea) const {
+    // Stroke names first, as names or their variants; then (where asked) a key in the area
+    // of the root's first stroke (丶丶 on U rather than W); then the names themselves; then
+    // a character root (人 rather than a bare 撇点 form).
+    const NameMatch names = nameMatches(root, context.letters, strokes);
+    const bool inArea = weighKeyArea && keyArea(root.key) == root.classes[0].digitValue();
+    return 8 * names.loose + (inArea ? 4 : 0) + 2 * names.exact + (root.isCharacter() ? 1 : 0);
+}
+
 bool Decomposer::finishTailByComponent(const Context& context, const QVector<int>& remaining,
                                        QVector<Piece>& pieces) const {
     const ComponentHint& hint = context.hint;
-    if (!groupings_ || hint.components.size() != 2 || hint.boundary <= 0 ||
-        (hint.layout != u"a" && hint.layout != u"d"))
+    if (!groupings_ || !hint.isPair())
         return false;
     const auto own = groupings_->constFind(hint.components[1]);
     if (own == groupings_->cend() || own->isEmpty())
         return false;
     const int first = hint.boundary;
-    int ownCount = 0;
-    for (const QVector<int>& g : *own)
-        ownCount += int(g.size());
+    const int ownCount = strokeTotal(*own);
     if (first + ownCount != context.strokeCount)
         return false;
     QVector<int> before;
@@ -192,8 +203,7 @@ bool Decomposer::finishTailByComponent(const Context& context, const QVector<int
         for (const Root* r : chart_.withClasses(classesOf(context.classes, strokes))) {
             if (r->handOnly || (last && r->key != context.full[3]))
                 continue;
-            const NameMatch names = nameMatches(*r, context.letters, strokes);
-            const int score = 8 * names.loose + 2 * names.exact + (r->isCharacter() ? 1 : 0);
+            const int score = tailScore(*r, context, strokes, false);
             if (score > bestScore) {
                 best = r;
                 bestScore = score;
@@ -239,13 +249,7 @@ bool Decomposer::finishTail(const Context& context, const QVector<int>& remainin
             for (const Root* r : rootsAt(i, len)) {
                 if (i + len == n ? !lastKey.isNull() && r->key != lastKey : reach[i + len] == 0)
                     continue;
-                // Stroke names first, as names or their variants; then a key in the area
-                // of the root's first stroke (丶丶 on U rather than W); then the names
-                // themselves; then a character root (人 rather than a bare 撇点 form).
-                const NameMatch names = nameMatches(*r, context.letters, strokes);
-                const int matched = 8 * names.loose +
-                                    (keyArea(r->key) == r->classes[0].digitValue() ? 4 : 0) +
-                                    2 * names.exact + (r->isCharacter() ? 1 : 0);
+                const int matched = tailScore(*r, context, strokes, true);
                 if (matched > bestNames) {
                     best = r;
                     bestNames = matched;
@@ -400,7 +404,7 @@ Decision Decomposer::decompose(const QString& character, int strokeCount) const 
             decision.reason = QStringLiteral("no segmentation into chart roots gives %1").arg(full);
             return decision;
         }
-        const ComponentHint hint = hints_.hint(character, strokeCount, names_);
+        const ComponentHint& hint = context.hint;
         for (Candidate& c : candidates) {
             c.componentsKept = componentsKept(hint, strokeCount, c.pieces);
             for (const Piece& p : c.pieces)

@@ -16,6 +16,15 @@ class RootChart;
 class StrokeNames;
 struct Root;
 
+// How a character's roots treat one of its components, strokes [first, end): split as the
+// component splits on its own (`own`, its roots' strokes counted from 0), split some other
+// way, or with a root reaching across the component's edge.
+enum class ComponentSplit { AsAlone, Otherwise, Crossed };
+ComponentSplit componentSplit(const QVector<QVector<int>>& roots, int first, int end,
+                              const QVector<QVector<int>>& own);
+// The number of strokes in a list of roots.
+int strokeTotal(const QVector<QVector<int>>& roots);
+
 // The outcome for one character: a decomposition that passed every check, or the reason
 // why none could be chosen.
 struct Decision {
@@ -98,6 +107,11 @@ private:
     };
     NameMatch nameMatches(const Root& root, const QString& letters,
                           const QVector<int>& strokes) const;
+    // How well a root fits strokes left after the first three roots, for choosing among
+    // roots of the same stroke classes there. A component's own groups are matched without
+    // weighing the key area: their strokes are already the component's roots.
+    int tailScore(const Root& root, const Context& context, const QVector<int>& strokes,
+                  bool weighKeyArea) const;
     static QVector<RootField> fields(const QVector<Piece>& pieces);
     // The class of the stroke the identification code follows, with the chart's rules for
     // roots such as 力 and 戈.

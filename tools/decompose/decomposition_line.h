@@ -34,6 +34,13 @@ struct DecompositionLine {
     // Reads one line; nullopt with `error` set when it is malformed.
     static std::optional<DecompositionLine> parse(const QString& line, QString* error);
     QString format() const;
+    // Each root's strokes, in the line's order.
+    QVector<QVector<int>> strokeGroups() const {
+        QVector<QVector<int>> groups;
+        for (const RootField& root : roots)
+            groups.append(root.strokes);
+        return groups;
+    }
 };
 
 // What a check of one line needs to know about its character.

@@ -96,7 +96,8 @@ TableResult buildTable(const Sources& sources, const QHash<QString, Decompositio
                           &sources.outlines);
     // Each pass decomposes every character; from the second on, a character made of two
     // others prefers to split them as the previous pass split them on their own. Passes
-    // repeat until the table stops changing (in practice two or three).
+    // repeat until the table stops changing: today three passes, and a fourth that
+    // finds nothing new.
     constexpr int MostPasses = 4;
     TableResult result;
     Decomposer::Groupings groupings;
@@ -105,10 +106,7 @@ TableResult buildTable(const Sources& sources, const QHash<QString, Decompositio
         Decomposer::Groupings nextGroupings;
         auto keep = [&](const QString& c, const DecompositionLine& line) {
             next.lines.append(line.format());
-            QVector<QVector<int>> groups;
-            for (const RootField& root : line.roots)
-                groups.append(root.strokes);
-            nextGroupings.insert(c, groups);
+            nextGroupings.insert(c, line.strokeGroups());
         };
         for (const QString& c : gb2312Characters()) {
             if (overrides.contains(c)) {
