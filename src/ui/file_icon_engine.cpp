@@ -21,19 +21,14 @@ QList<QSize> FileIconEngine::availableSizes(QIcon::Mode, QIcon::State) {
 }
 
 FileIconEngine::Entry* FileIconEngine::bestFor(const QSize& size) {
+    const auto fits = [&](const Entry& e) {
+        return e.size.width() >= size.width() && e.size.height() >= size.height();
+    };
+    const auto area = [](const Entry& e) { return qint64(e.size.width()) * e.size.height(); };
     Entry* best = nullptr;
     for (Entry& entry : entries_) {
-        const bool fits =
-            entry.size.width() >= size.width() && entry.size.height() >= size.height();
-        if (!best) {
-            best = &entry;
-            continue;
-        }
-        const bool bestFits =
-            best->size.width() >= size.width() && best->size.height() >= size.height();
-        const qint64 area = qint64(entry.size.width()) * entry.size.height();
-        const qint64 bestArea = qint64(best->size.width()) * best->size.height();
-        if (fits ? (!bestFits || area < bestArea) : (!bestFits && area > bestArea)) {
+        if (!best || (fits(entry) ? !fits(*best) || area(entry) < area(*best)
+                                  : !fits(*best) && area(entry) > area(*best))) {
             best = &entry;
         }
     }
