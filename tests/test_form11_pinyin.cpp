@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 
 using namespace zilvaro;
@@ -129,6 +130,38 @@ TEST_F(PinyinFinder, TextThatIsNoSyllableLeavesTheLookupAndThePinyinLine) {
         EXPECT_EQ(form->Label24->text(), reading) << typed.toStdString();
         EXPECT_EQ(form->Label4.text(), QStringLiteral("字")) << typed.toStdString();
     }
+}
+
+TEST_F(PinyinFinder, DownInTheSyllableFieldChoosesTheNextSyllable) {
+    QLineEdit* edit = form->Combo6->editField();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("an"));
+    // The list follows the typing without a click: the focus stays in the field.
+    EXPECT_EQ(form->Combo6->list()->currentRow(), rowOf(form->Combo6, QStringLiteral("an")));
+    EXPECT_TRUE(edit->hasFocus());
+    QTest::keyClick(edit, Qt::Key_Down);
+    EXPECT_EQ(form->Combo6->list()->currentRow(), rowOf(form->Combo6, QStringLiteral("ang")));
+    EXPECT_EQ(edit->text(), QStringLiteral("ang"));
+    EXPECT_EQ(form->Text2bh.text(), QStringLiteral("ang   "));
+    EXPECT_TRUE(stripCharacters().contains(QStringLiteral("昂")));
+    EXPECT_EQ(form->Label24->text(), QStringLiteral("ang"));
+    EXPECT_EQ(form->Label4.text(), form->text6().left(1));
+    // As a click on the row: the focus goes to the strip, after its first character.
+    EXPECT_TRUE(form->Text6->hasFocus());
+    EXPECT_EQ(form->Text6->SelStart(), 1);
+}
+
+TEST_F(PinyinFinder, TheListFollowsCapitalsAndUmlautSpellings) {
+    QLineEdit* edit = form->Combo6->editField();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("ZH"));
+    EXPECT_EQ(form->Combo6->list()->currentRow(), rowOf(form->Combo6, QStringLiteral("zha")));
+    edit->selectAll();
+    typeText(edit, QStringLiteral("nü"));
+    EXPECT_EQ(form->Combo6->list()->currentRow(), rowOf(form->Combo6, QStringLiteral("nu")));
+    EXPECT_TRUE(edit->hasFocus());
 }
 
 TEST_F(PinyinFinder, BlanksOnlyChangeNothing) {
