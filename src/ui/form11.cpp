@@ -141,6 +141,9 @@ void Form11::buildRoster() {
     place(Text5, 1020, 112, 2985, 300);
 
     Text6 = new CaretTextEdit(this);
+    // The window font, without the Latin face: the strip holds only Chinese characters
+    // and blanks, and keeps the Song font's half-width blank and line height.
+    Text6->setFont(chineseOnlySongFont(12));
     setWhiteBackground(Text6);
     place(Text6, 2190, 990, 6735, 1545);
 
