@@ -88,10 +88,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES TRUE)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://zilvaro.example)
-# Qt's libraries come from the shared-library dependencies of the program; the font
-# that draws the window's Chinese text is named by hand.
+# Qt's libraries come from the shared-library dependencies of the program; the fonts are
+# named by hand: AR PL UMing draws the windows' Chinese text, DejaVu Serif their Latin
+# letters and digits (UMing draws l, 1 and I alike at small sizes).
 set(ZILVARO_PROGRAM ${ZILVARO_PROGRAM_DIR}/zilvaro)
-set(ZILVARO_DEBIAN_DEPENDS "fonts-arphic-uming")
+set(ZILVARO_DEBIAN_DEPENDS "fonts-arphic-uming, fonts-dejavu-core")
 configure_file(${PROJECT_SOURCE_DIR}/cmake/DebianDepends.cmake.in
                ${CMAKE_BINARY_DIR}/packaging/DebianDepends.cmake @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/packaging/DebianDepends.cmake)

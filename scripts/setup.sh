@@ -8,8 +8,8 @@ ZILVARO_DEB_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
     libgtest-dev libgmock-dev libbenchmark-dev
     unicode-data rime-data-wubi ibus-table-wubi
-    fonts-arphic-uming
-    fonts-urw-base35 fonts-dejavu-core
+    fonts-arphic-uming fonts-dejavu-core
+    fonts-urw-base35
     xvfb xdotool x11-utils
     libbz2-dev
     dpkg-dev file imagemagick desktop-file-utils appstream x11-xserver-utils

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Drives the real program in a real window under a virtual X server, as a person would:
 # types into the character input box, picks strokes and a syllable, clicks a candidate,
-# opens and closes the About dialog. After each step it takes a screenshot (kept in
-# <build folder>/e2e/) and checks from its pixels what the window shows.
+# opens and closes the About dialog, and checks that l, 1 and I can be told apart. After
+# each step it takes a screenshot (kept in <build folder>/e2e/) and checks from its pixels
+# what the window shows.
 #
 #   e2e_test.sh <source folder> <build folder> [program folder]
 #
@@ -304,8 +305,9 @@ done
 
 # --- 5. A syllable from the always-open list ---------------------------------------------
 after_strokes=$shot
-# The list starts below the edit field, 12 pixels a row; its third row is "an".
-click 60 99
+# The list starts below the edit field, 14 pixels a row; its third row, "an", lies
+# between y = 97 and 110.
+click 60 103
 syllable() {
     changed_from $strip "$after_strokes" && changed_from $pinyin_line "$after_strokes" &&
         at_least "$(black "$shot" $strip)" 100 && strip_and_lookup
@@ -364,6 +366,74 @@ xdotool key ctrl+a
 type_text 字
 typed_again() { typed_zi && [ "$(differ "$shot" 146 170 451 149 "$after_zi")" -eq 0 ]; }
 expect 12-typed-after-about "typing after the About dialog goes into the input box" typed_again
+
+# --- 8. Latin letters that can be told apart ---------------------------------------------
+# Runs of columns (x0 x1, from the region's left edge) of the glyphs in a region x y w h
+# of an image, a column belonging to a glyph when one of its pixels satisfies the awk
+# condition on r, g and b. A run one pixel wide is the caret, not a glyph.
+glyph_columns() {
+    convert "$1" -crop "$4x$5+$2+$3" +repage -depth 8 txt:- |
+        awk -F'[(),: ]+' -v w="$4" 'NR > 1 { r = $3; g = $4; b = $5; if ('"$6"') ink[$1] = 1 }
+            END { x0 = -1
+                  for (x = 0; x <= w; x++) {
+                      if (x < w && ink[x]) { if (x0 < 0) x0 = x }
+                      else if (x0 >= 0) { if (x - 1 > x0) print x0, x - 1; x0 = -1 } } }'
+}
+# The glyph in columns x0..x1 of a region x y w h, trimmed to its ink, into a file.
+glyph_picture() {
+    convert "$1" -crop "$(($7 - $6 + 1))x$5+$(($2 + $6))+$3" +repage -alpha off \
+        -fuzz 10% -trim +repage "$8"
+}
+# Whether two glyph pictures differ: in size, or in more than two pixels.
+glyphs_differ() {
+    [ "$(identify -format '%wx%h' "$1")" != "$(identify -format '%wx%h' "$2")" ] ||
+        [ "$(compare -metric AE -fuzz 25% "$1" "$2" null: 2>&1 >/dev/null | cut -d' ' -f1)" -gt 2 ]
+}
+# Whether the glyph in columns x0..x1 of a region x y w h has the flag of a 1: a row in
+# the upper half of its ink wider than its top row. The top serif of an l is the widest
+# row there.
+has_flag() {
+    convert "$1" -crop "$(($7 - $6 + 1))x$5+$(($2 + $6))+$3" +repage -depth 8 txt:- |
+        awk -F'[(),: ]+' 'NR > 1 { r = $3; g = $4; b = $5; if ('"$8"') n[$2]++ }
+            END { top = -1; bottom = -1
+                  for (y = 0; y < 1000; y++) if (n[y] > 0) { if (top < 0) top = y; bottom = y }
+                  if (top < 0) exit 1
+                  for (y = top + 1; y <= top + (bottom - top) / 2; y++) if (n[y] > n[top]) exit 0
+                  exit 1 }'
+}
+dark='r < 128 && g < 128 && b < 128'
+strong_blue='b > 160 && r < 96 && g < 96'
+input_box="70 9 195 16" # inside Text5, without its border
+
+click 168 17
+xdotool key ctrl+a
+type_text l1I
+three_glyphs() {
+    local columns
+    columns=$(glyph_columns "$shot" $input_box "$dark")
+    [ "$(echo "$columns" | grep -c .)" -eq 3 ] || return 1
+    set -- $columns
+    glyph_picture "$shot" $input_box "$1" "$2" "$work/l.png"
+    glyph_picture "$shot" $input_box "$3" "$4" "$work/1.png"
+    glyph_picture "$shot" $input_box "$5" "$6" "$work/I.png"
+    glyphs_differ "$work/l.png" "$work/1.png" && glyphs_differ "$work/l.png" "$work/I.png" &&
+        glyphs_differ "$work/1.png" "$work/I.png"
+}
+expect 13-l1I "l1I typed into the input box shows three different glyphs" three_glyphs
+
+xdotool key ctrl+a
+type_text 一
+# 一 is g gg ggll: the last two glyphs of the code line are l, each without a 1's flag.
+code_ggll() {
+    local columns
+    lines_shown || return 1
+    columns=$(glyph_columns "$shot" $code_line "$strong_blue" | tail -2)
+    [ "$(echo "$columns" | grep -c .)" -eq 2 ] || return 1
+    set -- $columns
+    ! has_flag "$shot" $code_line "$1" "$2" "$strong_blue" &&
+        ! has_flag "$shot" $code_line "$3" "$4" "$strong_blue"
+}
+expect 14-code-ggll "the code line of 一 ends in two l, not in two 1" code_ggll
 
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended during the test"
 echo "PASS: screenshots in $shots"

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 
 using namespace zilvaro;
@@ -59,18 +60,108 @@ TEST_F(PinyinFinder, TypingSearchesAfterEveryLetterAndKeepsTheFocus) {
     EXPECT_TRUE(edit->hasFocus());
 }
 
-TEST_F(PinyinFinder, CapitalsSearchNothingButLookUpTheOldStripAgain) {
+TEST_F(PinyinFinder, CapitalsFindWhatLowerCaseFinds) {
+    form->Combo6->chooseRow(rowOf(form->Combo6, QStringLiteral("zhong")));
+    const QString zhong = form->text6();
+    ASSERT_TRUE(stripCharacters().contains(QStringLiteral("中")));
+    QLineEdit* edit = form->Combo6->editField();
+    for (const QString& typed : {QStringLiteral("ZHONG"), QStringLiteral("Zhong")}) {
+        form->Combo6->chooseRow(rowOf(form->Combo6, QStringLiteral("a"))); // another strip
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, typed);
+        EXPECT_EQ(form->Text2bh.text(), QStringLiteral("zhong ")) << typed.toStdString();
+        EXPECT_EQ(form->text6(), zhong) << typed.toStdString();
+        // The pinyin line names the reading of the character looked up, as the table
+        // writes it.
+        EXPECT_EQ(form->Label24->text(), QStringLiteral("zhong")) << typed.toStdString();
+        EXPECT_EQ(form->Label25->text(), QStringLiteral("zhong")) << typed.toStdString();
+        EXPECT_EQ(form->Label4.text(), zhong.left(1)) << typed.toStdString();
+        EXPECT_EQ(edit->text(), typed); // the field keeps what was typed
+    }
+}
+
+TEST_F(PinyinFinder, TheWaysOfTypingUmlautUFindTheTablesU) {
+    form->Combo6->chooseRow(rowOf(form->Combo6, QStringLiteral("lu")));
+    const QString lu = form->text6();
+    for (const QString& character :
+         {QStringLiteral("驴"), QStringLiteral("吕"), QStringLiteral("绿"), QStringLiteral("路")}) {
+        EXPECT_TRUE(stripCharacters().contains(character)) << character.toStdString();
+    }
+    form->Combo6->chooseRow(rowOf(form->Combo6, QStringLiteral("nue")));
+    const QString nue = form->text6();
+    ASSERT_TRUE(stripCharacters().contains(QStringLiteral("虐")));
+    struct Case {
+        QString typed;
+        QString syllable;
+        const QString& strip;
+    };
+    const Case cases[] = {{QStringLiteral("lv"), QStringLiteral("lu"), lu},
+                          {QStringLiteral("LV"), QStringLiteral("lu"), lu},
+                          {QStringLiteral("lü"), QStringLiteral("lu"), lu},
+                          {QStringLiteral("nve"), QStringLiteral("nue"), nue},
+                          {QStringLiteral("nüe"), QStringLiteral("nue"), nue}};
+    QLineEdit* edit = form->Combo6->editField();
+    for (const Case& c : cases) {
+        form->Combo6->chooseRow(rowOf(form->Combo6, QStringLiteral("a")));
+        edit->setFocus();
+        edit->selectAll();
+        typeText(edit, c.typed);
+        EXPECT_EQ(form->text6(), c.strip) << c.typed.toStdString();
+        EXPECT_EQ(form->Label24->text(), c.syllable) << c.typed.toStdString();
+        EXPECT_EQ(form->Label4.text(), c.strip.left(1)) << c.typed.toStdString();
+    }
+}
+
+TEST_F(PinyinFinder, TextThatIsNoSyllableLeavesTheLookupAndThePinyinLine) {
     form->Combo6->chooseRow(rowOf(form->Combo6, QStringLiteral("zha")));
     const QString strip = form->text6();
     ASSERT_FALSE(strip.isEmpty());
     QLineEdit* edit = form->Combo6->editField();
+    for (const QString& typed : {QStringLiteral("1"), QStringLiteral("字"), QStringLiteral("ü")}) {
+        typeIntoInputBox(QStringLiteral("字")); // another character, with its own reading
+        const QString reading = form->Label24->text();
+        ASSERT_FALSE(reading.isEmpty());
+        edit->setFocus();
+        edit->selectAll();
+        typeText(edit, typed);
+        EXPECT_EQ(form->Label20.text(), QStringLiteral("2")) << typed.toStdString();
+        EXPECT_EQ(form->text6(), strip) << typed.toStdString();
+        EXPECT_EQ(form->Label24->text(), reading) << typed.toStdString();
+        EXPECT_EQ(form->Label4.text(), QStringLiteral("字")) << typed.toStdString();
+    }
+}
+
+TEST_F(PinyinFinder, DownInTheSyllableFieldChoosesTheNextSyllable) {
+    QLineEdit* edit = form->Combo6->editField();
     edit->setFocus();
     edit->selectAll();
-    QTest::keyClicks(edit, QStringLiteral("ZHA"));
-    EXPECT_EQ(form->Text2bh.text(), QStringLiteral("ZHA   "));
-    EXPECT_EQ(form->text6(), strip);
-    EXPECT_EQ(form->Label24->text(), QStringLiteral("ZHA"));
-    EXPECT_EQ(form->Label4.text(), strip.left(1));
+    QTest::keyClicks(edit, QStringLiteral("an"));
+    // The list follows the typing without a click: the focus stays in the field.
+    EXPECT_EQ(form->Combo6->list()->currentRow(), rowOf(form->Combo6, QStringLiteral("an")));
+    EXPECT_TRUE(edit->hasFocus());
+    QTest::keyClick(edit, Qt::Key_Down);
+    EXPECT_EQ(form->Combo6->list()->currentRow(), rowOf(form->Combo6, QStringLiteral("ang")));
+    EXPECT_EQ(edit->text(), QStringLiteral("ang"));
+    EXPECT_EQ(form->Text2bh.text(), QStringLiteral("ang   "));
+    EXPECT_TRUE(stripCharacters().contains(QStringLiteral("昂")));
+    EXPECT_EQ(form->Label24->text(), QStringLiteral("ang"));
+    EXPECT_EQ(form->Label4.text(), form->text6().left(1));
+    // As a click on the row: the focus goes to the strip, after its first character.
+    EXPECT_TRUE(form->Text6->hasFocus());
+    EXPECT_EQ(form->Text6->SelStart(), 1);
+}
+
+TEST_F(PinyinFinder, TheListFollowsCapitalsAndUmlautSpellings) {
+    QLineEdit* edit = form->Combo6->editField();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("ZH"));
+    EXPECT_EQ(form->Combo6->list()->currentRow(), rowOf(form->Combo6, QStringLiteral("zha")));
+    edit->selectAll();
+    typeText(edit, QStringLiteral("nü"));
+    EXPECT_EQ(form->Combo6->list()->currentRow(), rowOf(form->Combo6, QStringLiteral("nu")));
+    EXPECT_TRUE(edit->hasFocus());
 }
 
 TEST_F(PinyinFinder, BlanksOnlyChangeNothing) {
@@ -82,16 +173,19 @@ TEST_F(PinyinFinder, BlanksOnlyChangeNothing) {
     EXPECT_EQ(form->Text2bh.text(), QString());
 }
 
-TEST_F(PinyinFinder, SevenLettersOrMoreLeaveTheQueryAsItWas) {
+TEST_F(PinyinFinder, SevenLettersOrMoreSearchNothingAndShowNothingNew) {
     form->Combo6->chooseRow(rowOf(form->Combo6, QStringLiteral("ji")));
-    const QString strip = form->text6();
+    const QString ji = form->text6();
     QLineEdit* edit = form->Combo6->editField();
     edit->setFocus();
     edit->selectAll();
     QTest::keyClicks(edit, QStringLiteral("shuangs"));
+    // shuang, the sixth letter, searched; the seventh changes nothing.
     EXPECT_EQ(form->Text2bh.text(), QStringLiteral("shuang"));
-    EXPECT_EQ(form->Label24->text(), QStringLiteral("shuangs"));
-    EXPECT_NE(form->text6(), strip);
+    EXPECT_NE(form->text6(), ji);
+    EXPECT_TRUE(stripCharacters().contains(QStringLiteral("双")));
+    EXPECT_EQ(form->Label24->text(), QStringLiteral("shuang"));
+    EXPECT_EQ(form->Label4.text(), form->text6().left(1));
 }
 
 TEST_F(PinyinFinder, JiListsAboutAHundredCharacters) {

@@ -1,4 +1,5 @@
 #include "form11_fixture.h"
+#include "glyph_images.h"
 
 #include "ui/caret_boxes.h"
 #include "ui/picture_box.h"
@@ -9,6 +10,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -51,6 +53,20 @@ TEST_F(StartUp, VisibleControlsStandWhereTheLayoutPutsThem) {
     EXPECT_EQ(form->Label25->pos(), QPoint(307, 126));
     // The focus holder lies outside the client area.
     EXPECT_FALSE(form->rect().intersects(form->Text88->geometry()));
+}
+
+TEST_F(StartUp, EveryFontOfTheWindowDrawsLOneAndCapitalIApart) {
+    form->Picture2->show(); // the no-entry notice and its link, hidden at start
+    const QList<QFont> fonts = fontsShownBy(form.get(), {form->Text6});
+    EXPECT_GE(fonts.size(), 5); // 9 pt, 9 pt underlined, 10.5 pt bold, 12 pt and 12 pt bold
+    for (const QFont& font : fonts) {
+        QString why;
+        EXPECT_TRUE(tellsLOneAndCapitalIApart(font, &why)) << why.toStdString();
+    }
+    // The strip holds only characters and blanks, each blank half a character wide.
+    const QFontMetricsF strip(form->Text6->font());
+    EXPECT_DOUBLE_EQ(strip.horizontalAdvance(QStringLiteral("啊 ")),
+                     1.5 * strip.horizontalAdvance(QStringLiteral("啊")));
 }
 
 TEST_F(StartUp, FrontToBackOrderPutsTheNoticeOverTheSlots) {

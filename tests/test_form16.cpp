@@ -1,3 +1,4 @@
+#include "glyph_images.h"
 #include "ui/fonts.h"
 #include "ui/form16.h"
 
@@ -13,6 +14,7 @@
 #include <functional>
 
 using namespace zilvaro;
+using namespace zilvaro::test;
 
 namespace {
 
@@ -102,7 +104,7 @@ TEST(Form16, ShowsEveryControlWithItsCaptionAndPlace) {
 TEST(Form16, FontsAndLookOfTheLinks) {
     RecordingOpener opener;
     Form16 dialog(opener);
-    EXPECT_EQ(dialog.font().families().value(0), QStringLiteral("宋体"));
+    EXPECT_EQ(dialog.font().families(), songFamilies());
     EXPECT_DOUBLE_EQ(dialog.font().pointSizeF(), 9.0);
     EXPECT_FALSE(dialog.Label1->font().underline());
     for (LinkLabel* link : {dialog.Label5, dialog.Label6, dialog.Label7}) {
@@ -115,6 +117,17 @@ TEST(Form16, FontsAndLookOfTheLinks) {
         EXPECT_EQ(link->cursor().hotSpot(), QPoint(5, 0));
     }
     EXPECT_NE(dialog.Label4->cursor().shape(), Qt::BitmapCursor); // the QQ number is no link
+}
+
+TEST(Form16, EveryFontOfTheDialogDrawsLOneAndCapitalIApart) {
+    RecordingOpener opener;
+    Form16 dialog(opener);
+    const QList<QFont> fonts = fontsShownBy(&dialog);
+    EXPECT_GE(fonts.size(), 2); // the text and the underlined links
+    for (const QFont& font : fonts) {
+        QString why;
+        EXPECT_TRUE(tellsLOneAndCapitalIApart(font, &why)) << why.toStdString();
+    }
 }
 
 TEST(Form16, ControlsLieFrontToBackInTheListedOrder) {

@@ -1,7 +1,6 @@
 #include "ui/fonts.h"
 #include "ui/form_controls.h"
 
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QSignalSpy>
 #include <QTest>
@@ -99,25 +98,4 @@ TEST(FormControls, LinesCoverTheirPixelsBothEndsIncluded) {
     EXPECT_EQ(image.pixelColor(12, 6), QColor(0x80, 0x80, 0x80));
     EXPECT_NE(image.pixelColor(13, 5), QColor(0x80, 0x80, 0x80));
     EXPECT_NE(image.pixelColor(2, 7), QColor(0x80, 0x80, 0x80));
-}
-
-TEST(Fonts, SongFontAsksForSimSunThenFallsBackToAnInstalledSongFont) {
-    const QFont font = songFont(9);
-    ASSERT_FALSE(font.families().isEmpty());
-    EXPECT_EQ(font.families().first(), QStringLiteral("宋体"));
-    EXPECT_TRUE(font.families().contains(QStringLiteral("AR PL UMing CN")));
-    EXPECT_DOUBLE_EQ(font.pointSizeF(), 9.0);
-    EXPECT_EQ(font.weight(), QFont::Normal);
-    EXPECT_FALSE(font.underline());
-    EXPECT_EQ(songFont(10.5, true).weight(), QFont::Bold);
-    EXPECT_DOUBLE_EQ(songFont(10.5, true).pointSizeF(), 10.5);
-    EXPECT_TRUE(songFont(9, false, true).underline());
-
-    // On this system the chain ends in a Song font that has the Chinese characters.
-    const QFontMetrics metrics(font);
-    EXPECT_TRUE(metrics.inFont(QChar(0x5B57))); // 字
-    EXPECT_TRUE(QFontInfo(font).family().contains(QStringLiteral("UMing")) ||
-                QFontInfo(font).family() == QStringLiteral("宋体") ||
-                QFontInfo(font).family() == QStringLiteral("SimSun"))
-        << QFontInfo(font).family().toStdString();
 }

@@ -2,7 +2,21 @@
 
 namespace zilvaro {
 
-QStringList songFamilies() {
+namespace {
+
+QFont font(const QStringList& families, double pointSize, bool bold, bool underline) {
+    QFont font;
+    font.setFamilies(families);
+    font.setPointSizeF(pointSize);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    font.setUnderline(underline);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
+} // namespace
+
+QStringList chineseSongFamilies() {
     return {
         QStringLiteral("宋体"),
         QStringLiteral("SimSun"),
@@ -18,14 +32,19 @@ QStringList songFamilies() {
     };
 }
 
+QStringList songFamilies() {
+    // DejaVu Serif (Debian's fonts-dejavu-core) is drawn for the screen: down to 9 pt its
+    // l has a flat top serif and rises above the digits, its 1 has a flag and its I
+    // serifs on both sides.
+    return QStringList{QStringLiteral("DejaVu Serif")} + chineseSongFamilies();
+}
+
 QFont songFont(double pointSize, bool bold, bool underline) {
-    QFont font;
-    font.setFamilies(songFamilies());
-    font.setPointSizeF(pointSize);
-    font.setWeight(bold ? QFont::Bold : QFont::Normal);
-    font.setUnderline(underline);
-    font.setStyleHint(QFont::Serif);
-    return font;
+    return font(songFamilies(), pointSize, bold, underline);
+}
+
+QFont chineseOnlySongFont(double pointSize) {
+    return font(chineseSongFamilies(), pointSize, false, false);
 }
 
 } // namespace zilvaro

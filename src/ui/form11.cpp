@@ -1,8 +1,10 @@
 // The main window: its controls, start-up and shut-down.
 #include "ui/form11.h"
 
+#include "core/blank_text.h"
 #include "data/reference_tables.h"
 #include "data/syllables.h"
+#include "finders/syllable_query.h"
 #include "ui/assets.h"
 #include "ui/caret_boxes.h"
 #include "ui/fonts.h"
@@ -129,12 +131,19 @@ void Form11::buildRoster() {
     Combo6->setFont(songFont(9));
     place(Combo6, 300, 690, 1455, 4140);
     Combo6->setText(QStringLiteral("输入拼音"));
+    // The list follows a typed syllable in the spelling its rows have (ZH and lv find
+    // zha and lu).
+    Combo6->setMatchKey(
+        [](const QString& typed) { return trimBlanks(foldedSyllable(typed)).toString(); });
 
     Text5 = new CaretLineEdit(this);
     Text5->setFont(songFont(9));
     place(Text5, 1020, 112, 2985, 300);
 
     Text6 = new CaretTextEdit(this);
+    // The window font, without the Latin face: the strip holds only Chinese characters
+    // and blanks, and keeps the Song font's half-width blank and line height.
+    Text6->setFont(chineseOnlySongFont(12));
     setWhiteBackground(Text6);
     place(Text6, 2190, 990, 6735, 1545);
 

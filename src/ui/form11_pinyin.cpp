@@ -21,19 +21,27 @@ void Form11::Combo6_Click() {
 }
 
 void Form11::syllableEntry(bool click) {
-    const QString typed = trimBlanks(Combo6->text()).toString();
+    // Typed in capitals or with v or ü, the syllable is searched, and shown, as the table
+    // writes it.
+    const QString entered = foldedSyllable(Combo6->text());
+    const QString typed = trimBlanks(entered).toString();
     if (typed.isEmpty()) {
         return;
     }
     Label20.set(QStringLiteral("2"));
-    if (const std::optional<QString> query = paddedSyllable(typed)) {
-        Text2bh.set(*query);
+    const std::optional<QString> query = paddedSyllable(typed);
+    // A text that cannot be a syllable (seven letters or more, or one that does not start
+    // with a letter a to z) searches nothing; the strip, the lookup and the pinyin line
+    // keep what they show, so the line never names a reading the character lacks.
+    if (!query || pinyinSegmentOf(query->front()) == 0) {
+        return;
     }
+    Text2bh.set(*query);
     if (text6().isEmpty()) {
         return;
     }
-    setCaption(Label24, Combo6->text());
-    setCaption(Label25, Combo6->text());
+    setCaption(Label24, entered);
+    setCaption(Label25, entered);
     Text23.set(firstCharacter(text6()));
     Command6_Click();
     if (click) {

@@ -1,6 +1,9 @@
 #include "ui/simple_combo.h"
 
+#include "core/blank_text.h"
+
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -13,7 +16,12 @@ SimpleCombo::SimpleCombo(QWidget* parent)
     list_->setUniformItemSizes(true);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFocusProxy(edit_);
-    connect(edit_, &QLineEdit::textEdited, this, &SimpleCombo::changed);
+    edit_->installEventFilter(this);
+    setMatchKey({});
+    connect(edit_, &QLineEdit::textEdited, this, [this] {
+        followTypedText();
+        emit changed();
+    });
     // A click on a row chooses it, also when it is the current row already; the arrow
     // keys choose the row they move to.
     connect(list_, &QListWidget::itemClicked, this,
@@ -46,6 +54,13 @@ QString SimpleCombo::itemText(int row) const {
     return item ? item->text() : QString();
 }
 
+void SimpleCombo::setMatchKey(std::function<QString(const QString&)> key) {
+    if (!key) {
+        key = [](const QString& text) { return trimBlanks(text).toString(); };
+    }
+    matchKey_ = std::move(key);
+}
+
 void SimpleCombo::chooseRow(int row) {
     if (row < 0 || row >= list_->count()) {
         return;
@@ -60,6 +75,60 @@ void SimpleCombo::chooseRow(int row) {
 void SimpleCombo::rowChosen(int row) {
     edit_->setText(itemText(row));
     emit clicked();
+}
+
+void SimpleCombo::followTypedText() {
+    const QString key = matchKey_(edit_->text());
+    int match = -1;
+    if (!key.isEmpty()) {
+        for (int row = 0; row < list_->count(); ++row) {
+            if (list_->item(row)->text().startsWith(key)) {
+                match = row;
+                break;
+            }
+        }
+    }
+    // Only the list moves: following the typed text chooses nothing.
+    const QSignalBlocker blocker(list_);
+    if (match < 0) {
+        list_->setCurrentRow(-1);
+        list_->clearSelection();
+        return;
+    }
+    list_->setCurrentRow(match);
+    list_->scrollToItem(list_->item(match), QAbstractItemView::PositionAtTop);
+}
+
+bool SimpleCombo::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edit_ && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        switch (key->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            if (modifiers == Qt::NoModifier) {
+                // The list moves its selection as if it had the focus; the row it moves
+                // to is chosen (currentRowChanged), as with the arrow keys in the list.
+                // From no row at all the list goes to the first row; End goes to the last.
+                if (key->key() == Qt::Key_End && list_->currentRow() < 0) {
+                    list_->setCurrentRow(list_->count() - 1);
+                    return true;
+                }
+                QKeyEvent forwarded(QEvent::KeyPress, key->key(), key->modifiers(), key->text(),
+                                    key->isAutoRepeat(), key->count());
+                QCoreApplication::sendEvent(list_, &forwarded);
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void SimpleCombo::resizeEvent(QResizeEvent* event) {

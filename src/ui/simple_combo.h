@@ -2,14 +2,19 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QLineEdit;
 class QListWidget;
 
 namespace zilvaro {
 
 // A combo box whose list is always open: an edit field over a list. Typing in the edit
-// field is a change (changed); choosing a row with the mouse or the arrow keys puts the
-// row's text into the edit field and is a click (clicked). Appending items runs nothing.
+// field is a change (changed), and the list follows it: the first row that starts with
+// the typed text is selected and scrolled to the top, without a click. Choosing a row
+// with the mouse, or with the arrow keys, Page Up, Page Down, Home and End in the list or
+// in the edit field, puts the row's text into the edit field and is a click (clicked).
+// Appending items runs nothing.
 class SimpleCombo : public QWidget {
     Q_OBJECT
 
@@ -25,6 +30,10 @@ public:
     // Chooses a row as the user would: the edit field takes its text, then clicked.
     void chooseRow(int row);
 
+    // How typed text is read before it is matched against the rows (the rows are taken
+    // as they are); by default the text with its leading and trailing blanks removed.
+    void setMatchKey(std::function<QString(const QString&)> key);
+
     QLineEdit* editField() const { return edit_; }
     QListWidget* list() const { return list_; }
 
@@ -34,12 +43,15 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void rowChosen(int row);
+    void followTypedText();
 
     QLineEdit* edit_;
     QListWidget* list_;
+    std::function<QString(const QString&)> matchKey_;
 };
 
 } // namespace zilvaro
