@@ -1,5 +1,5 @@
-// Builds the program's character data: bmp/<character>.bmp and wwbb11.dat, from the
-// decomposition table and the stroke outlines of hanzi-writer-data.
+// Builds the program's character data: bmp/<character>.bmp, bmp/<character>@2x.bmp and
+// wwbb11.dat, from the decomposition table and the stroke outlines of hanzi-writer-data.
 //
 //   build_data <decomposition.tsv> <hanzi-writer-data folder> <licence file> <program folder>
 
@@ -29,7 +29,8 @@ int main(int argc, char** argv) {
         for (const auto& [coverage, character] : summary.leastCovered) {
             least << QStringLiteral("%1 %2%").arg(character).arg(coverage * 100, 0, 'f', 1);
         }
-        std::printf("build_data: %d pictures and wwbb11.dat in %.1f s; least covered roots "
+        std::printf("build_data: %d pictures, as many sharp ones and wwbb11.dat in %.1f s; least "
+                    "covered roots "
                     "(slivers aside): %s\n",
                     summary.characters, static_cast<double>(timer.elapsed()) / 1000.0,
                     qPrintable(least.join(QStringLiteral(", "))));
