@@ -193,17 +193,34 @@ SeedPicture::SeedPicture(const PixelStates& states_, std::vector<bool>& black_, 
     }
     areas = findAreas(states, black, nullptr, &labels);
     const int scale = states.scale();
+    std::array<int, 4> left, top, right, bottom;
+    left.fill(states.width);
+    top.fill(states.height);
+    right.fill(-1);
+    bottom.fill(-1);
     for (int y = 0; y < states.height; ++y) {
         for (int x = 0; x < states.width; ++x) {
             const size_t p = static_cast<size_t>(y * states.width + x);
-            const std::uint8_t state = states.state[p];
+            const std::uint8_t rootBits = states.state[p] & SlotBits;
+            if (!rootBits) {
+                continue;
+            }
             for (size_t slot = 0; slot < 4; ++slot) {
-                if (state & (1u << slot)) {
+                if (rootBits & (1u << slot)) {
                     ++rootPixels[slot];
                     whitePixels[slot] += black[p] ? 0 : 1;
-                    extent[slot] |= QRect(x / scale, y / scale, 1, 1);
+                    left[slot] = std::min(left[slot], x);
+                    right[slot] = std::max(right[slot], x);
+                    top[slot] = std::min(top[slot], y);
+                    bottom[slot] = std::max(bottom[slot], y);
                 }
             }
+        }
+    }
+    for (size_t slot = 0; slot < 4; ++slot) {
+        if (rootPixels[slot] > 0) {
+            extent[slot] = QRect(QPoint(left[slot] / scale, top[slot] / scale),
+                                 QPoint(right[slot] / scale, bottom[slot] / scale));
         }
     }
 }
