@@ -394,56 +394,75 @@ SlotSeeds slotSeeds(const std::vector<const SeedPicture*>& pictures, int slot,
         return static_cast<size_t>(areas[0] + 1) + stride * static_cast<size_t>(areas[1] + 1);
     };
     Candidate onOutline; // a point black in every picture, on the root's own pixels
-    const auto within = [](const AxisStop& stop, int from, int to) {
-        return stop.pixel[0] >= from - 1 && stop.pixel[0] <= to + 1;
-    };
-    const std::vector<AxisStop>& columns = axisStops(PictureWidth, pictures);
-    const std::vector<AxisStop>& rows = axisStops(PictureHeight, pictures);
-    for (const AxisStop& row : rows) {
-        if (!within(row, top, bottom)) {
-            continue;
+
+    // Whether each area of each picture belongs to the root; the stops within the root's
+    // extent (and a pixel around it) that fall inside every picture.
+    std::array<std::vector<std::uint8_t>, 2> ofRoot;
+    for (size_t i = 0; i < count; ++i) {
+        for (const WhiteArea& area : pictures[i]->areas) {
+            ofRoot[i].push_back((area.state & bit) != 0 ? 1 : 0);
         }
-        for (const AxisStop& column : columns) {
-            if (!within(column, left, right)) {
-                continue;
+    }
+    const auto usedStops = [&](const std::vector<AxisStop>& stops, int from, int to,
+                               bool horizontal) {
+        std::vector<const AxisStop*> used;
+        for (const AxisStop& stop : stops) {
+            bool inside = stop.pixel[0] >= from - 1 && stop.pixel[0] <= to + 1;
+            for (size_t i = 0; i < count; ++i) {
+                const PixelStates& states = pictures[i]->states;
+                inside = inside && stop.pixel[i] < (horizontal ? states.width : states.height);
             }
-            std::array<int, 2> areas{-1, -1};
-            long long depth = -1; // unknown until a picture with depths has a say
-            bool allowed = true;
-            for (size_t i = 0; i < count && allowed; ++i) {
-                const SeedPicture& picture = *pictures[i];
-                const int x = column.pixel[i];
-                const int y = row.pixel[i];
-                if (x >= picture.states.width || y >= picture.states.height) {
-                    allowed = false;
-                    break;
-                }
-                const size_t p = static_cast<size_t>(y * picture.states.width + x);
-                const int label = picture.labels[p];
-                if (label < 0) {
-                    continue; // a fill on black paints nothing
-                }
-                allowed = (picture.areas[static_cast<size_t>(label)].state & bit) != 0;
-                areas[i] = label;
-                if (!picture.distanceSquare.empty()) {
-                    const long long factor = maxScale / picture.states.scale();
-                    const long long own = picture.distanceSquare[p] * factor * factor;
-                    depth = depth < 0 ? own : std::min(depth, own);
+            if (inside) {
+                used.push_back(&stop);
+            }
+        }
+        return used;
+    };
+    const std::vector<const AxisStop*> columns =
+        usedStops(axisStops(PictureWidth, pictures), left, right, true);
+    const std::vector<const AxisStop*> rows =
+        usedStops(axisStops(PictureHeight, pictures), top, bottom, false);
+    const SeedPicture& first = *pictures[0];
+    const SeedPicture* second = count > 1 ? pictures[1] : nullptr;
+    const long long firstFactor = maxScale / first.states.scale();
+    const long long secondFactor = second ? maxScale / second->states.scale() : 1;
+    for (const AxisStop* row : rows) {
+        const size_t firstRow = static_cast<size_t>(row->pixel[0] * first.states.width);
+        const size_t secondRow =
+            second ? static_cast<size_t>(row->pixel[1] * second->states.width) : 0;
+        for (const AxisStop* column : columns) {
+            const size_t p0 = firstRow + static_cast<size_t>(column->pixel[0]);
+            const int a0 = first.labels[p0];
+            if (a0 >= 0 && !ofRoot[0][static_cast<size_t>(a0)]) {
+                continue; // a fill there would paint another root or the background
+            }
+            int a1 = -1;
+            size_t p1 = 0;
+            if (second) {
+                p1 = secondRow + static_cast<size_t>(column->pixel[1]);
+                a1 = second->labels[p1];
+                if (a1 >= 0 && !ofRoot[1][static_cast<size_t>(a1)]) {
+                    continue;
                 }
             }
-            if (!allowed) {
-                continue;
-            }
-            const QPoint twips(column.twips, row.twips);
-            if (areas == std::array<int, 2>{-1, -1}) {
-                if (onOutline.depth < 0 &&
-                    (pictures[0]->states.at(column.pixel[0], row.pixel[0]) & bit)) {
+            const QPoint twips(column->twips, row->twips);
+            if (a0 < 0 && a1 < 0) {
+                // Black everywhere: a fill paints nothing.
+                if (onOutline.depth < 0 && (first.states.state[p0] & bit)) {
                     onOutline = {twips, 0};
                 }
                 continue;
             }
-            Candidate& candidate = best[keyOf(areas)];
+            long long depth = -1; // unknown until a picture with depths has a say
+            if (a0 >= 0 && !first.distanceSquare.empty()) {
+                depth = first.distanceSquare[p0] * firstFactor * firstFactor;
+            }
+            if (a1 >= 0 && !second->distanceSquare.empty()) {
+                const long long own = second->distanceSquare[p1] * secondFactor * secondFactor;
+                depth = depth < 0 ? own : std::min(depth, own);
+            }
             depth = std::max(depth, 0LL);
+            Candidate& candidate = best[keyOf({a0, a1})];
             if (depth > candidate.depth) {
                 candidate = {twips, depth};
             }

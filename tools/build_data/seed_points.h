@@ -84,7 +84,9 @@ struct SlotSeeds {
 // picture, then the sharp one): each seed falls, in every picture, on a white area whose
 // state holds k or on a black pixel, so that no fill leaks beyond the root. The areas are
 // taken largest first (by their share of the root, summed over the pictures), at most
-// nine seeds, each at the point deepest inside the areas it falls on. A root drawn with
+// nine seeds, each at the point deepest inside the areas it falls on (as far as the
+// pictures measured with depth tell; among seeds that gain as much, one on white in more
+// pictures first). A root drawn with
 // outline alone gets one seed on black pixels of its own, where a fill paints nothing,
 // so that its slot still receives the picture. A root that covers no pixel, or that nine
 // seeds leave more than 3% white in one of the pictures, is a DataError naming the
