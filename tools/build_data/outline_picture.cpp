@@ -87,18 +87,24 @@ std::vector<bool> outline(const PixelStates& states) {
         std::copy_n(states.state.begin() + y * width, width,
                     framed.begin() + (y + 1) * framedWidth + 1);
     }
-    const int neighbours[8] = {-framedWidth - 1, -framedWidth, -framedWidth + 1, -1, 1,
-                               framedWidth - 1,  framedWidth,  framedWidth + 1};
     std::vector<bool> black(static_cast<size_t>(width * height), false);
+    std::vector<std::uint8_t> differs(static_cast<size_t>(width));
     for (int y = 0; y < height; ++y) {
-        const std::uint8_t* row = framed.data() + (y + 1) * framedWidth + 1;
+        // The row and its neighbours above and below, from one pixel left of it.
+        const std::uint8_t* above = framed.data() + y * framedWidth;
+        const std::uint8_t* row = above + framedWidth;
+        const std::uint8_t* below = row + framedWidth;
         for (int x = 0; x < width; ++x) {
-            const std::uint8_t* own = row + x;
-            bool differs = false;
-            for (const int n : neighbours) {
-                differs |= own[n] != *own;
+            const std::uint8_t own = row[x + 1];
+            differs[static_cast<size_t>(x)] = (above[x] != own) | (above[x + 1] != own) |
+                                              (above[x + 2] != own) | (row[x] != own) |
+                                              (row[x + 2] != own) | (below[x] != own) |
+                                              (below[x + 1] != own) | (below[x + 2] != own);
+        }
+        for (int x = 0; x < width; ++x) {
+            if (differs[static_cast<size_t>(x)]) {
+                black[static_cast<size_t>(y * width + x)] = true;
             }
-            black[static_cast<size_t>(y * width + x)] = differs;
         }
     }
     return black;
