@@ -1,6 +1,7 @@
 # Installation and the Debian package.
 #
-#   <prefix>/lib/zilvaro/        the program folder: zilvaro, wwbb11.dat, bmp/, licence texts
+#   <prefix>/lib/zilvaro/        the program folder: zilvaro, wwbb11.dat, bmp/ (each
+#                                character's picture and its sharp @2x one), licence texts
 #   <prefix>/bin/zilvaro         launcher that starts the program in its folder
 #   <prefix>/share/applications  desktop entry
 #   <prefix>/share/icons/hicolor icon in every size we draw

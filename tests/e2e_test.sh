@@ -436,4 +436,92 @@ code_ggll() {
 expect 14-code-ggll "the code line of 一 ends in two l, not in two 1" code_ggll
 
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended during the test"
+
+# --- 8. High-DPI screen: scale factor 2 ---------------------------------------------------
+# A second X server with room for the window at twice its size, and the program started
+# there with QT_SCALE_FACTOR=2 (and a runtime folder of its own, so the first instance
+# does not hold it back). Slot 0 of 字 must show the sharp picture, bmp/字@2x.bmp, at its
+# own device pixels: its root (宀) black, and its outline one device pixel on each side of
+# an edge, not the two of the 108 x 109 picture doubled.
+high_dpi() {
+    local sharp="$program_dir/bmp/字@2x.bmp" display2 number2 xvfb2_pid program2_pid
+    [ -f "$sharp" ] || fail "$sharp is missing"
+    number2=$((number + 1))
+    while [ -e "/tmp/.X$number2-lock" ] || [ -e "/tmp/.X11-unix/X$number2" ]; do
+        number2=$((number2 + 1))
+    done
+    display2=:$number2
+    Xvfb "$display2" -screen 0 1600x1000x24 -nolisten tcp -noreset >"$work/xvfb2.log" 2>&1 &
+    xvfb2_pid=$!
+    for _ in $(seq 50); do
+        DISPLAY=$display2 xdotool getdisplaygeometry >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    mkdir -m 700 "$work/runtime2"
+    DISPLAY=$display2 XDG_RUNTIME_DIR="$work/runtime2" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 \
+        "$program_dir/zilvaro" >"$shots/program-scale-2.log" 2>&1 &
+    program2_pid=$!
+    local result=0
+    (
+        set -e
+        export DISPLAY=$display2
+        program_pid=$program2_pid
+        main2=$(find_window '^ Zilvaro 3\.0$') || fail "the window did not appear at scale 2"
+        geometry "$main2"
+        [ "$WIDTH" -eq 1228 ] && [ "$HEIGHT" -eq 678 ] ||
+            fail "at scale 2 the window is ${WIDTH}x$HEIGHT, not 1228x678"
+        spare_key=$(xmodmap -pke | awk 'NF == 3 { key = $2 } END { print key }')
+        xdotool mousemove $((X + 336)) $((Y + 34)) click 1
+        type_text 字
+        # Slot 0 at (148, 174) in logical pixels; its picture's 216 x 218 device pixels.
+        sharp_slot() {
+            import -window root -crop "216x218+$((X + 296))+$((Y + 348))" +repage \
+                "$shots/13-scale-2-slot-0.png"
+            convert "$shots/13-scale-2-slot-0.png" -colorspace gray -threshold 50% "$work/shown.png"
+            convert "$sharp" -colorspace gray -threshold 50% "$work/sharp.png"
+            # Per pixel: shown black, picture black. Top: rows above 100 (宀), the rest 子.
+            paste <(convert "$work/shown.png" -depth 8 txt:- | tail -n +2) \
+                <(convert "$work/sharp.png" -depth 8 txt:- | tail -n +2) |
+                awk -F'\t' '{
+                        split($1, at, /[,:]/)
+                        y = at[2] + 0
+                        shown = $1 ~ /#000000/
+                        drawn = $2 ~ /#000000/
+                    }
+                    y < 100 && shown && !drawn { filled++ }
+                    drawn && !shown { lost++ }
+                    y >= 100 && shown != drawn { off++ }
+                    END { printf "%d %d %d\n", filled + 0, lost + 0, off + 0 }' >"$work/counts"
+            read -r filled lost off <"$work/counts"
+            [ "$filled" -ge 1000 ] && [ "$lost" -eq 0 ] && [ "$off" -eq 0 ]
+        }
+        what="at scale 2 slot 0 of 字 shows the sharp picture: 宀 black, outline one device pixel"
+        shown_ok=0
+        for _ in $(seq 40); do
+            if sharp_slot; then
+                shown_ok=1
+                break
+            fi
+            sleep 0.25
+        done
+        [ "$shown_ok" = 1 ] ||
+            fail "$what: $filled pixels of the root filled, $lost of the outline lost, $off off (13-scale-2-slot-0.png)"
+        echo "ok: $what"
+        # The check tells the two pictures apart: the doubled 108 x 109 picture differs
+        # from the sharp one in hundreds of pixels of 子.
+        convert "$program_dir/bmp/字.bmp" -filter point -resize 200% -colorspace gray \
+            -threshold 50% -crop 216x118+0+100 +repage "$work/doubled.png"
+        convert "$work/sharp.png" -crop 216x118+0+100 +repage "$work/sharp-lower.png"
+        [ "$(pixels_apart "$work/doubled.png" "$work/sharp-lower.png")" -gt 200 ] ||
+            fail "the doubled picture and the sharp one are too much alike to tell apart"
+    ) || result=$?
+    kill "$program2_pid" "$xvfb2_pid" 2>/dev/null || true
+    return "$result"
+}
+if [ "$made_up" = 1 ]; then
+    echo "skipped: scale 2 (the made-up data has no sharp pictures)"
+else
+    high_dpi
+fi
+
 echo "PASS: screenshots in $shots"

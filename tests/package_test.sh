@@ -71,6 +71,10 @@ built_pictures=$(find "$build/bmp" -name '*.bmp' | wc -l)
 installed_pictures=$(find "$folder/bmp" -name '*.bmp' | wc -l)
 [ "$built_pictures" -eq "$installed_pictures" ] ||
     fail "$installed_pictures pictures installed, $built_pictures built"
+# Every character has its sharp picture for high-DPI screens beside the other.
+sharp_pictures=$(find "$folder/bmp" -name '*@2x.bmp' | wc -l)
+[ "$sharp_pictures" -gt 0 ] && [ $((installed_pictures - sharp_pictures)) -eq "$sharp_pictures" ] ||
+    fail "$sharp_pictures sharp pictures (@2x) installed among $installed_pictures"
 for size in 16 24 32 48 64 128 256; do
     icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/zilvaro.png"
     [ -f "$icon" ] || fail "no icon of size $size"

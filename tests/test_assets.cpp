@@ -198,3 +198,44 @@ TEST(Assets, IdentificationCodeNumbersOutsideTheSixteenAreFailures) {
     EXPECT_THROW(assets::identificationCodePath(-1), Failure);
     EXPECT_THROW(assets::picture(QStringLiteral(":/assets/none.png")), Failure);
 }
+
+TEST(Assets, SharpPicturesAreTheSameDrawnTwiceAsFine) {
+    EXPECT_EQ(assets::sharpPath(assets::kBackground), QStringLiteral(":/assets/background@2x.bmp"));
+    EXPECT_EQ(assets::sharpPath(assets::identificationCodePath(9)),
+              QStringLiteral(":/assets/idcode/09@2x.bmp"));
+    std::vector<std::pair<QImage, QImage>> pairs = {
+        {assets::picture(assets::kBackground), assets::picture(assets::kBackground, 2)},
+        {assets::picture(assets::kNoEntry), assets::picture(assets::kNoEntry, 2)}};
+    for (int index = 0; index < assets::kIdentificationCodeCount; ++index) {
+        pairs.emplace_back(assets::identificationCode(index), assets::identificationCode(index, 2));
+    }
+    for (const auto& [plain, sharp] : pairs) {
+        SCOPED_TRACE(plain.width());
+        EXPECT_EQ(plain.devicePixelRatio(), 1.0);
+        EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
+        ASSERT_EQ(sharp.size(), plain.size() * 2);
+        EXPECT_EQ(sharp.depth(), plain.depth());
+        EXPECT_EQ(sharp.hasAlphaChannel(), plain.hasAlphaChannel());
+        // Reduced to the plain picture's size, the sharp one shows the same: dark where
+        // it is dark, light where it is light, but for the edges of its strokes.
+        int agree = 0;
+        for (int y = 0; y < plain.height(); ++y) {
+            for (int x = 0; x < plain.width(); ++x) {
+                const int reduced =
+                    (qGray(sharp.pixel(2 * x, 2 * y)) + qGray(sharp.pixel(2 * x + 1, 2 * y)) +
+                     qGray(sharp.pixel(2 * x, 2 * y + 1)) +
+                     qGray(sharp.pixel(2 * x + 1, 2 * y + 1))) /
+                    4;
+                agree += (qGray(plain.pixel(x, y)) < 128) == (reduced < 128);
+            }
+        }
+        EXPECT_GT(agree, plain.width() * plain.height() * 90 / 100);
+    }
+    // The panels' outlines are two pixels of #333333 where the plain picture has one.
+    const QImage background = pairs[0].second;
+    EXPECT_EQ(background.pixelColor(20, 360), QColor(0x33, 0x33, 0x33));
+    EXPECT_EQ(background.pixelColor(21, 360), QColor(0x33, 0x33, 0x33));
+    EXPECT_EQ(background.pixelColor(22, 360), QColor(Qt::white));
+    EXPECT_EQ(background.pixelColor(0, 0), QColor(0xE9, 0xE9, 0xE9));
+    EXPECT_EQ(uncompressedBmpDepth(assets::sharpPath(assets::kBackground)), 24);
+}

@@ -76,10 +76,15 @@ TEST_F(DataBuilder, WritesThePicturesTheLicenceAndTheSortedRecords) {
     EXPECT_EQ(programFolder(), (QStringList{u"bmp"_qs, u"wwbb11.dat"_qs}));
     QStringList pictures = QDir(QDir(program).filePath(u"bmp"_qs)).entryList(QDir::Files);
     pictures.sort();
-    QStringList expected{u"ARPHICPL.TXT"_qs, u"一.bmp"_qs, u"中.bmp"_qs, u"国.bmp"_qs};
+    QStringList expected{u"ARPHICPL.TXT"_qs, u"一.bmp"_qs,    u"中.bmp"_qs,   u"国.bmp"_qs,
+                         u"一@2x.bmp"_qs,    u"中@2x.bmp"_qs, u"国@2x.bmp"_qs};
     expected.sort();
     EXPECT_EQ(pictures, expected);
-    EXPECT_FALSE(QImage(QDir(program).filePath(u"bmp/国.bmp"_qs)).isNull());
+    EXPECT_EQ(QImage(QDir(program).filePath(u"bmp/国.bmp"_qs)).size(), QSize(108, 109));
+    // Each character's sharp picture beside it, twice as large, one bit.
+    const QImage sharp(QDir(program).filePath(u"bmp/国@2x.bmp"_qs));
+    EXPECT_EQ(sharp.size(), QSize(216, 218));
+    EXPECT_EQ(sharp.depth(), 1);
     EXPECT_FALSE(read(QStringLiteral("bmp/ARPHICPL.TXT")).isEmpty());
 }
 

@@ -164,3 +164,43 @@ TEST(DecompositionPicture, SavesAOneBitBitmapOfTheRightSize) {
         }
     }
 }
+
+TEST(DecompositionPicture, DrawsTheSharpPictureFromTheSameGeometryTwiceAsFine) {
+    const PixelStates low = rasterise(cross(), crossSlots);
+    const PixelStates sharp = rasterise(cross(), crossSlots, SharpScale);
+    ASSERT_EQ(sharp.width, 216);
+    ASSERT_EQ(sharp.height, 218);
+    ASSERT_EQ(sharp.scale(), 2);
+    ASSERT_EQ(sharp.state.size(), size_t(216 * 218));
+    // Each pixel of the picture has the state of one of the four sharp pixels it covers.
+    int agree = 0, inside = 0;
+    for (int y = 0; y < PictureHeight; ++y) {
+        for (int x = 0; x < PictureWidth; ++x) {
+            const std::uint8_t own = low.at(x, y);
+            agree += own == sharp.at(2 * x, 2 * y) || own == sharp.at(2 * x + 1, 2 * y) ||
+                     own == sharp.at(2 * x, 2 * y + 1) || own == sharp.at(2 * x + 1, 2 * y + 1);
+            inside += (own & InsideBit) != 0;
+        }
+    }
+    EXPECT_GT(inside, 1000);
+    EXPECT_EQ(agree, PictureWidth * PictureHeight);
+
+    // The outline rule is the same: one pixel on each side of an edge, so the sharp
+    // outline is as many pixels wide and twice as long. Along the middle row of the
+    // vertical bar's lower part (slot 1 alone), the outline runs are two pixels across.
+    const std::vector<bool> black = outline(sharp);
+    const int y = 200;
+    std::vector<int> runs;
+    for (int x = 0, run = 0; x <= sharp.width; ++x) {
+        if (x < sharp.width && black[size_t(y * sharp.width + x)]) {
+            ++run;
+        } else if (run > 0) {
+            runs.push_back(run);
+            run = 0;
+        }
+    }
+    EXPECT_EQ(runs, (std::vector<int>{2, 2}));
+    const QImage image = outlineImage(black, sharp.width);
+    EXPECT_EQ(image.size(), QSize(216, 218));
+    EXPECT_EQ(image.format(), QImage::Format_Mono);
+}

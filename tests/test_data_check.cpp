@@ -189,66 +189,81 @@ TEST_F(DataCheck, CodesAndMarksAgreeWithTheDecompositionTable) {
     }
 }
 
-TEST_F(DataCheck, FillsColourEveryShownRootAndNothingElse) {
-    std::vector<std::pair<double, QString>> coverage;
-    int failures = 0;
-    for (const CharacterRecord& r : *records_) {
-        const QString c = firstCharacter(r.Character);
-        SCOPED_TRACE(c.toStdString());
-        const QImage picture = loadDecompositionPicture(decompositionPicturePath(ProgramDir, c));
-        ASSERT_EQ(picture.size(), QSize(build::PictureWidth, build::PictureHeight));
-        ASSERT_EQ(picture.depth(), 1);
+// Both sets of pictures: the decomposition pictures and the sharp ones of high-DPI
+// screens, each with the seed points of the one record.
+TEST_F(DataCheck, FillsColourEveryShownRootAndNothingElseInBothPictures) {
+    for (const int scale : {1, build::SharpScale}) {
+        SCOPED_TRACE(scale == 1 ? "bmp/<character>.bmp" : "bmp/<character>@2x.bmp");
+        const QSize size = scale == 1 ? DecompositionPictureSize : SharpPictureSize;
+        std::vector<std::pair<double, QString>> coverage;
+        int failures = 0;
+        for (const CharacterRecord& r : *records_) {
+            const QString c = firstCharacter(r.Character);
+            SCOPED_TRACE(c.toStdString());
+            ASSERT_TRUE(QFileInfo::exists(decompositionPicturePath(ProgramDir, c, scale)));
+            const QImage picture = loadSlotPicture(ProgramDir, c, scale);
+            ASSERT_EQ(picture.size(), size);
+            ASSERT_EQ(picture.depth(), 1);
 
-        // Which pixels belong to which slot's root, and which lie inside the character.
-        const build::Decomposition& e = table_->value(c);
-        const build::StrokeOutlines strokes = build::loadStrokeOutlines(StrokeFolder, c);
-        const build::PixelStates states =
-            build::rasterise(strokes, build::layoutSlots(e, int(strokes.size())).strokeSlots);
+            // Which pixels belong to which slot's root, and which lie inside the character.
+            const build::Decomposition& e = table_->value(c);
+            const build::StrokeOutlines strokes = build::loadStrokeOutlines(StrokeFolder, c);
+            const build::PixelStates states = build::rasterise(
+                strokes, build::layoutSlots(e, int(strokes.size())).strokeSlots, scale);
 
-        const QString lists[4] = {r.FillPoints1, r.FillPoints2, r.FillPoints3, r.FillPoints4};
-        double least = 1.0;
-        for (int k = 0; k < 4; ++k) {
-            if (!carriesRoot(lists[k])) {
-                continue;
-            }
-            PictureSurface slot;
-            slot.setPicture(picture);
-            fillSlotFromSeedList(slot, lists[k]);
-            const QImage& filled = slot.surface();
-            int rootPixels = 0, black = 0, strays = 0;
-            for (int y = 0; y < slot.heightPixels(); ++y) {
-                for (int x = 0; x < slot.widthPixels(); ++x) {
-                    const bool isBlack = (filled.pixel(x, y) & 0xFFFFFF) == 0;
-                    const bool inPicture = x < picture.width() && y < picture.height();
-                    const bool wasBlack = inPicture && qGray(picture.pixel(x, y)) == 0;
-                    const bool onBorder = !inPicture || x == 0 || y == 0 ||
-                                          x == picture.width() - 1 || y == picture.height() - 1;
-                    const std::uint8_t state = inPicture ? states.at(x, y) : 0;
-                    if (isBlack && !wasBlack && (onBorder || !(state & (1 << k)))) {
-                        ++strays; // a fill beyond the root: the background or another root
-                    }
-                    if (state & (1 << k)) {
-                        ++rootPixels;
-                        black += isBlack;
+            const QImage pictureRows = picture.convertToFormat(QImage::Format_RGB32);
+            const QString lists[4] = {r.FillPoints1, r.FillPoints2, r.FillPoints3, r.FillPoints4};
+            double least = 1.0;
+            for (int k = 0; k < 4; ++k) {
+                if (!carriesRoot(lists[k])) {
+                    continue;
+                }
+                PictureSurface slot;
+                slot.setPicture(picture);
+                ASSERT_EQ(slot.scale(), scale);
+                fillSlotFromSeedList(slot, lists[k]);
+                const QImage& filled = slot.surface();
+                int rootPixels = 0, black = 0, strays = 0;
+                for (int y = 0; y < slot.heightPixels(); ++y) {
+                    const auto* filledRow = reinterpret_cast<const QRgb*>(filled.constScanLine(y));
+                    const auto* pictureRow =
+                        y < picture.height()
+                            ? reinterpret_cast<const QRgb*>(pictureRows.constScanLine(y))
+                            : nullptr;
+                    for (int x = 0; x < slot.widthPixels(); ++x) {
+                        const bool isBlack = (filledRow[x] & 0xFFFFFF) == 0;
+                        const bool inPicture = pictureRow && x < picture.width();
+                        const bool wasBlack = inPicture && (pictureRow[x] & 0xFFFFFF) == 0;
+                        const bool onBorder = !inPicture || x == 0 || y == 0 ||
+                                              x == picture.width() - 1 || y == picture.height() - 1;
+                        const std::uint8_t state = inPicture ? states.at(x, y) : 0;
+                        if (isBlack && !wasBlack && (onBorder || !(state & (1 << k)))) {
+                            ++strays; // a fill beyond the root: the background or another root
+                        }
+                        if (state & (1 << k)) {
+                            ++rootPixels;
+                            black += isBlack;
+                        }
                     }
                 }
+                EXPECT_EQ(strays, 0) << "slot " << k;
+                ASSERT_GT(rootPixels, 0) << "slot " << k;
+                least = std::min(least, double(black) / rootPixels);
             }
-            EXPECT_EQ(strays, 0) << "slot " << k;
-            ASSERT_GT(rootPixels, 0) << "slot " << k;
-            least = std::min(least, double(black) / rootPixels);
+            coverage.emplace_back(least, c);
+            if (least < build::MinCoverage) {
+                ++failures;
+            }
         }
-        coverage.emplace_back(least, c);
-        if (least < build::MinCoverage) {
-            ++failures;
+        std::sort(coverage.begin(), coverage.end());
+        QStringList worst;
+        for (size_t i = 0; i < coverage.size() && i < 10; ++i) {
+            worst << QStringLiteral("%1 %2%")
+                         .arg(coverage[i].second)
+                         .arg(coverage[i].first * 100, 0, 'f', 1);
         }
+        std::printf("Least covered roots at scale %d: %s\n", scale,
+                    qPrintable(worst.join(QStringLiteral(", "))));
+        EXPECT_EQ(failures, 0) << "characters with a root less than 97% covered";
     }
-    std::sort(coverage.begin(), coverage.end());
-    QStringList worst;
-    for (size_t i = 0; i < coverage.size() && i < 10; ++i) {
-        worst << QStringLiteral("%1 %2%")
-                     .arg(coverage[i].second)
-                     .arg(coverage[i].first * 100, 0, 'f', 1);
-    }
-    std::printf("Least covered roots: %s\n", qPrintable(worst.join(QStringLiteral(", "))));
-    EXPECT_EQ(failures, 0) << "characters with a root less than 97% covered";
 }

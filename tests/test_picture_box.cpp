@@ -88,3 +88,33 @@ TEST(PictureBox, RepaintsWhenItsSurfaceChanges) {
         EXPECT_GE(paints, 1);
     }
 }
+
+TEST(PictureBox, ShowsASharpPictureAtItsLogicalSize) {
+    PictureBox box(nullptr, 2, 1);
+    QImage sharp = fromArt({"#...", ".#.#"});
+    sharp.setDevicePixelRatio(2.0);
+    box.surface().setPicture(sharp);
+    EXPECT_EQ(box.sizeHint(), QSize(2, 1));
+    EXPECT_EQ(box.size(), QSize(2, 1));
+    // At ratio 2, one picture pixel to one screen pixel.
+    EXPECT_EQ(toArt(shown(box, 2.0)), (std::vector<std::string>{"#...", ".#.#"}));
+    // At ratio 1 (a window moved to another screen), the four pixels of each screen
+    // pixel blend: grey, neither black nor white.
+    const QImage small = shown(box, 1.0);
+    ASSERT_EQ(small.size(), QSize(2, 1));
+    EXPECT_GT(qGray(small.pixel(0, 0)), 40);
+    EXPECT_LT(qGray(small.pixel(0, 0)), 215);
+}
+
+TEST(PictureBox, SmoothsOnlyWhereTheScreenIsNoWholeMultipleOfThePicture) {
+    EXPECT_FALSE(PictureBox::scalesSmoothly(1.0, 1));
+    EXPECT_FALSE(PictureBox::scalesSmoothly(2.0, 1));
+    EXPECT_FALSE(PictureBox::scalesSmoothly(2.0, 2));
+    EXPECT_FALSE(PictureBox::scalesSmoothly(4.0, 2));
+    EXPECT_TRUE(PictureBox::scalesSmoothly(1.5, 2));
+    EXPECT_TRUE(PictureBox::scalesSmoothly(1.25, 2));
+    EXPECT_TRUE(PictureBox::scalesSmoothly(1.75, 2));
+    EXPECT_TRUE(PictureBox::scalesSmoothly(3.0, 2));
+    EXPECT_TRUE(PictureBox::scalesSmoothly(1.0, 2));
+    EXPECT_TRUE(PictureBox::scalesSmoothly(1.5, 1));
+}

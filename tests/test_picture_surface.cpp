@@ -239,3 +239,44 @@ TEST(PictureSurface, EveryKindOfPictureLandsAsPaintingPutsIt) {
         EXPECT_EQ(slot.surface(), expected);
     }
 }
+
+TEST(PictureSurface, ASharpPictureDoublesTheSurfaceAndHalvesTheTwipsOfAPixel) {
+    PictureSurface box(3, 2);
+    // A picture of device pixel ratio 2: six by four pixels on the box's three by two.
+    QImage sharp = fromArt({"......", "..r...", "......", ".....b"});
+    sharp.setDevicePixelRatio(2.0);
+    box.setPicture(sharp);
+    EXPECT_EQ(box.scale(), 2);
+    EXPECT_EQ(box.logicalSize(), QSize(3, 2));
+    EXPECT_EQ(box.surface().size(), QSize(6, 4));
+    EXPECT_EQ(box.surface().devicePixelRatio(), 2.0);
+    // 7.5 twips a pixel: 15 twips is pixel 2, 22 twips is 2.93 -> pixel 3.
+    EXPECT_EQ(box.Point(15, 7), 0x0000FF); // (2, 0.93 -> 1): red
+    EXPECT_EQ(box.Point(22, 7), 0xFFFFFF);
+    EXPECT_EQ(box.Point(37, 22), 0xFF0000); // (4.93, 2.93) -> (5, 3): blue
+    EXPECT_EQ(box.Point(41, 0), 0xFFFFFF);  // 5.47 -> pixel 5, inside
+    EXPECT_EQ(box.Point(42, 0), -1);        // 5.6 -> pixel 6, outside
+    EXPECT_DOUBLE_EQ(box.ScaleX(15, ScaleUnit::Twip, ScaleUnit::Pixel), 2.0);
+
+    // A flood fill from a seed in twips covers the area under it at device pixels.
+    box.setFillStyle(FillSolid);
+    box.setFillColor(BoxBlack);
+    Module3::FloodFillPicture(box, 15, 7, BoxBlack); // the red pixel alone
+    EXPECT_EQ(toArt(box.surface()),
+              (std::vector<std::string>{"......", "..#...", "......", ".....b"}));
+
+    // Copying keeps the scale; emptying, or a picture of ratio 1, returns to ratio 1.
+    PictureSurface other(3, 2);
+    other.copyPictureFrom(box);
+    EXPECT_EQ(other.scale(), 2);
+    EXPECT_EQ(toArt(other.surface()),
+              (std::vector<std::string>{"......", "..r...", "......", ".....b"}));
+    other.setPicture(fromArt({"r.."}));
+    EXPECT_EQ(other.scale(), 1);
+    EXPECT_EQ(other.surface().size(), QSize(3, 2));
+    EXPECT_EQ(other.Point(0, 0), 0x0000FF);
+    box.clearPicture();
+    EXPECT_EQ(box.scale(), 1);
+    EXPECT_EQ(box.surface().size(), QSize(3, 2));
+    EXPECT_EQ(box.surface().devicePixelRatio(), 1.0);
+}

@@ -22,7 +22,8 @@ QRgb rgbFromBoxColour(BoxColour colour) {
 }
 
 PictureSurface::PictureSurface(int widthPixels, int heightPixels)
-    : surface_(widthPixels, heightPixels, QImage::Format_RGB32) {
+    : surface_(widthPixels, heightPixels, QImage::Format_RGB32),
+      logicalSize_(widthPixels, heightPixels) {
     surface_.fill(Qt::white);
 }
 
@@ -46,6 +47,11 @@ void PictureSurface::clearDrawing() {
 }
 
 void PictureSurface::render() {
+    scale_ = picture_.isNull() ? 1 : std::max(1, qRound(picture_.devicePixelRatio()));
+    if (surface_.size() != logicalSize_ * scale_) {
+        surface_ = QImage(logicalSize_ * scale_, QImage::Format_RGB32);
+    }
+    surface_.setDevicePixelRatio(scale_);
     surface_.fill(Qt::white);
     if (!picture_.isNull() && !picture_.hasAlphaChannel()) {
         // An opaque picture is copied row by row, as painting would put it. Painting
@@ -62,7 +68,7 @@ void PictureSurface::render() {
         // One picture pixel to one surface pixel, whatever the picture's stored
         // resolution: a BMP's dots-per-metre header must not scale it.
         QImage unscaled = picture_;
-        unscaled.setDevicePixelRatio(1.0);
+        unscaled.setDevicePixelRatio(scale_);
         painter.drawImage(QPoint(0, 0), unscaled);
     }
     notify();
@@ -81,7 +87,7 @@ double PictureSurface::twipsPerUnit(ScaleUnit unit) const {
     case ScaleUnit::Point:
         return 20.0;
     case ScaleUnit::Pixel:
-        return TwipsPerPixel;
+        return TwipsPerPixel / scale_;
     case ScaleUnit::Inch:
         return 1440.0;
     case ScaleUnit::Millimetre:

@@ -29,8 +29,9 @@ enum class ScaleUnit : int {
 };
 
 // Twips per pixel of the display the pictures and seed points are made for (96 dots per
-// inch). Coordinates in the record file are twips at this ratio, and the slots keep it
-// on every display: a high-DPI screen scales the whole slot, not the seed points.
+// inch). Coordinates in the record file are twips at this ratio. A surface that shows a
+// sharp picture (device pixel ratio 2, for high-DPI screens) has twice as many pixels,
+// 7.5 twips each, so the same seed points fall on the same roots.
 constexpr double TwipsPerPixel = 15.0;
 
 // Fill styles of a picture box: 0 solid, 1 transparent, 2..7 hatch patterns.
@@ -46,10 +47,14 @@ enum FillStyleValue : int {
 };
 
 // The drawing model of one picture box. It holds a picture, drawn unscaled at the
-// top-left corner of a white drawing surface of fixed pixel size, plus whatever was
-// painted on that surface since the picture was set (the fills). Parts of a picture
-// beyond the surface are cut off. Coordinates are in the box's ScaleMode (twips unless
-// changed); the surface itself is addressed in pixels.
+// top-left corner of a white drawing surface of fixed size, plus whatever was painted on
+// that surface since the picture was set (the fills). Parts of a picture beyond the
+// surface are cut off. Coordinates are in the box's ScaleMode (twips unless changed);
+// the surface itself is addressed in pixels.
+//
+// The surface has as many pixels per logical pixel as its picture's device pixel ratio
+// (rounded, at least 1): a sharp picture of ratio 2 makes a surface of twice the width
+// and height, whose pixels are 7.5 twips. An empty box has ratio 1.
 //
 // The box holds no widget; a PictureBox shows one. Every change of the surface runs the
 // change handler, so a view can repaint.
@@ -74,10 +79,15 @@ public:
 
     const QImage& picture() const { return picture_; }
     bool hasPicture() const { return !picture_.isNull(); }
-    // The picture with the fills, Format_RGB32, of the box's pixel size.
+    // The picture with the fills, Format_RGB32, of the box's size times its scale, with
+    // that scale as its device pixel ratio.
     const QImage& surface() const { return surface_; }
     int widthPixels() const { return surface_.width(); }
     int heightPixels() const { return surface_.height(); }
+    // The box's size in logical pixels (that of a surface of scale 1).
+    QSize logicalSize() const { return logicalSize_; }
+    // Surface pixels per logical pixel: 1, or 2 while a sharp picture is shown.
+    int scale() const { return scale_; }
 
     ScaleUnit ScaleMode() const { return scaleMode_; }
     void setScaleMode(ScaleUnit unit) { scaleMode_ = unit; }
@@ -113,6 +123,8 @@ private:
 
     QImage picture_;
     QImage surface_;
+    QSize logicalSize_;
+    int scale_ = 1;
     ScaleUnit scaleMode_ = ScaleUnit::Twip;
     int fillStyle_ = FillTransparent; // a new picture box fills nothing until told
     BoxColour fillColour_ = BoxBlack;

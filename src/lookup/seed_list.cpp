@@ -1,7 +1,7 @@
 #include "lookup/seed_list.h"
 
-#include "core/rounding.h"
 #include "core/blank_text.h"
+#include "core/rounding.h"
 #include "lookup/flood_fill.h"
 #include "lookup/picture_surface.h"
 

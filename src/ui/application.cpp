@@ -12,7 +12,8 @@ namespace zilvaro {
 
 int runApplication(int argc, char* argv[], const StartUpOptions& options) {
     // The window is laid out in 96-dpi pixels; on high-DPI screens Qt scales it by a
-    // whole factor, so the pictures stay sharp.
+    // whole factor, so the sharp (2x) pictures land pixel for pixel. A fractional
+    // factor forced by QT_SCALE_FACTOR, which Qt never rounds, shows them smoothed.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);

@@ -22,21 +22,28 @@ QString iconPath(int size) {
     return QStringLiteral(":/assets/icons/zilvaro-%1.png").arg(size);
 }
 
-QImage picture(const QString& path) {
+QString sharpPath(const QString& path) {
+    const qsizetype dot = path.lastIndexOf(u'.');
+    return path.first(dot) + QStringLiteral("@2x") + path.sliced(dot);
+}
+
+QImage picture(const QString& path, int scale) {
+    const QString file = scale == 2 ? sharpPath(path) : path;
     // Every picture is one of Qt's own BMP or PNG files, named by its suffix. With
     // detection off the reader goes straight to that decoder; left on, it first loads
     // every image plugin on the system to ask each whether it reads the format.
-    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    QImageReader reader(file, QFileInfo(file).suffix().toLatin1());
     reader.setAutoDetectImageFormat(false);
-    const QImage image = reader.read();
+    QImage image = reader.read();
     if (image.isNull()) {
-        throw Failure(QStringLiteral("cannot load the picture %1").arg(path));
+        throw Failure(QStringLiteral("cannot load the picture %1").arg(file));
     }
+    image.setDevicePixelRatio(scale == 2 ? 2.0 : 1.0);
     return image;
 }
 
-QImage identificationCode(int index) {
-    return picture(identificationCodePath(index));
+QImage identificationCode(int index, int scale) {
+    return picture(identificationCodePath(index), scale);
 }
 
 QCursor handCursor() {

@@ -30,11 +30,18 @@ QString iconPath(int size);
 // The edge lengths of the desktop icons, besides the 32-pixel icon itself.
 inline constexpr int kIconSizes[] = {16, 24, 48, 64, 128, 256};
 
-// Loads a picture of the resource; a picture that cannot be loaded is a Failure naming it.
-QImage picture(const QString& path);
+// The sharp version of a picture, for high-DPI screens: ":/assets/background@2x.bmp" for
+// ":/assets/background.bmp".
+QString sharpPath(const QString& path);
 
-// Identification-code picture 0..15, monochrome; an index outside 0..15 is a Failure.
-QImage identificationCode(int index);
+// Loads a picture of the resource; a picture that cannot be loaded is a Failure naming it.
+// With scale 2 (see pictureScaleFor) it loads the sharp version, twice as large, with
+// device pixel ratio 2, so that it is drawn at the size of the other.
+QImage picture(const QString& path, int scale = 1);
+
+// Identification-code picture 0..15, monochrome, at scale 1 or 2; an index outside 0..15
+// is a Failure.
+QImage identificationCode(int index, int scale = 1);
 // The hand cursor, hot spot (5, 0).
 QCursor handCursor();
 // The program's icon: the 16-colour 32-pixel picture and the desktop sizes.

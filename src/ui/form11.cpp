@@ -5,6 +5,7 @@
 #include "data/reference_tables.h"
 #include "data/syllables.h"
 #include "finders/syllable_query.h"
+#include "lookup/decomposition_picture.h"
 #include "ui/assets.h"
 #include "ui/caret_boxes.h"
 #include "ui/fonts.h"
@@ -106,7 +107,10 @@ void Form11::buildRoster() {
                    Qt::WindowCloseButtonHint);
     setFixedSize(twipsToPixels(9210), twipsToPixels(5085));
     setFont(songFont(12));
-    background_ = assets::picture(assets::kBackground);
+    // The window's pictures at the scale of its screen (sharp where its device pixel
+    // ratio is above 1), drawn at the window's logical size.
+    const int scale = pictureScaleFor(devicePixelRatioF());
+    background_ = assets::picture(assets::kBackground, scale);
 
     // The focus holder, outside the client area, first in the tab order.
     Text88 = new QLineEdit(QStringLiteral("焦点用和窗体大小用"), this);
@@ -150,7 +154,7 @@ void Form11::buildRoster() {
     Picture2 = new QLabel(this);
     setWhiteBackground(Picture2);
     Picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture2->setPixmap(QPixmap::fromImage(assets::picture(assets::kNoEntry)));
+    Picture2->setPixmap(QPixmap::fromImage(assets::picture(assets::kNoEntry, scale)));
     place(Picture2, 2700, 3000, 5790, 1080);
     Label27 = textLabel(
         Picture2, QStringLiteral("有不会拆的汉字，可以联系作者，作者可以帮你，作者联系网址："),
@@ -287,6 +291,8 @@ void Form11::closeEvent(QCloseEvent* event) {
 
 void Form11::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // One to one at ratios 1 and 2; the sharp background scaled down evenly at 1.5.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(0, 0, background_);
 }
 

@@ -46,11 +46,12 @@ void Form11::Command6_Click() {
 
 namespace {
 
-// Shows the identification-code picture of a key letter in a slot; a letter that
-// names no picture leaves the slot as it is.
+// Shows the identification-code picture of a key letter in a slot, at the scale of the
+// slot's screen; a letter that names no picture leaves the slot as it is.
 void showIdentificationCode(PictureBox* slot, QChar letter) {
     if (const std::optional<int> index = identificationPictureIndex(letter)) {
-        slot->surface().setPicture(assets::identificationCode(*index));
+        slot->surface().setPicture(
+            assets::identificationCode(*index, pictureScaleFor(slot->devicePixelRatioF())));
     }
 }
 
@@ -71,9 +72,10 @@ void Form11::presentHit() {
     setCaption(Label5, codeLine(Label8.text(), Label7.text(), Label6.text()));
     setCaption(Label10, Label5->text());
 
-    // The character's picture in every slot that shows a root.
-    Picture1[0]->surface().setPicture(
-        loadDecompositionPicture(decompositionPicturePath(programDir_, Text11.text())));
+    // The character's picture in every slot that shows a root: the sharp one where the
+    // screen's device pixel ratio is above 1.
+    Picture1[0]->surface().setPicture(loadSlotPicture(
+        programDir_, Text11.text(), pictureScaleFor(Picture1[0]->devicePixelRatioF())));
     prepareSlots({&Picture1[0]->surface(), &Picture1[1]->surface(), &Picture1[2]->surface(),
                   &Picture1[3]->surface()},
                  Text19.text(), Text20.text(), Text14.text());

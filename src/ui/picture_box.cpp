@@ -3,6 +3,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace zilvaro {
 
 PictureBox::PictureBox(QWidget* parent, int widthPixels, int heightPixels)
@@ -14,14 +16,21 @@ PictureBox::PictureBox(QWidget* parent, int widthPixels, int heightPixels)
 }
 
 QSize PictureBox::sizeHint() const {
-    return surface_.surface().size();
+    return surface_.logicalSize();
+}
+
+bool PictureBox::scalesSmoothly(double devicePixelRatio, int surfaceScale) {
+    const double factor = devicePixelRatio / surfaceScale;
+    return factor != std::floor(factor);
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    const QImage& surface = surface_.surface();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                          scalesSmoothly(devicePixelRatioF(), surface_.scale()));
     painter.fillRect(event->rect(), Qt::white);
-    painter.drawImage(QPoint(0, 0), surface_.surface());
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(surface_.logicalSize())), surface);
 }
 
 } // namespace zilvaro

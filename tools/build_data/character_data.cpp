@@ -6,6 +6,8 @@
 
 #include <core/gbk.h>
 
+#include <algorithm>
+
 namespace zilvaro::build {
 
 namespace {
@@ -35,25 +37,36 @@ QByteArray encodeRecord(const QString& character, const QString& fullCode, const
 
 CharacterData buildCharacter(const Decomposition& entry, const StrokeOutlines& strokes) {
     const SlotLayout layout = layoutSlots(entry, static_cast<int>(strokes.size()));
-    const PixelStates states = rasterise(strokes, layout.strokeSlots);
-    std::vector<bool> black = outline(states);
     std::array<bool, 4> shown{};
     for (size_t k = 0; k < 4; ++k) {
         shown[k] = layout.content[k] == SlotContent::Root;
     }
-    const std::array<int, 4> slivers = fillSlivers(states, black, shown, entry.character);
-    const std::vector<WhiteArea> areas = whiteAreas(states, black);
+    // The decomposition picture and the sharp one, from the same outlines by the same
+    // rule, each with its own slivers drawn black.
+    // (The seeds' depth is measured in the decomposition picture alone: any point of an
+    // area serves its fill, and the sharp picture's distances would double the time.)
+    const PixelStates states = rasterise(strokes, layout.strokeSlots);
+    std::vector<bool> black = outline(states);
+    SeedPicture picture(states, black);
+    const std::array<int, 4> slivers = fillSlivers(picture, shown, entry.character);
+    const PixelStates sharpStates = rasterise(strokes, layout.strokeSlots, SharpScale);
+    std::vector<bool> sharpBlack = outline(sharpStates);
+    SeedPicture sharp(sharpStates, sharpBlack, false);
+    const std::array<int, 4> sharpSlivers = fillSlivers(sharp, shown, entry.character);
 
     CharacterData data;
     std::array<QString, 4> fillPoints;
     for (int k = 0; k < 4; ++k) {
         switch (layout.content[static_cast<size_t>(k)]) {
         case SlotContent::Root: {
-            const SlotSeeds seeds = slotSeeds(states, black, areas, k, entry.character);
+            const SlotSeeds seeds = slotSeeds({&picture, &sharp}, k, entry.character);
             fillPoints[static_cast<size_t>(k)] = formatSeedList(seeds.seeds);
-            data.coverage[static_cast<size_t>(k)] =
-                seeds.coverage - static_cast<double>(slivers[static_cast<size_t>(k)]) /
-                                     static_cast<double>(seeds.rootPixels);
+            const auto slot = static_cast<size_t>(k);
+            data.coverage[slot] =
+                std::min(seeds.coverage[0] - static_cast<double>(slivers[slot]) /
+                                                 static_cast<double>(seeds.rootPixels[0]),
+                         seeds.coverage[1] - static_cast<double>(sharpSlivers[slot]) /
+                                                 static_cast<double>(seeds.rootPixels[1]));
             break;
         }
         case SlotContent::Identification:
@@ -70,6 +83,7 @@ CharacterData buildCharacter(const Decomposition& entry, const StrokeOutlines& s
         throw DataError(QStringLiteral("%1: %2").arg(entry.character, e.message()));
     }
     data.picture = outlineImage(black);
+    data.sharpPicture = outlineImage(sharpBlack, sharpStates.width);
     data.key = characterKey(entry.character);
     return data;
 }

@@ -108,7 +108,11 @@ std::vector<CharacterData> buildAll(const std::vector<Decomposition>& entries,
                 const QString name = entry.character + QStringLiteral(".bmp");
                 savePicture(built[i].picture, QDir(pictureDir).filePath(name),
                             QDir(previousDir).filePath(name), entry.character);
+                const QString sharpName = entry.character + QStringLiteral("@2x.bmp");
+                savePicture(built[i].sharpPicture, QDir(pictureDir).filePath(sharpName),
+                            QDir(previousDir).filePath(sharpName), entry.character);
                 built[i].picture = QImage(); // written; keep only the record
+                built[i].sharpPicture = QImage();
             } catch (const DataError& e) {
                 errors[i] = e.message();
                 failed = true;

@@ -26,10 +26,11 @@ struct BuildSummary {
     std::vector<std::pair<double, QString>> leastCovered;
 };
 
-// Builds bmp/<character>.bmp for every character of the table, bmp/ARPHICPL.TXT and
-// wwbb11.dat (records sorted by key) in the program's folder, on all cores. Everything is
-// written to temporary files first and renamed into place only when all of it succeeded,
-// so a DataError (or a file that cannot be written) leaves the previous output as it was.
+// Builds bmp/<character>.bmp and the sharp bmp/<character>@2x.bmp for every character of
+// the table, bmp/ARPHICPL.TXT and wwbb11.dat (records sorted by key) in the program's
+// folder, on all cores. Everything is written to temporary files first and renamed into place only
+// when all of it succeeded, so a DataError (or a file that cannot be written) leaves the previous
+// output as it was.
 BuildSummary buildProgramData(const BuildInputs& inputs);
 
 } // namespace zilvaro::build

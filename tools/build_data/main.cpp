@@ -1,5 +1,5 @@
-// Builds the program's character data: bmp/<character>.bmp and wwbb11.dat, from the
-// decomposition table and the stroke outlines of hanzi-writer-data.
+// Builds the program's character data: bmp/<character>.bmp, bmp/<character>@2x.bmp and
+// wwbb11.dat, from the decomposition table and the stroke outlines of hanzi-writer-data.
 //
 //   build_data <decomposition.tsv> <hanzi-writer-data folder> <licence file> <program folder>
 
@@ -29,8 +29,8 @@ int main(int argc, char** argv) {
         for (const auto& [coverage, character] : summary.leastCovered) {
             least << QStringLiteral("%1 %2%").arg(character).arg(coverage * 100, 0, 'f', 1);
         }
-        std::printf("build_data: built %d pictures and wwbb11.dat in %.1f s\n", summary.characters,
-                    static_cast<double>(timer.elapsed()) / 1000.0);
+        std::printf("build_data: built %d pictures, as many sharp ones and wwbb11.dat in %.1f s\n",
+                    summary.characters, static_cast<double>(timer.elapsed()) / 1000.0);
         // Every root passed its coverage check, or the build would have stopped above; the
         // figures are there to follow the data, not a problem to act on.
         std::printf("build_data: for information (all is well): the roots least covered by "

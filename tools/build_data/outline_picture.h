@@ -12,6 +12,9 @@ namespace zilvaro::build {
 // The decomposition picture's size: that of the identification-code pictures.
 constexpr int PictureWidth = 108;
 constexpr int PictureHeight = 109;
+// The sharp picture for screens of device pixel ratio 2 (<character>@2x.bmp) draws the
+// same character at this many times the resolution: 216 x 218.
+constexpr int SharpScale = 2;
 
 // What covers each pixel of the picture: bit k (k = 0..3) when a stroke shown in slot k
 // covers it, InsideBit when any stroke of the character covers it.
@@ -19,20 +22,26 @@ constexpr std::uint8_t InsideBit = 0x10;
 constexpr std::uint8_t SlotBits = 0x0f;
 
 struct PixelStates {
-    std::vector<std::uint8_t> state; // row by row, PictureWidth x PictureHeight
-    std::uint8_t at(int x, int y) const { return state[static_cast<size_t>(y * PictureWidth + x)]; }
+    std::vector<std::uint8_t> state; // row by row, width x height
+    int width = PictureWidth;
+    int height = PictureHeight;
+    // 1 for the decomposition picture, SharpScale for the sharp one.
+    int scale() const { return width / PictureWidth; }
+    std::uint8_t at(int x, int y) const { return state[static_cast<size_t>(y * width + x)]; }
 };
 
 // Rasterises the strokes (without antialiasing) and records each pixel's state; stroke i
 // adds InsideBit and strokeSlots[i]. The character is scaled uniformly from the 1024 grid
-// and centred in the picture, so all characters keep their relative size.
-PixelStates rasterise(const StrokeOutlines& strokes, const std::vector<std::uint8_t>& strokeSlots);
+// and centred in the picture, so all characters keep their relative size. With scale 2
+// the states are those of the sharp picture: the same geometry on a grid twice as fine.
+PixelStates rasterise(const StrokeOutlines& strokes, const std::vector<std::uint8_t>& strokeSlots,
+                      int scale = 1);
 
 // The outline: true (black) where a pixel's state differs from that of one of its eight
 // neighbours (beyond the picture's edge everything is outside), false (white) elsewhere.
 std::vector<bool> outline(const PixelStates& states);
 
-// The 1-bit picture of an outline: colour 0 white, colour 1 black.
-QImage outlineImage(const std::vector<bool>& black);
+// The 1-bit picture of an outline (width pixels a row): colour 0 white, colour 1 black.
+QImage outlineImage(const std::vector<bool>& black, int width = PictureWidth);
 
 } // namespace zilvaro::build

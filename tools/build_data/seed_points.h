@@ -3,6 +3,7 @@
 #include "outline_picture.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <array>
@@ -28,33 +29,73 @@ constexpr int MaxSeeds = 9;
 // The share of a shown root's pixels that its fills must turn black (outline included).
 constexpr double MinCoverage = 0.97;
 
-// The largest white area that may be drawn black when a root has more areas than seeds.
+// The largest white area that may be drawn black when a root has more areas than seeds,
+// in the decomposition picture; in the sharp picture the same surface (times the square
+// of SharpScale).
 constexpr int MaxSliver = 16;
 
-// Where the root of a shown slot has more than nine white areas, draws the areas after
-// the nine largest black: at the picture's size these are slivers of a stroke pinched
+// One picture as the seed points see it: its states, its outline, its white areas, each
+// pixel's area and (when asked for) its distance to the outline.
+struct SeedPicture {
+    SeedPicture(const PixelStates& states, std::vector<bool>& black, bool withDepth = true);
+    const PixelStates& states;
+    std::vector<bool>& black;
+    std::vector<WhiteArea> areas;
+    std::vector<int> labels;               // the area of each pixel, -1 for black
+    std::vector<long long> distanceSquare; // to the nearest black pixel; empty without depth
+    // Per slot: the pixels of its root, those of them white, and their extent in pixels
+    // of the decomposition picture.
+    std::array<int, 4> rootPixels{};
+    std::array<int, 4> whitePixels{};
+    std::array<QRect, 4> extent{};
+};
+
+// Where the root of a shown slot has more than nine white areas, draws its smallest areas
+// black until nine are left: at the picture's size these are slivers of a stroke pinched
 // between its outlines, which no fill would reach, and which would otherwise stay white
-// inside the black root. A sliver larger than MaxSliver pixels is a DataError naming the
-// character. Returns, per slot, the number of its root's pixels drawn black.
+// inside the black root. An area larger than MaxSliver (times the square of the picture's
+// scale) may go only when every shown slot's root covers it (every slot that shows the
+// picture fills it black anyway); otherwise too many areas are a DataError naming the
+// character. The picture's outline and areas are updated. Returns, per slot, the number
+// of its root's pixels drawn black.
+std::array<int, 4> fillSlivers(SeedPicture& picture, const std::array<bool, 4>& shown,
+                               const QString& character);
+// The same on a picture's states and outline alone.
 std::array<int, 4> fillSlivers(const PixelStates& states, std::vector<bool>& black,
                                const std::array<bool, 4>& shown, const QString& character);
 
+// Twips per pixel of the decomposition picture (96 dots per inch); the sharp picture
+// has SharpScale times as many pixels to the twip (7.5 twips a pixel).
+constexpr int TwipsPerPixel = 15;
+
+// The pixel on which a seed coordinate in twips falls in a picture of the given scale,
+// as the program's flood fill finds it: twips / (15 / scale), to the nearest, halves to
+// even.
+int pixelOfTwips(int twips, int scale);
+
 struct SlotSeeds {
-    std::vector<QPoint> seeds; // in pixels
-    double coverage = 0;       // share of the root's pixels black after its fills
-    int rootPixels = 0;        // the pixels of the root
+    std::vector<QPoint> seeds;    // in twips
+    std::vector<double> coverage; // per picture: the share of the root's pixels black after
+                                  // the fills
+    std::vector<int> rootPixels;  // per picture: the pixels of the root
 };
 
-// The seeds of slot k: one in each white area whose state holds k, largest area first,
-// at most nine, at each area's most interior pixel. A root drawn with outline alone gets
-// one seed on one of its black pixels, where a fill paints nothing, so that its slot still
-// receives the picture. A root that covers no pixel, or whose nine largest areas leave
-// more than 3% of its pixels white, is a DataError naming the character.
-SlotSeeds slotSeeds(const PixelStates& states, const std::vector<bool>& black,
-                    const std::vector<WhiteArea>& areas, int slot, const QString& character);
+// The seeds of slot k, in twips, serving every picture at once (the decomposition
+// picture, then the sharp one): each seed falls, in every picture, on a white area whose
+// state holds k or on a black pixel, so that no fill leaks beyond the root. The areas are
+// taken largest first (by their share of the root, summed over the pictures), at most
+// nine seeds, each at the point deepest inside the areas it falls on (as far as the
+// pictures measured with depth tell; among seeds that gain as much, one on white in more
+// pictures first). A root drawn with
+// outline alone gets one seed on black pixels of its own, where a fill paints nothing,
+// so that its slot still receives the picture. A root that covers no pixel, or that nine
+// seeds leave more than 3% white in one of the pictures, is a DataError naming the
+// character.
+SlotSeeds slotSeeds(const std::vector<const SeedPicture*>& pictures, int slot,
+                    const QString& character);
 
-// A seed list as the record holds it: each seed in twips (15 per pixel), x and y
-// right-aligned in four columns each.
+// A seed list as the record holds it: x and y of each seed (in twips) right-aligned in
+// four columns each.
 QString formatSeedList(const std::vector<QPoint>& seeds);
 
 } // namespace zilvaro::build

@@ -22,8 +22,8 @@ QPainterPath panelPath(int left, int top, int right, int bottom) {
 
 } // namespace
 
-QImage drawBackground() {
-    QImage image(614, 339, QImage::Format_RGB32);
+QImage drawBackground(int scale) {
+    QImage image(614 * scale, 339 * scale, QImage::Format_RGB32);
     image.fill(kGround);
 
     const QPainterPath left = panelPath(10, 38, 124, 326);
@@ -37,14 +37,16 @@ QImage drawBackground() {
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 0, 110));
+        p.scale(scale, scale);
         p.translate(2, 3);
         p.drawPath(left);
         p.drawPath(right);
     }
-    blurAlpha(shadow, 2);
+    blurAlpha(shadow, 2 * scale);
 
     QPainter p(&image);
     p.drawImage(0, 0, shadow);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(kOutline, 1.0));
     p.setBrush(Qt::white);
@@ -53,13 +55,13 @@ QImage drawBackground() {
     return image;
 }
 
-QImage drawNoEntry() {
-    QImage image(386, 33, QImage::Format_RGB32);
+QImage drawNoEntry(int scale) {
+    QImage image(386 * scale, 33 * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(QColor(0x99, 0x33, 0x00));
-    p.setFont(songFont(24, true));
+    p.setFont(songFont(24 * scale, true));
     p.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("暂无此汉字的编码和拆分图！"));
     return image;
 }

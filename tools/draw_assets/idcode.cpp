@@ -68,20 +68,27 @@ QPainterPath symbolPath(const IdentificationCode& code) {
 
 } // namespace
 
-QImage drawIdentificationCode(int index) {
+QImage drawIdentificationCode(int index, int scale) {
     const IdentificationCode& code = kCodes.at(static_cast<size_t>(index));
     const int width = 108;
     const int height = index == 13 ? 108 : 109;
-    QImage canvas(width, height, QImage::Format_RGB32);
+    QImage canvas(width * scale, height * scale, QImage::Format_RGB32);
     canvas.fill(Qt::white);
     QPainter p(&canvas);
     p.setPen(Qt::black);
+    // Text is set in fonts of the scaled size (a scaled painter would lose the bold);
+    // circle and symbol are drawn in the picture's own pixels and scaled.
+    const auto scaled = [&](int x, int y, int w, int h) {
+        return QRect(x * scale, y * scale, w * scale, h * scale);
+    };
 
     const QString caption = QString::fromUtf8(code.caption);
-    p.setFont(monoFont(16, true));
-    p.drawText(QRect(0, 4, width, 20), Qt::AlignHCenter | Qt::AlignVCenter,
+    p.setFont(monoFont(16 * scale, true));
+    p.drawText(scaled(0, 4, width, 20), Qt::AlignHCenter | Qt::AlignVCenter,
                QString::fromUtf8(code.structure));
 
+    p.save();
+    p.scale(scale, scale);
     const QPointF centre(width / 2.0, 52.5);
     p.setPen(QPen(Qt::black, 2.0));
     p.setBrush(Qt::NoBrush);
@@ -90,9 +97,10 @@ QImage drawIdentificationCode(int index) {
     p.setPen(QPen(Qt::black, 1.4));
     p.setBrush(Qt::black);
     p.drawPath(symbolPath(code).translated(centre));
+    p.restore();
 
-    p.setFont(monoFont(caption.size() > 6 ? 12 : 15));
-    p.drawText(QRect(0, height - 28, width, 20), Qt::AlignHCenter | Qt::AlignVCenter, caption);
+    p.setFont(monoFont((caption.size() > 6 ? 12 : 15) * scale));
+    p.drawText(scaled(0, height - 28, width, 20), Qt::AlignHCenter | Qt::AlignVCenter, caption);
     p.end();
     return canvas.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither | Qt::MonoOnly);
 }

@@ -78,7 +78,9 @@ int main(int argc, char* argv[]) {
         ok = writeImage(out.filePath(name), image, format) && ok;
     };
     put(QStringLiteral("background.bmp"), drawBackground(), "bmp");
+    put(QStringLiteral("background@2x.bmp"), drawBackground(2), "bmp");
     put(QStringLiteral("no_entry.bmp"), drawNoEntry(), "bmp");
+    put(QStringLiteral("no_entry@2x.bmp"), drawNoEntry(2), "bmp");
     put(QStringLiteral("hand_cursor.png"), drawHandCursor(), "png");
     put(QStringLiteral("icon.png"), drawIcon16Colours(), "png");
     for (int size : {16, 24, 48, 64, 128, 256}) {
@@ -87,6 +89,8 @@ int main(int argc, char* argv[]) {
     for (int index = 0; index < 16; ++index) {
         put(QStringLiteral("idcode/%1.bmp").arg(index, 2, 10, QLatin1Char('0')),
             drawIdentificationCode(index), "bmp");
+        put(QStringLiteral("idcode/%1@2x.bmp").arg(index, 2, 10, QLatin1Char('0')),
+            drawIdentificationCode(index, 2), "bmp");
     }
     put(QStringLiteral("banner.png"), drawBanner(), "png");
     return ok ? 0 : 1;
