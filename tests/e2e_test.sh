@@ -437,7 +437,7 @@ expect 14-code-ggll "the code line of 一 ends in two l, not in two 1" code_ggll
 
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended during the test"
 
-# --- 8. High-DPI screen: scale factor 2 ---------------------------------------------------
+# --- 9. High-DPI screen: scale factor 2 ---------------------------------------------------
 # A second X server with room for the window at twice its size, and the program started
 # there with QT_SCALE_FACTOR=2 (and a runtime folder of its own, so the first instance
 # does not hold it back). Slot 0 of 字 must show the sharp picture, bmp/字@2x.bmp, at its
