@@ -24,7 +24,6 @@ cmake --build build-clang -j"$(nproc)"
 # Every sanitizer report ends the program that made it, with a failure.
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0"
 echo "== Unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 # The package and the real-window tests run the program as ./test.sh runs them.
 (cd build-clang && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 -E '^(package|e2e)$')
