@@ -27,7 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(all.join(QString()) == t);
         FUZZ_CHECK(all.size() == characterCount(t));
         FUZZ_CHECK(firstCharacter(t) == (all.isEmpty() ? QString() : all.first()));
-        for (int i = 0; i <= all.size(); ++i) {
+        // Every position near both ends (each conversion counts from the start).
+        for (int i = 0; i <= all.size();
+             i = (i == 32 && all.size() > 64) ? static_cast<int>(all.size()) - 32 : i + 1) {
             const int unit = unitPositionOf(t, i);
             FUZZ_CHECK(unit >= 0 && unit <= t.size());
             FUZZ_CHECK(characterIndexOf(t, unit) == i);
