@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace zilvaro;
@@ -66,17 +67,51 @@ TEST(RegularFile, EverythingButARegularFileIsAFailureNamingThePathAndWhatItIs) {
 }
 
 TEST(RegularFile, AFileWithoutReadPermissionSaysSo) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "permissions do not bind the superuser";
-    }
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("secret.bmp"));
     QFile out(path);
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
     out.close();
     ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::WriteOwner));
-    EXPECT_EQ(openFailure(path), QStringLiteral("Cannot open the record file ") + path +
-                                     QStringLiteral(": permission denied"));
+    const QString expected = QStringLiteral("Cannot open the record file ") + path +
+                             QStringLiteral(": permission denied");
+    if (::geteuid() != 0) {
+        EXPECT_EQ(openFailure(path), expected);
+        return;
+    }
+    // Permissions do not bind the superuser: try as nobody, in a child process.
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner |
+                                                      QFileDevice::ExeOther));
+    int channel[2];
+    ASSERT_EQ(::pipe(channel), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::close(channel[0]);
+        QByteArray message = "could not become nobody";
+        if (::setgid(65534) == 0 && ::setuid(65534) == 0) {
+            QFile file(path);
+            try {
+                openRegularFile(file, QStringLiteral("the record file"));
+                message = "opened";
+            } catch (const Failure& failure) {
+                message = failure.message().toUtf8();
+            }
+        }
+        (void)!::write(channel[1], message.constData(), static_cast<size_t>(message.size()));
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    QByteArray told;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;) {
+        told.append(buffer, n);
+    }
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_EQ(QString::fromUtf8(told), expected);
 }
 
 TEST(RegularFile, ANameWithANulIsRefusedAndShownWhole) {
