@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what Zilvaro's build, data generators and tests need, then leaves.
-# Quick when everything is already there. Sourced by run.sh and test.sh.
+# Quick when everything is already there. Run by run.sh and test.sh, and with --deep by
+# scripts/deep_checks.sh.
 set -euo pipefail
 
 ZILVARO_DEB_PACKAGES=(
@@ -15,6 +16,12 @@ ZILVARO_DEB_PACKAGES=(
     dpkg-dev file imagemagick desktop-file-utils appstream x11-xserver-utils
     jq
 )
+
+# The deep checks (scripts/deep_checks.sh, --deep) also build with clang, its sanitizers
+# and libFuzzer.
+if [ "${1:-}" = "--deep" ]; then
+    ZILVARO_DEB_PACKAGES+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${ZILVARO_DEB_PACKAGES[@]}"; do

@@ -48,7 +48,7 @@ control=$(dpkg-deb -f "$deb")
 echo "$control" | grep -q '^Package: zilvaro$' || fail "package name is not zilvaro"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for dependency in fonts-arphic-uming fonts-dejavu-core libqt6widgets6 libqt6gui6 libqt6core6; do
+for dependency in fonts-arphic-uming fonts-dejavu-core libqt6widgets6 libqt6gui6 libqt6network6 libqt6core6; do
     echo "$depends" | grep -Eq "(^|[ ,])$dependency([ ,(]|$)" || fail "Depends lacks $dependency"
 done
 

@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 using namespace zilvaro;
 
@@ -99,7 +102,140 @@ TEST(DecompositionPicture, ASlotTakesTheSharpPictureWhereThereIsOneAndTheOtherEl
         loadSlotPicture(dir.path(), u"啊 ", 2);
         ADD_FAILURE() << "no failure";
     } catch (const Failure& failure) {
-        EXPECT_TRUE(failure.message().contains(u"@2x.bmp is 108 x 109 pixels, not 216 x 218"))
+        EXPECT_TRUE(
+            failure.message().contains(u"@2x.bmp: it is 108 x 109 pixels, not the 216 x 218"))
             << failure.message().toStdString();
     }
+}
+
+namespace {
+
+QByteArray bmpBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.save(&buffer, "BMP"));
+    return bytes;
+}
+
+QImage framePicture(QSize size, QImage::Format format = QImage::Format_Mono) {
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    for (int x = 0; x < size.width(); ++x) {
+        picture.setPixel(x, 0, qRgb(0, 0, 0));
+        picture.setPixel(x, size.height() - 1, qRgb(0, 0, 0));
+    }
+    return picture.convertToFormat(format);
+}
+
+// The message of the failure loading the bytes as a picture raises; empty when it loads.
+class PictureFiles : public ::testing::Test {
+protected:
+    QString write(const QByteArray& bytes) {
+        const QString path = dir.filePath(QStringLiteral("字.bmp"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        return path;
+    }
+    QString failure(const QString& path, QSize size = DecompositionPictureSize) {
+        try {
+            loadDecompositionPicture(path, size);
+        } catch (const Failure& f) {
+            return f.message();
+        }
+        return {};
+    }
+    QString failureOf(const QByteArray& bytes, QSize size = DecompositionPictureSize) {
+        return failure(write(bytes), size);
+    }
+    QString prefix() const {
+        return QStringLiteral("Cannot read the picture ") + dir.filePath(QStringLiteral("字.bmp")) +
+               QStringLiteral(": ");
+    }
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(PictureFiles, PicturesOfTheSizeAskedForLoadInEveryUncompressedDepth) {
+    for (const QImage::Format format :
+         {QImage::Format_Mono, QImage::Format_Indexed8, QImage::Format_RGB32, QImage::Format_ARGB32,
+          QImage::Format_RGB888}) {
+        const QImage picture = framePicture(DecompositionPictureSize, format);
+        const QString path = write(bmpBytes(picture));
+        const QImage loaded = loadDecompositionPicture(path);
+        EXPECT_EQ(loaded.size(), DecompositionPictureSize) << format;
+        EXPECT_EQ(loaded.convertToFormat(QImage::Format_RGB32),
+                  picture.convertToFormat(QImage::Format_RGB32))
+            << format;
+    }
+    // The twice-as-large pictures are read by the same loader, asked for their size.
+    const QImage large = framePicture(QSize(216, 218));
+    EXPECT_EQ(loadDecompositionPicture(write(bmpBytes(large)), QSize(216, 218)).size(),
+              QSize(216, 218));
+    EXPECT_EQ(failureOf(bmpBytes(large)),
+              prefix() + QStringLiteral("it is 216 x 218 pixels, not the 108 x 109 of a "
+                                        "decomposition picture"));
+}
+
+TEST_F(PictureFiles, AFileCutShortIsRefusedAndNeverShowsWhatWasInMemory) {
+    const QByteArray whole = bmpBytes(framePicture(DecompositionPictureSize));
+    // Cut inside the pixels (the first 100 bytes hold the headers and the palette), inside
+    // the headers, and by one byte.
+    EXPECT_EQ(failureOf(whole.left(100)),
+              prefix() + QStringLiteral("it is cut short: it holds 100 bytes of the %1 its "
+                                        "header promises")
+                             .arg(whole.size()));
+    EXPECT_EQ(failureOf(whole.left(whole.size() - 1)),
+              prefix() + QStringLiteral("it is cut short: it holds %1 bytes of the %2 its "
+                                        "header promises")
+                             .arg(whole.size() - 1)
+                             .arg(whole.size()));
+    EXPECT_EQ(failureOf(whole.left(30)),
+              prefix() + QStringLiteral("it is cut short inside its header"));
+    // Bytes after the picture are not read.
+    EXPECT_EQ(failureOf(whole + QByteArray(5000, 'x')), QString());
+}
+
+TEST_F(PictureFiles, APictureOfAnotherSizeIsRefusedBeforeItIsDecoded) {
+    // A valid 5600 x 5600 picture would take a second and 130 MB to decode and show.
+    QImage huge(5600, 5600, QImage::Format_Mono);
+    huge.fill(1);
+    const QByteArray bytes = bmpBytes(huge);
+    // Only its header is there: nothing but the header can have been read to refuse it.
+    EXPECT_EQ(failureOf(bytes.left(62)),
+              prefix() + QStringLiteral("it is 5600 x 5600 pixels, not the 108 x 109 of a "
+                                        "decomposition picture"));
+    EXPECT_EQ(failureOf(bmpBytes(framePicture(QSize(107, 109)))),
+              prefix() + QStringLiteral("it is 107 x 109 pixels, not the 108 x 109 of a "
+                                        "decomposition picture"));
+}
+
+TEST_F(PictureFiles, WhatIsNoPictureSaysSo) {
+    EXPECT_EQ(failureOf({}), prefix() + QStringLiteral("it is empty"));
+    EXPECT_EQ(failureOf("GIF89a and so on"), prefix() + QStringLiteral("it is not a BMP picture"));
+    QImage png(DecompositionPictureSize, QImage::Format_RGB32);
+    png.fill(Qt::white);
+    QByteArray pngBytes;
+    QBuffer buffer(&pngBytes);
+    buffer.open(QIODevice::WriteOnly);
+    png.save(&buffer, "PNG");
+    EXPECT_EQ(failureOf(pngBytes), prefix() + QStringLiteral("it is not a BMP picture"));
+    // A compressed picture: its completeness cannot be told from its header.
+    QByteArray compressed =
+        bmpBytes(framePicture(DecompositionPictureSize, QImage::Format_Indexed8));
+    compressed[30] = 1; // BI_RLE8
+    EXPECT_EQ(failureOf(compressed),
+              prefix() +
+                  QStringLiteral("it is a compressed BMP picture, which Zilvaro does not read"));
+}
+
+TEST_F(PictureFiles, ANamedPipeOrAFolderFailsAtOnce) {
+    const QString pipe = dir.filePath(QStringLiteral("管.bmp"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_EQ(failure(pipe), QStringLiteral("Cannot open the picture ") + pipe +
+                                 QStringLiteral(": it is a named pipe, not a regular file"));
+    EXPECT_EQ(failure(dir.path()), QStringLiteral("Cannot open the picture ") + dir.path() +
+                                       QStringLiteral(": it is a folder, not a regular file"));
 }

@@ -41,3 +41,14 @@ TEST(FailureGuard, OtherExceptionsAreFailuresToo) {
     guard.run([] { throw std::runtime_error("boom"); });
     EXPECT_EQ(reporter.messages, QStringList{QStringLiteral("boom")});
 }
+
+TEST(Failure, ControlCharactersAreWrittenOutSoTheMessageShowsWhole) {
+    const QString character = QString(QChar(u'\0')) + QStringLiteral(" ");
+    const Failure failure(QStringLiteral("Cannot read the picture /p/bmp/") + character +
+                          QStringLiteral(".bmp: it does not exist\n\x1b[31m\u0085"));
+    EXPECT_EQ(failure.message(), QStringLiteral("Cannot read the picture /p/bmp/\\x00 .bmp: it "
+                                                "does not exist\n\\x1B[31m\\x85"));
+    // The C string carries all of it: nothing is cut at the NUL.
+    EXPECT_EQ(QString::fromUtf8(failure.what()), failure.message());
+    EXPECT_EQ(visibleText(QStringLiteral("字 <h1>\t")), QStringLiteral("字 <h1>\\x09"));
+}

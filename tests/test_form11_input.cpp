@@ -34,6 +34,29 @@ TEST_F(InputBox, APasteWithAKeyCombinationLooksUpTheCharacterBeforeTheCaret) {
     EXPECT_EQ(form->Label24->text(), QStringLiteral("guo   "));
 }
 
+TEST_F(InputBox, APastedLineTakesItsTextWithoutTheLineBreak) {
+    // A line copied from another program ends in a line break.
+    for (const QString& clip :
+         {QStringLiteral("字\n"), QStringLiteral("字\r\n"), QStringLiteral("\n字\n第二行")}) {
+        form->Text5->clear();
+        QGuiApplication::clipboard()->setText(clip);
+        form->Text5->setFocus();
+        QTest::keyClick(form->Text5, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(form->Text5->text(), QStringLiteral("字"));
+        EXPECT_EQ(form->Label4.text(), QStringLiteral("字"));
+        EXPECT_EQ(form->Label24->text(), QStringLiteral("zi    "));
+        EXPECT_TRUE(form->Picture2->isHidden());
+    }
+    // Into the middle of the text, through the context menu's paste: only the insertion
+    // is cut, the text around it stays.
+    form->Text5->setText(QStringLiteral("中国"));
+    form->Text5->setCursorPosition(1);
+    QGuiApplication::clipboard()->setText(QStringLiteral("字\n"));
+    form->Text5->paste();
+    EXPECT_EQ(form->Text5->text(), QStringLiteral("中字国"));
+    EXPECT_EQ(form->Text5->cursorPosition(), 2);
+}
+
 TEST_F(InputBox, ALatinLetterShowsTheNoEntryNoticeAndEmptiesThePinyinLine) {
     typeText(form->Text5, QStringLiteral("字"));
     typeText(form->Text5, QStringLiteral("a"));

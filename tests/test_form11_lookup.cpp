@@ -1,6 +1,11 @@
 #include "form11_fixture.h"
 
+#include "ui/picture_box.h"
+
 #include <QFile>
+
+#include <algorithm>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -38,7 +43,7 @@ TEST(Form11Lookup, AMissingRecordFileFailsAtStartUpWithItsPath) {
     EXPECT_FALSE(QFile::exists(folder.recordFilePath()));
 }
 
-TEST(Form11Lookup, AnEmptyRecordFileFailsOnRecordOne) {
+TEST(Form11Lookup, AnEmptyOrScrambledRecordFileFailsAtStartUpSayingSo) {
     ProgramFolder folder;
     folder.writeBytes({});
     RecordingReporter reporter;
@@ -46,8 +51,72 @@ TEST(Form11Lookup, AnEmptyRecordFileFailsOnRecordOne) {
     RecordingOpener opener;
     Form11 form(folder.path(), guard, opener);
     EXPECT_FALSE(guard.run([&] { form.Form_Load(); }));
-    ASSERT_EQ(reporter.messages.size(), 1);
-    EXPECT_TRUE(reporter.messages[0].contains(QStringLiteral("record number 1")));
+    EXPECT_EQ(reporter.messages,
+              QStringList{QStringLiteral("The record file ") + folder.recordFilePath() +
+                          QStringLiteral(" is empty")});
+
+    // Shuffled records would give "no entry" for most characters without a word.
+    ProgramFolder shuffled;
+    auto records = recordsFor(gb2312Characters(50));
+    std::reverse(records.begin(), records.end());
+    shuffled.writeRecords(records);
+    RecordingReporter told;
+    FailureGuard second(told);
+    Form11 other(shuffled.path(), second, opener);
+    EXPECT_FALSE(second.run([&] { other.Form_Load(); }));
+    ASSERT_EQ(told.messages.size(), 1);
+    EXPECT_TRUE(
+        told.messages[0].startsWith(QStringLiteral("The record file ") + shuffled.recordFilePath() +
+                                    QStringLiteral(" is damaged: its records are not in order")))
+        << told.messages[0].toStdString();
+}
+
+namespace {
+// A program folder of a few characters whose pictures the test spoils, and a window over
+// it that has started.
+struct SpoiledPictures {
+    SpoiledPictures() {
+        folder.writeRecords(recordsFor(gb2312Characters(6)));
+        writePictures(folder, gb2312Characters(6));
+        form.Form_Load();
+    }
+    QString picture(const QString& character) const {
+        return folder.path() + QStringLiteral("/bmp/") + character + QStringLiteral(".bmp");
+    }
+    // The failures a lookup of the character reported.
+    QStringList lookUp(const QString& character) {
+        reporter.messages.clear();
+        guard.run([&] { form.Text23.set(character); });
+        return reporter.messages;
+    }
+    ProgramFolder folder;
+    RecordingReporter reporter;
+    FailureGuard guard{reporter};
+    RecordingOpener opener;
+    Form11 form{folder.path(), guard, opener};
+};
+} // namespace
+
+TEST(Form11Lookup, APictureThatIsANamedPipeFailsAtOnceNamingIt) {
+    SpoiledPictures data;
+    const QString pipe = data.picture(QStringLiteral("阿"));
+    ASSERT_TRUE(QFile::remove(pipe));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_EQ(data.lookUp(QStringLiteral("阿")),
+              QStringList{QStringLiteral("Cannot open the picture ") + pipe +
+                          QStringLiteral(": it is a named pipe, not a regular file")});
+}
+
+TEST(Form11Lookup, ATruncatedPictureFailsAndShowsNothingOfIt) {
+    SpoiledPictures data;
+    const QString cut = data.picture(QStringLiteral("埃"));
+    ASSERT_TRUE(QFile::resize(cut, 100));
+    const QStringList messages = data.lookUp(QStringLiteral("埃"));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Cannot read the picture ") + cut +
+                                       QStringLiteral(": it is cut short: it holds 100 bytes")))
+        << messages[0].toStdString();
+    EXPECT_FALSE(data.form.Picture1[0]->surface().hasPicture());
 }
 
 TEST(Form11Lookup, WritingTheQueryBoxLooksTheCharacterUp) {

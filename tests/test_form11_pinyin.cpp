@@ -222,3 +222,33 @@ TEST_F(ReversePinyin, ACharacterWithoutARowOrASingleByteOneEmptiesTheLine) {
     form->Text2bh.set(QStringLiteral("啊阿")); // several characters match no row
     EXPECT_EQ(form->Label24->text(), QString());
 }
+
+TEST_F(PinyinFinder, MarkupTypedIntoTheSyllableFieldIsNeverRendered) {
+    form->Combo6->chooseRow(rowOf(form->Combo6, QStringLiteral("zha")));
+    QLineEdit* edit = form->Combo6->editField();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("<h1>zha</h1>"));
+    QTest::keyClicks(edit, QStringLiteral("<img src=\"/dev/zero\">"));
+    // Every label of the window shows its text as it stands.
+    for (QLabel* label : form->findChildren<QLabel*>()) {
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
+    }
+    // The pinyin line draws markup as the characters it is made of.
+    const QString markup = QStringLiteral("<h1>zha</h1>");
+    form->setCaption(form->Label24, markup);
+    QLabel literal(form->Frame1);
+    literal.setTextFormat(Qt::PlainText);
+    literal.setText(markup);
+    literal.setFont(form->Label24->font());
+    literal.setPalette(form->Label24->palette());
+    literal.setAlignment(form->Label24->alignment());
+    literal.setMargin(0);
+    literal.setIndent(0);
+    literal.setGeometry(form->Label24->geometry());
+    literal.show();
+    EXPECT_EQ(form->Label24->size(),
+              QSize(QFontMetrics(form->Label24->font()).horizontalAdvance(markup),
+                    QFontMetrics(form->Label24->font()).height()));
+    EXPECT_EQ(form->Label24->grab().toImage(), literal.grab().toImage());
+}

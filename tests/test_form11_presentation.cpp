@@ -72,6 +72,9 @@ class Presentation : public ::testing::Test {
 protected:
     void SetUp() override {
         std::vector<RecordFields> records = {
+            // first in the file, with sound codes as the start-up check asks
+            {QStringLiteral("啊"), QStringLiteral("kbsk"), QStringLiteral("kb"),
+             QStringLiteral("kbsk"), seedAt(0), seedAt(1), seedAt(2), seedAt(3)},
             // four roots, codes by rule 4: S, R
             {QStringLiteral("话"), QStringLiteral("ytdg"), QStringLiteral("yt"),
              QStringLiteral("ytdg"), seedAt(0), seedAt(1), seedAt(2), seedAt(3)},

@@ -219,6 +219,6 @@ TEST(SingleInstance, ASecondStartEndsAtOnceWhileTheFirstRuns) {
     first.waitForFinished();
 
     // A lock left by the killed instance is stale: the next start takes it over.
-    SingleInstance next(lock);
+    SingleInstance next(runtime.path());
     EXPECT_TRUE(next.acquired());
 }

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 
 using namespace zilvaro;
@@ -147,4 +149,19 @@ TEST_F(StrokeFinder, TheHelpMessageShowsThreeLines) {
     EXPECT_EQ(lines[3], QString());
     EXPECT_EQ(lines[4], QStringLiteral("注意，乙笔画代表所有的“折”笔画！"));
     EXPECT_EQ(form->focusWidget(), form->Text5);
+}
+
+TEST_F(StrokeFinder, DestroyingTheWindowWhileAPickerHasTheFocusRunsNoHandler) {
+    // Going, the focused picker's edit field loses the focus and the picker reports an
+    // activation; no handler may run on the half-destroyed window (AddressSanitizer and
+    // UndefinedBehaviorSanitizer saw bian() called on it).
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    form->Combo2->lineEdit()->setFocus();
+    ASSERT_TRUE(form->Combo2->lineEdit()->hasFocus());
+    int activations = 0;
+    QObject::connect(form->Combo2, &QComboBox::activated, [&activations] { ++activations; });
+    form.reset();
+    EXPECT_GE(activations, 1) << "the picker no longer reports an activation when it goes";
+    EXPECT_TRUE(reporter.messages.isEmpty()) << reporter.messages.join('\n').toStdString();
 }

@@ -263,3 +263,13 @@ TEST(Form16, TheButtonClosesTheDialog) {
     EXPECT_FALSE(stillOpen);
     EXPECT_TRUE(opener.targets.isEmpty());
 }
+
+TEST(Form16, EveryLabelShowsItsTextAsItStands) {
+    RecordingOpener opener;
+    Form16 dialog(opener);
+    const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
+    EXPECT_EQ(labels.size(), 9);
+    for (QLabel* label : labels) {
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+    }
+}

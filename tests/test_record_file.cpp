@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 using namespace zilvaro;
@@ -79,4 +81,113 @@ TEST(RecordFile, AnEmptyFileHasNoRecords) {
     RecordFile file(folder.recordFilePath());
     EXPECT_EQ(file.recordCount(), 0);
     EXPECT_THROW(file.read(1), Failure);
+}
+
+namespace {
+// The message of the failure the start-up check raises, empty when the file passes.
+QString checkFailure(const ProgramFolder& folder) {
+    try {
+        RecordFile file(folder.recordFilePath());
+        file.checkLayout();
+    } catch (const Failure& failure) {
+        return failure.message();
+    }
+    return {};
+}
+} // namespace
+
+TEST(RecordFile, TheStartUpCheckPassesASoundFileOfAnySize) {
+    for (const int n : {1, 2, 6763}) {
+        ProgramFolder folder;
+        folder.writeRecords(recordsFor(gb2312Characters(n)));
+        EXPECT_EQ(checkFailure(folder), QString()) << n;
+    }
+    // Codes may be blank (a character without a short code), and the middle is not read.
+    ProgramFolder folder;
+    auto records = recordsFor(gb2312Characters(3));
+    records[0].shortCode = QString();
+    records[1].fullCode = QStringLiteral("€€");
+    folder.writeRecords(records);
+    EXPECT_EQ(checkFailure(folder), QString());
+}
+
+TEST(RecordFile, TheStartUpCheckNamesTheFileAndWhatIsWrong) {
+    const QString prefix = QStringLiteral("The record file ");
+    {
+        ProgramFolder folder;
+        folder.writeBytes({});
+        EXPECT_EQ(checkFailure(folder),
+                  prefix + folder.recordFilePath() + QStringLiteral(" is empty"));
+    }
+    {
+        ProgramFolder folder;
+        folder.writeRecords(recordsFor(gb2312Characters(2)), QByteArray(150, ' '));
+        EXPECT_EQ(checkFailure(folder),
+                  prefix + folder.recordFilePath() +
+                      QStringLiteral(" is damaged: its length, 754 bytes, is not a whole number "
+                                     "of 302-byte records"));
+    }
+    {
+        // Shuffled: the first record's key is not below the last one's.
+        ProgramFolder folder;
+        auto records = recordsFor(gb2312Characters(4));
+        std::swap(records.front(), records.back());
+        folder.writeRecords(records);
+        EXPECT_EQ(checkFailure(folder),
+                  prefix + folder.recordFilePath() +
+                      QStringLiteral(" is damaged: its records are not in order (the key of the "
+                                     "first, -20316, is not below that of the last, -20319)"));
+    }
+    {
+        ProgramFolder folder;
+        auto records = recordsFor(gb2312Characters(2));
+        records[1].fullCode = QStringLiteral("BAD");
+        folder.writeRecords(records);
+        EXPECT_EQ(checkFailure(folder),
+                  prefix + folder.recordFilePath() +
+                      QStringLiteral(" is damaged: the codes of record 2 hold bytes other than "
+                                     "lower-case letters and blanks (42 41 44 20 62 62 20 20 62 "
+                                     "62 62 62)"));
+    }
+    {
+        // Random bytes: junk in the first record's codes.
+        ProgramFolder folder;
+        QByteArray junk;
+        for (int i = 0; i < 3 * 302; ++i) {
+            junk.append(static_cast<char>((i * 37 + 11) % 256));
+        }
+        folder.writeBytes(junk);
+        EXPECT_TRUE(checkFailure(folder).startsWith(prefix + folder.recordFilePath() +
+                                                    QStringLiteral(" is damaged")));
+    }
+}
+
+TEST(RecordFile, AFileCutShortWhileOpenSaysSo) {
+    ProgramFolder folder;
+    folder.writeRecords(recordsFor(gb2312Characters(10)));
+    RecordFile file(folder.recordFilePath());
+    ASSERT_TRUE(QFile::resize(folder.recordFilePath(), 302 * 4 + 100));
+    EXPECT_EQ(file.read(4).Character, QStringLiteral("挨 "));
+    try {
+        file.read(5);
+        FAIL() << "a record beyond the end was read";
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.message(),
+                  QStringLiteral("The record file ") + folder.recordFilePath() +
+                      QStringLiteral(" was cut short while Zilvaro ran: record 5 "
+                                     "lies beyond its end"));
+    }
+}
+
+TEST(RecordFile, ANamedPipeFailsAtOnceInsteadOfWaitingForAWriter) {
+    ProgramFolder folder;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.recordFilePath()).constData(), 0600), 0);
+    try {
+        RecordFile file(folder.recordFilePath());
+        FAIL() << "a named pipe was opened";
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.message(),
+                  QStringLiteral("Cannot open the record file ") + folder.recordFilePath() +
+                      QStringLiteral(": it is a named pipe, not a regular file"));
+    }
 }

@@ -8,10 +8,16 @@
 
 namespace zilvaro {
 
+// The text with every control character but the line break written out as \xNN, so
+// that a message shows whole: a NUL would end it early in C strings and message boxes, and
+// other control characters show as nothing or as garbage.
+QString visibleText(const QString& text);
+
 // A failure raised inside a handler: a file that cannot be opened or read, a record
 // number out of range, a missing picture. No handler catches it; it leaves the handler
 // at once and reaches the program-wide treatment (FailureGuard), which shows it and ends
-// the program. The message names what failed (a file's path, a record number).
+// the program. The message names what failed (a file's path, a record number); control
+// characters in it are written out (visibleText).
 class Failure : public std::runtime_error {
 public:
     explicit Failure(const QString& message);

@@ -23,17 +23,29 @@ public:
 // time by seeking to their offset; nothing is cached.
 class RecordFile : public RecordSource {
 public:
-    // Opens the file for reading. A missing or unreadable file is a failure naming its
-    // path (the program never creates or writes files in its folder).
+    // Opens the file for reading. A missing or unreadable file, or one that is not a
+    // regular file (a named pipe, a device, a folder), is a failure naming its path and
+    // the cause; the open never waits (the program never creates or writes files in its
+    // folder).
     explicit RecordFile(const QString& path);
+
+    // The start-up check that catches a wrong or scrambled file without reading it whole:
+    // the file is not empty and holds whole records, the first record's key lies below
+    // the last one's, and the codes of both are lower-case letters and blanks. A file
+    // that fails is a failure naming the file and what is wrong with it.
+    void checkLayout();
 
     // The whole number of complete records: a trailing partial record is never read.
     int recordCount() const override { return count_; }
     CharacterRecord read(int n) override;
-    QString path() const { return file_.fileName(); }
+    QString path() const { return path_; }
     void close() { file_.close(); }
 
 private:
+    // The 302 bytes of record n (1..recordCount()).
+    QByteArray readBytes(int n);
+
+    QString path_;
     QFile file_;
     int count_ = 0;
 };

@@ -2,12 +2,49 @@
 
 #include "core/failure.h"
 #include "core/gbk.h"
+#include "core/regular_file.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
 namespace zilvaro {
+
+namespace {
+
+std::uint32_t little32(const QByteArray& bytes, int at) {
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) {
+        value = value << 8 | static_cast<std::uint8_t>(bytes[at + i]);
+    }
+    return value;
+}
+
+std::uint16_t little16(const QByteArray& bytes, int at) {
+    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes[at]) |
+                                      static_cast<std::uint8_t>(bytes[at + 1]) << 8);
+}
+
+// What the header of a BMP file says about the picture.
+struct BmpHeader {
+    qint64 width = 0;
+    qint64 height = 0;
+    qint64 completeSize = 0; // the bytes the file must hold for every pixel to be read
+};
+
+constexpr int FileHeaderSize = 14;
+constexpr int CoreHeaderSize = 12;     // BITMAPCOREHEADER
+constexpr int InfoHeaderSize = 40;     // BITMAPINFOHEADER and its longer versions
+constexpr std::uint32_t Rgb = 0;       // BI_RGB: no compression
+constexpr std::uint32_t Bitfields = 3; // BI_BITFIELDS: no compression, colour masks
+
+} // namespace
 
 QString decompositionPicturePath(const QString& programDir, QStringView characterText, int scale) {
     const QString suffix = scale == 2 ? QStringLiteral("@2x.bmp") : QStringLiteral(".bmp");
@@ -15,12 +52,116 @@ QString decompositionPicturePath(const QString& programDir, QStringView characte
         .filePath(QStringLiteral("bmp/") + firstCharacter(characterText) + suffix);
 }
 
-QImage loadDecompositionPicture(const QString& path) {
-    QImageReader reader(path);
-    const QImage picture = reader.read();
-    if (picture.isNull()) {
+QImage loadDecompositionPicture(const QString& path, QSize expectedSize) {
+    auto fail = [&](const QString& cause) {
         throw Failure(QStringLiteral("Cannot read the picture %1: %2")
-                          .arg(QDir::toNativeSeparators(path), reader.errorString()));
+                          .arg(QDir::toNativeSeparators(path), cause));
+    };
+    QFile file(path);
+    openRegularFile(file, QStringLiteral("the picture"));
+    const qint64 fileSize = file.size();
+    if (fileSize == 0) {
+        fail(QStringLiteral("it is empty"));
+    }
+
+    // The file header and the size fields of the picture header, before anything else.
+    const QByteArray head = file.read(FileHeaderSize + InfoHeaderSize);
+    if (head.size() < 2 || !head.startsWith("BM")) {
+        fail(QStringLiteral("it is not a BMP picture"));
+    }
+    if (head.size() < FileHeaderSize + 4) {
+        fail(QStringLiteral("it is cut short inside its header"));
+    }
+    const std::uint32_t dataOffset = little32(head, 10);
+    const std::uint32_t headerSize = little32(head, FileHeaderSize);
+    BmpHeader header;
+    int bitsPerPixel = 0;
+    std::uint32_t compression = Rgb;
+    std::uint32_t coloursUsed = 0;
+    int paletteEntry = 4;
+    if (headerSize == CoreHeaderSize) {
+        if (head.size() < FileHeaderSize + CoreHeaderSize) {
+            fail(QStringLiteral("it is cut short inside its header"));
+        }
+        header.width = little16(head, 18);
+        header.height = little16(head, 20);
+        bitsPerPixel = little16(head, 24);
+        paletteEntry = 3;
+    } else if (headerSize >= InfoHeaderSize && headerSize <= 1024) {
+        if (head.size() < FileHeaderSize + InfoHeaderSize) {
+            fail(QStringLiteral("it is cut short inside its header"));
+        }
+        header.width = static_cast<std::int32_t>(little32(head, 18));
+        header.height = std::llabs(static_cast<std::int32_t>(little32(head, 22))); // < 0: top down
+        bitsPerPixel = little16(head, 28);
+        compression = little32(head, 30);
+        coloursUsed = little32(head, 46);
+    } else {
+        fail(QStringLiteral("it is not a BMP picture (its header is %1 bytes long)")
+                 .arg(headerSize));
+    }
+    if (header.width != expectedSize.width() || header.height != expectedSize.height()) {
+        fail(QStringLiteral("it is %1 x %2 pixels, not the %3 x %4 of a decomposition picture")
+                 .arg(header.width)
+                 .arg(header.height)
+                 .arg(expectedSize.width())
+                 .arg(expectedSize.height()));
+    }
+    if (compression != Rgb && compression != Bitfields) {
+        fail(QStringLiteral("it is a compressed BMP picture, which Zilvaro does not read"));
+    }
+    switch (bitsPerPixel) {
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+        break;
+    default:
+        fail(QStringLiteral("it is not a BMP picture (%1 bits a pixel)").arg(bitsPerPixel));
+    }
+
+    // Every byte the decoder will read must be there: the headers, the colour masks, the
+    // palette and every row of pixels.
+    const qint64 rowBytes = (header.width * bitsPerPixel + 31) / 32 * 4;
+    qint64 palette = 0;
+    if (bitsPerPixel <= 8) {
+        // The decoder reads as many entries as the header names (a larger palette than
+        // the pixels need is allowed; beyond 256 it refuses the picture).
+        const qint64 colours =
+            coloursUsed != 0 ? std::min<qint64>(coloursUsed, 256) : qint64{1} << bitsPerPixel;
+        palette = colours * paletteEntry;
+    }
+    const qint64 masks = compression == Bitfields && headerSize == InfoHeaderSize ? 12 : 0;
+    header.completeSize = std::max<qint64>(FileHeaderSize + headerSize + masks + palette,
+                                           qint64{dataOffset} + rowBytes * header.height);
+    if (fileSize < header.completeSize) {
+        fail(QStringLiteral("it is cut short: it holds %1 bytes of the %2 its header promises")
+                 .arg(fileSize)
+                 .arg(header.completeSize));
+    }
+
+    // Only what the picture needs is read, whatever follows it.
+    file.seek(0);
+    QByteArray bytes = file.read(header.completeSize);
+    if (bytes.size() != header.completeSize) {
+        fail(file.error() != QFileDevice::NoError ? file.errorString()
+                                                  : QStringLiteral("it was cut short while read"));
+    }
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    QImage picture = reader.read();
+    if (picture.isNull()) {
+        fail(QStringLiteral("it is not a picture Zilvaro can read (%1)").arg(reader.errorString()));
+    }
+    if (picture.size() != expectedSize) {
+        fail(QStringLiteral("it decodes to %1 x %2 pixels, not %3 x %4")
+                 .arg(picture.width())
+                 .arg(picture.height())
+                 .arg(expectedSize.width())
+                 .arg(expectedSize.height()));
     }
     return picture;
 }
@@ -33,15 +174,7 @@ QImage loadSlotPicture(const QString& programDir, QStringView characterText, int
     if (scale == 2) {
         const QString sharpPath = decompositionPicturePath(programDir, characterText, 2);
         if (QFileInfo::exists(sharpPath)) {
-            QImage sharp = loadDecompositionPicture(sharpPath);
-            if (sharp.size() != SharpPictureSize) {
-                throw Failure(QStringLiteral("The picture %1 is %2 x %3 pixels, not %4 x %5")
-                                  .arg(QDir::toNativeSeparators(sharpPath))
-                                  .arg(sharp.width())
-                                  .arg(sharp.height())
-                                  .arg(SharpPictureSize.width())
-                                  .arg(SharpPictureSize.height()));
-            }
+            QImage sharp = loadDecompositionPicture(sharpPath, SharpPictureSize);
             sharp.setDevicePixelRatio(2.0);
             return sharp;
         }

@@ -20,9 +20,12 @@ inline constexpr QSize SharpPictureSize{216, 218};
 QString decompositionPicturePath(const QString& programDir, QStringView characterText,
                                  int scale = 1);
 
-// Reads a decomposition picture. A missing, unreadable or empty file is a Failure that
-// names the path.
-QImage loadDecompositionPicture(const QString& path);
+// Reads a decomposition picture, a BMP file of exactly expectedSize pixels. The header is
+// read first: a file that is not a regular file, not a BMP picture, of another size, or
+// shorter than its header promises is refused before anything is decoded, and a picture
+// that does not decode completely is refused after. Each is a Failure naming the path and
+// the cause.
+QImage loadDecompositionPicture(const QString& path, QSize expectedSize = DecompositionPictureSize);
 
 // The scale of the pictures for a screen of the given device pixel ratio: 1 at ratio 1
 // (or below), 2 above it. At fractional ratios (1.25, 1.5, 1.75) the sharp pictures are

@@ -8,7 +8,53 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace zilvaro {
+
+namespace {
+
+QtMessageHandler toolkitHandler = nullptr;
+
+// While the toolkit starts: its fatal message, that no platform plugin could start
+// (there is no display), ends the program with a plain message and status 1 instead of
+// an abort and a core dump.
+void startUpMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtFatalMsg) {
+        if (toolkitHandler) {
+            toolkitHandler(type, context, message);
+        }
+        return;
+    }
+    std::fputs(noDisplayMessage().toLocal8Bit().constData(), stderr);
+    std::fputc('\n', stderr);
+    std::fflush(nullptr);
+    std::_Exit(EXIT_FAILURE);
+}
+
+} // namespace
+
+QString noDisplayMessage() {
+    const QByteArray display = qgetenv("DISPLAY");
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    QString where;
+    if (display.isEmpty() && wayland.isEmpty()) {
+        where = QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set");
+    } else {
+        QStringList named;
+        if (!display.isEmpty()) {
+            named.append(QStringLiteral("DISPLAY=") + QString::fromLocal8Bit(display));
+        }
+        if (!wayland.isEmpty()) {
+            named.append(QStringLiteral("WAYLAND_DISPLAY=") + QString::fromLocal8Bit(wayland));
+        }
+        where = named.join(QStringLiteral(", ")) + QStringLiteral(" cannot be opened");
+    }
+    return QStringLiteral("zilvaro: Zilvaro needs a graphical display, and there is none (%1). "
+                          "Start it from a desktop session.")
+        .arg(where);
+}
 
 int runApplication(int argc, char* argv[], const StartUpOptions& options) {
     // The window is laid out in 96-dpi pixels; on high-DPI screens Qt scales it by a
@@ -16,13 +62,22 @@ int runApplication(int argc, char* argv[], const StartUpOptions& options) {
     // factor forced by QT_SCALE_FACTOR, which Qt never rounds, shows them smoothed.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    toolkitHandler = qInstallMessageHandler(startUpMessage);
     QApplication app(argc, argv);
+    qInstallMessageHandler(toolkitHandler);
     QApplication::setApplicationName(QStringLiteral("zilvaro"));
 
-    // A second instance ends at once and silently, before any window exists.
-    const SingleInstance instance;
-    if (!instance.acquired()) {
+    // A second instance brings the first one's window forward and ends, at once and
+    // silently, before any window of its own exists.
+    SingleInstance instance;
+    if (instance.outcome() == SingleInstance::Outcome::Second) {
+        instance.requestActivation();
         return 0;
+    }
+    if (instance.outcome() == SingleInstance::Outcome::Unchecked) {
+        // The lookup is the job; one instance is a convenience.
+        std::fprintf(stderr, "zilvaro: %s; starting without the single-instance check\n",
+                     instance.problem().toLocal8Bit().constData());
     }
 
     MessageBoxReporter reporter;
@@ -39,6 +94,7 @@ int runApplication(int argc, char* argv[], const StartUpOptions& options) {
         options.beforeShow(window);
     }
     window.show();
+    instance.onActivationRequest([&window] { bringWindowForward(window); });
     return app.exec();
 }
 

@@ -17,6 +17,9 @@ struct StartUpOptions {
     std::function<void(QWidget& window)> beforeShow;
 };
 
+// What the program says, on its error output, when no graphical display can be opened.
+QString noDisplayMessage();
+
 // Starts Zilvaro: one instance per user, the main window, the event loop.
 int runApplication(int argc, char* argv[], const StartUpOptions& options = {});
 

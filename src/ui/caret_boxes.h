@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QValidator>
 
 namespace zilvaro {
 
@@ -11,11 +12,15 @@ namespace zilvaro {
 //
 // Selection start and length are counted in characters (code points), so a character
 // outside the Basic Multilingual Plane is never split into half surrogates.
+//
+// The box is one line: text pasted or dropped into it keeps its first line without the
+// line break (a line copied from another program ends in one), as the platform's line
+// edits do when told to.
 class CaretLineEdit : public QLineEdit {
     Q_OBJECT
 
 public:
-    using QLineEdit::QLineEdit;
+    explicit CaretLineEdit(QWidget* parent = nullptr);
 
     int SelStart() const;
     int SelLength() const;
@@ -30,6 +35,20 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+};
+
+// Cuts what was inserted into a line edit at its first line break (after dropping the
+// breaks it starts with); the text around the insertion stays. It tells the insertion
+// from the text it accepted last.
+class SingleLineValidator : public QValidator {
+    Q_OBJECT
+
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& position) const override;
+
+private:
+    mutable QString accepted_;
 };
 
 // The result strip: a multi-line box with a vertical scroll bar. The user reads and

@@ -15,6 +15,7 @@ class FileIconEngine : public QIconEngine {
 public:
     // One picture of the icon, `size` pixels, in the file at `path`.
     void addFile(const QString& path, QSize size);
+    using QIconEngine::addFile; // the toolkit's own, per mode and state, stays callable
 
     QIconEngine* clone() const override;
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override;

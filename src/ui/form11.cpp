@@ -34,9 +34,12 @@ void place(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(twipsRect(left, top, width, height));
 }
 
-// A label sized to its caption in its font.
+// A label sized to its caption in its font. Its caption is plain text, never markup:
+// the pinyin line shows what the user typed.
 QLabel* textLabel(QWidget* parent, const QString& caption, const QFont& font, int left, int top) {
-    auto* label = new QLabel(caption, parent);
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(caption);
     label->setFont(font);
     label->setMargin(0);
     label->setIndent(0);
@@ -97,7 +100,15 @@ Form11::Form11(const QString& programDir, FailureGuard& guard, UrlOpener& opener
     connectHandlers();
 }
 
-Form11::~Form11() = default;
+Form11::~Form11() {
+    // The controls go after this body, and going can make them emit: a stroke picker
+    // with the focus reports an activation when its edit field loses it. No handler may
+    // run on a window that is no longer whole.
+    closing_ = true;
+    for (QObject* child : findChildren<QObject*>()) {
+        child->disconnect(this);
+    }
+}
 
 void Form11::buildRoster() {
     setWindowTitle(QStringLiteral(" Zilvaro 3.0"));
@@ -152,6 +163,7 @@ void Form11::buildRoster() {
     place(Text6, 2190, 990, 6735, 1545);
 
     Picture2 = new QLabel(this);
+    Picture2->setTextFormat(Qt::PlainText);
     setWhiteBackground(Picture2);
     Picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture2->setPixmap(QPixmap::fromImage(assets::picture(assets::kNoEntry, scale)));
@@ -242,6 +254,7 @@ void Form11::Form_Load() {
     // The single-instance test has run before the window was created.
     Label28->setCursor(assets::handCursor());
     RecordFile_ = std::make_unique<RecordFile>(programDir_ + QStringLiteral("/wwbb11.dat"));
+    RecordFile_->checkLayout();
     CurrentRecordNumber = 1;
     display();
     for (PictureBox* slot : Picture1) {

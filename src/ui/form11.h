@@ -203,13 +203,19 @@ private:
     void readingSegmentRun(int segment);
     void syllableEntry(bool click);
     // Runs a handler entered from the toolkit through the failure treatment.
-    void entry(const std::function<void()>& handler) { guard_.run(handler); }
+    // Nothing runs once the window is being destroyed.
+    void entry(const std::function<void()>& handler) {
+        if (!closing_) {
+            guard_.run(handler);
+        }
+    }
 
     QString programDir_;
     FailureGuard& guard_;
     UrlOpener& opener_;
     std::unique_ptr<RecordFile> RecordFile_;
     QImage background_;
+    bool closing_ = false;
 };
 
 } // namespace zilvaro

@@ -83,6 +83,7 @@ void Form11::Command8_Click() {
     Text5->setFocus();
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("笔画输入提示！"),
                     helpTextForDisplay(strokeHelpText()), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -45,6 +45,7 @@ Form16::Form16(UrlOpener& opener, QWidget* parent)
 
     // The banner is wider than the dialog; its right edge is cut off.
     Image1 = new QLabel(this);
+    Image1->setTextFormat(Qt::PlainText);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(QPixmap::fromImage(assets::picture(assets::kBanner)));
     Image1->setGeometry(twipsRect(0, 0, 6105, 1065));

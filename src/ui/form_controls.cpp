@@ -35,7 +35,9 @@ void sizeToText(QLabel& label) {
     label.resize(metrics.horizontalAdvance(label.text()), height);
 }
 
-LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {}
+LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+}
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;

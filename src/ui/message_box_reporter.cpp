@@ -9,7 +9,10 @@ namespace zilvaro {
 
 void MessageBoxReporter::report(const QString& message) {
     std::fprintf(stderr, "zilvaro: %s\n", message.toLocal8Bit().constData());
-    QMessageBox::critical(nullptr, QStringLiteral("Zilvaro"), message);
+    // Plain text: a path may hold anything, markup included.
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Zilvaro"), message, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
     std::fflush(nullptr);
     // Ends the process here: the handler that failed must not go on, and the toolkit's
     // event loop must not see the failure.

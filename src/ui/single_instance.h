@@ -3,24 +3,72 @@
 #include <QLockFile>
 #include <QString>
 
+#include <functional>
 #include <memory>
+
+class QLocalServer;
+class QWidget;
 
 namespace zilvaro {
 
 // One running instance per user. The first instance holds a lock file in the user's
-// runtime folder for its whole life; a second start finds it held and ends. A lock left
-// behind by a crashed instance is stale (its process is gone) and is taken over.
+// runtime folder for its whole life, and listens on a local socket beside it. A second
+// start finds the lock held, asks the first instance through the socket to bring its
+// window forward, and ends.
+//
+// A lock is stale, and is taken over, when its process is gone, when it is empty or
+// cannot be read as a lock, or when it names another host (the runtime folder is this
+// machine's own). A socket left behind by a process that is gone is taken over with the
+// lock. A lock that can be neither made nor taken over is no sign of another instance:
+// the program then runs without the check (Unchecked), and problem() says why, naming
+// the folder.
 class SingleInstance {
 public:
-    // lockPath defaults to the user's runtime folder (or temporary folder).
-    explicit SingleInstance(const QString& lockPath = defaultLockPath());
+    enum class Outcome {
+        First,     // this process holds the lock
+        Second,    // another instance holds it
+        Unchecked, // no lock could be made: run without the check
+    };
+
+    // folder defaults to the user's runtime folder (or the temporary folder).
+    explicit SingleInstance(const QString& folder = defaultFolder());
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
+
+    Outcome outcome() const { return outcome_; }
     // True when this process is the only instance.
-    bool acquired() const { return acquired_; }
-    static QString defaultLockPath();
+    bool acquired() const { return outcome_ == Outcome::First; }
+    // Why the check could not be made (Unchecked), naming the folder; empty otherwise.
+    QString problem() const { return problem_; }
+
+    // The first instance: runs handler for every request of a later start, once the
+    // request has arrived. Without a handler requests are answered and ignored.
+    void onActivationRequest(std::function<void()> handler);
+    bool serving() const;
+
+    // A second start: asks the first instance to bring its window forward and waits for
+    // its answer, at most timeoutMs. True when the first instance answered.
+    bool requestActivation(int timeoutMs = 1000) const;
+
+    QString lockPath() const;
+    QString socketPath() const;
+    static QString defaultFolder();
 
 private:
+    void takeLock();
+    void listen();
+
+    QString folder_;
     std::unique_ptr<QLockFile> lock_;
-    bool acquired_ = false;
+    std::unique_ptr<QLocalServer> server_;
+    std::function<void()> handler_;
+    Outcome outcome_ = Outcome::Unchecked;
+    QString problem_;
 };
+
+// Brings a shown window to the front as a second start asks: restores it when minimised,
+// raises it and gives it the focus.
+void bringWindowForward(QWidget& window);
 
 } // namespace zilvaro

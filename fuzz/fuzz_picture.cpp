@@ -1,0 +1,42 @@
+// The picture loader over arbitrary bytes, as the lookup uses it: a picture it accepts is
+// exactly the size asked for and goes into a slot.
+//
+// Input: two bytes giving the expected width and height (1 to 128 and 1 to 128), then the
+// file.
+#include "core/failure.h"
+#include "fuzz_check.h"
+#include "lookup/decomposition_picture.h"
+#include "lookup/picture_surface.h"
+#include "memory_file.h"
+
+#include <cstdint>
+
+using namespace zilvaro;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 2) {
+        return 0;
+    }
+    const QSize expected(1 + data[0] % 128, 1 + data[1] % 128);
+    const MemoryFile memory(data + 2, size - 2);
+    if (!memory.valid()) {
+        return 0;
+    }
+    try {
+        const QImage picture = loadDecompositionPicture(memory.path(), expected);
+        FUZZ_CHECK(picture.size() == expected);
+        PictureSurface slot;
+        slot.setPicture(picture);
+        // Read every pixel, so a sanitizer sees any that were never written.
+        std::uint32_t sum = 0;
+        for (int y = 0; y < slot.heightPixels(); ++y) {
+            for (int x = 0; x < slot.widthPixels(); ++x) {
+                sum += slot.surface().pixel(x, y);
+            }
+        }
+        static volatile std::uint32_t sink = 0;
+        sink = sink + sum;
+    } catch (const Failure&) {
+    }
+    return 0;
+}

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Writes the fuzzers' seed corpora (fuzz/corpus/<target>/) from the real data: slices of
+# the record file and pictures built in build/, lines of the decomposition table, the
+# reference tables. Run after a build; the corpora are committed, so this is needed only
+# when the data formats change.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${1:-$root/build}"
+out="$root/fuzz/corpus"
+[ -f "$build/wwbb11.dat" ] || { echo "make_seeds: $build/wwbb11.dat is not built" >&2; exit 1; }
+rm -rf "$out"
+mkdir -p "$out"/{record_file,picture,seed_list,gbk,table_search,flood_fill,decomposition_line}
+
+record() { dd if="$build/wwbb11.dat" bs=302 skip="$1" count="$2" status=none; }
+records=$(( $(stat -c %s "$build/wwbb11.dat") / 302 ))
+
+# Record file: its first records, a run from the middle, its last records, one record.
+record 0 3 >"$out/record_file/first-three"
+record 3000 10 >"$out/record_file/middle-ten"
+record $((records - 2)) 2 >"$out/record_file/last-two"
+record 1000 1 >"$out/record_file/one"
+
+# Pictures, after the two bytes of the expected size (108 x 109 is 107, 108).
+n=0
+for c in 字 国 一 鹰 齄; do
+    { printf '\x6b\x6c'; cat "$build/bmp/$c.bmp"; } >"$out/picture/$n"
+    n=$((n + 1))
+done
+
+# Seed lists: the four fields of a few records.
+for r in 0 17 900 3000 6000; do
+    for f in 0 1 2 3; do
+        record "$r" 1 | tail -c +$((15 + 72 * f)) | head -c 72 >"$out/seed_list/$r-$f"
+    done
+done
+
+# GBK: the start of each table segment, and record characters.
+for t in "$root"/assets/tables/*.txt; do
+    head -c 256 "$t" >"$out/gbk/$(basename "$t" .txt)"
+done
+record 3000 10 | head -c 302 >"$out/gbk/record"
+
+# Table search: search, needle length, needle, then a stretch of a segment (UTF-8).
+segment() { head -c "$2" "$root/assets/tables/$1.txt" | iconv -f GBK -t UTF-8; }
+{ printf '\x10\x06zhong '; segment Text1bh5 4000; } >"$out/table_search/syllable"
+{ printf '\x10\x05'; printf '25124'; segment Text1bh2w 3000; } >"$out/table_search/strokes"
+{ printf '\x11\x03啊'; segment Text1bh1 2000; } >"$out/table_search/reading"
+
+# Flood fill: width, height, seed, mode, then pixel choices from a picture's rows.
+n=0
+for c in 字 国 回; do
+    { printf '\x1f\x1f\x08\x08\x00'; tail -c 1024 "$build/bmp/$c.bmp"; } >"$out/flood_fill/$n"
+    { printf '\x2f\x2f\x10\x05\x03'; tail -c 2304 "$build/bmp/$c.bmp"; } >"$out/flood_fill/$n-border"
+    n=$((n + 1))
+done
+
+# Decomposition lines of every kind.
+awk -F'\t' -v dir="$out/decomposition_line" \
+    '{ seen[$5]++ } seen[$5] <= 3 { printf "%s", $0 > (dir "/" $5 "-" seen[$5]) }' \
+    "$root/data/decomposition.tsv"
+du -sh "$out"
