@@ -225,6 +225,19 @@ TEST(ReviewSheets, ReadsTheTableAndNamesTheLineOfAFault) {
         failureOf([&] { gatherCell(u"醉"_qs, table, StrokeFolder, dir.path()); }).contains(u"醉"));
 }
 
+TEST(ReviewSheets, ListsTheCharactersWhoseLinesChanged) {
+    QTemporaryDir dir;
+    const QByteArray zi = "字\tpbf\t\tpb\tcompound\tp:0,1,2\tb:3,4,5\n";
+    const QByteArray liang = "两\tgmww\t\tgmww\tcompound\tg:0\tm:1,2\tw:3,4\tw:5,6\n";
+    const QByteArray liangOld = "两\tgmww\t\tgmww\tcompound\tg:0\tm:1,2,3\tw:4\tw:5,6\n";
+    const QByteArray guo = "国\tlgyi\tl\tlgy\tcompound\tl:0,1,7\tg:2,3,4,5\ty:6\n";
+    const ReviewTable before = readTable(writeFile(dir, QStringLiteral("a.tsv"), zi + liangOld));
+    const ReviewTable after = readTable(writeFile(dir, QStringLiteral("b.tsv"), guo + liang + zi));
+    // In GB2312 order (国 B9FA before 两 C1BD), the unchanged 字 left out.
+    EXPECT_EQ(changedCharacters(before, after), (QStringList{u"国"_qs, u"两"_qs}));
+    EXPECT_TRUE(changedCharacters(after, after).isEmpty());
+}
+
 TEST(ReviewSheets, DrawsFromTheLevelsOfGb2312Reproducibly) {
     const QStringList one = gb2312Level(1);
     const QStringList two = gb2312Level(2);

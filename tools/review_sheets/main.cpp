@@ -4,7 +4,7 @@
 //
 //   review_sheets [characters...] [--file LIST] [--random N --seed S [--level 1|2]]
 //                 [--table TSV] [--outlines DIR] [--program-dir DIR] [--out DIR]
-//                 [--per-sheet N] [--columns N] [--name PREFIX]
+//                 [--changed-from OLD_TSV] [--per-sheet N] [--columns N] [--name PREFIX]
 
 #include "data_error.h"
 #include "review_sheet.h"
@@ -57,6 +57,9 @@ int run(const QStringList& arguments) {
         {QStringLiteral("seed"), QStringLiteral("Seed of the random draw."), QStringLiteral("S")},
         {QStringLiteral("level"), QStringLiteral("Draw from GB2312 level 1 or 2 only."),
          QStringLiteral("1|2")},
+        {QStringLiteral("changed-from"),
+         QStringLiteral("Add every character whose line differs from this older table."),
+         QStringLiteral("TSV")},
         {QStringLiteral("table"), QStringLiteral("The decomposition table."), QStringLiteral("TSV"),
          QStringLiteral(ZILVARO_SOURCE_DIR "/data/decomposition.tsv")},
         {QStringLiteral("outlines"), QStringLiteral("The hanzi-writer-data folder."),
@@ -104,18 +107,23 @@ int run(const QStringList& arguments) {
                     .arg(seed)
                     .arg(level ? QStringLiteral(" from level %1").arg(level) : QString());
     }
+    const QString tablePath = parser.value(QStringLiteral("table"));
+    const review::ReviewTable table = review::readTable(tablePath);
+    if (parser.isSet(QStringLiteral("changed-from"))) {
+        const QString before = parser.value(QStringLiteral("changed-from"));
+        const QStringList changed = review::changedCharacters(review::readTable(before), table);
+        list += changed;
+        drawn += QStringLiteral(", %1 changed since %2").arg(changed.size()).arg(before);
+    }
     list.removeDuplicates();
     if (list.isEmpty()) {
-        std::fprintf(stderr,
-                     "review_sheets: no characters; give some, --file or --random (see --help)\n");
+        std::fprintf(stderr, "review_sheets: no characters; give some, --file, --random or "
+                             "--changed-from (see --help)\n");
         return 2;
     }
     const int perSheet = intOption(parser, QStringLiteral("per-sheet"), 1, 100);
     const int columns = intOption(parser, QStringLiteral("columns"), 1, 10);
     const QString prefix = parser.value(QStringLiteral("name"));
-    const QString tablePath = parser.value(QStringLiteral("table"));
-
-    const review::ReviewTable table = review::readTable(tablePath);
     // Gather every cell first: a faulty character stops the run before any sheet is written.
     std::vector<QImage> cells;
     for (int i = 0; i < list.size(); ++i) {

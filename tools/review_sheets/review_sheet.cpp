@@ -102,6 +102,16 @@ QStringList gb2312Level(int level) {
     return list;
 }
 
+QStringList changedCharacters(const ReviewTable& before, const ReviewTable& after) {
+    QStringList changed;
+    for (const QString& character : gb2312Level(1) + gb2312Level(2)) {
+        if (before.lines.value(character) != after.lines.value(character)) {
+            changed << character;
+        }
+    }
+    return changed;
+}
+
 QStringList drawRandom(int count, std::uint64_t seed, int level) {
     QStringList pool = level == 0 ? gb2312Level(1) + gb2312Level(2) : gb2312Level(level);
     if (count < 0 || count > pool.size()) {

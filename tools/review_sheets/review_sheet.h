@@ -36,6 +36,10 @@ struct ReviewTable {
 // build::DataError naming the file and the line.
 ReviewTable readTable(const QString& path);
 
+// The characters whose line differs between two tables (or that only one of them holds),
+// in GB2312 order: what a change of the table needs looking at.
+QStringList changedCharacters(const ReviewTable& before, const ReviewTable& after);
+
 // The characters of GB2312 level 1 (the 3755 of rows 16-55) or level 2 (the 3008 of rows
 // 56-87), in code order. Any other level is a build::DataError.
 QStringList gb2312Level(int level);
