@@ -166,6 +166,22 @@ TEST(RootChart, CommittedChartIsCompleteAndConsistent) {
     }
     EXPECT_GE(handOnly, 2);
     EXPECT_FALSE(chart.characterRoot(QStringLiteral("口"))->handOnly);
+    // Every root has a witness; one whose stroke classes a root on another key shares has
+    // two, so that the codes tell the two apart (土 against 工, 人 against 乂).
+    for (const Root& root : chart.roots()) {
+        EXPECT_FALSE(root.witnesses.isEmpty()) << root.root.toStdString();
+        bool shared = false;
+        for (const Root* other : chart.withClasses(root.classes))
+            shared = shared || (other->key != root.key && !other->handOnly);
+        if (shared && !root.handOnly) {
+            EXPECT_GE(root.witnesses.size(), 2) << root.root.toStdString();
+        }
+    }
+    // Forms Wubi 86 does not have: 丿丶 on T, the 业 top with 业's last 横 (业 is og).
+    for (const Root& root : chart.roots()) {
+        EXPECT_FALSE(root.key == u't' && root.classes == u"34") << root.root.toStdString();
+        EXPECT_FALSE(root.key == u'o' && root.classes == u"22431") << root.root.toStdString();
+    }
 }
 
 TEST(RootChart, MalformedLinesNameFileAndLine) {
@@ -177,15 +193,23 @@ TEST(RootChart, MalformedLinesNameFileAndLine) {
     auto at = [&](const char* message) {
         return QStringLiteral("roots.tsv:%1: %2").arg(next).arg(QString::fromUtf8(message));
     };
-    EXPECT_EQ(parse(QStringLiteral("g\t王王\tpart\t横,横\t3\n")),
+    EXPECT_EQ(parse(QStringLiteral("g\t王王\tpart\t横,横\t3\t玩\n")),
               at("stroke count 3 does not match 2 strokes"));
-    EXPECT_EQ(parse(QStringLiteral("z\t某\tpart\t横\t1\n")), at("bad key \"z\""));
-    EXPECT_EQ(parse(QStringLiteral("g\t某\tpart\t横,口\t2\n")), at("unknown stroke \"口\""));
-    EXPECT_EQ(parse(QStringLiteral("g\t某\troot\t横\t1\n")), at("bad kind \"root\""));
-    EXPECT_EQ(parse(QStringLiteral("f\t土\tchar\t横,竖,横\t3\n")), at("土 is charted twice"));
-    EXPECT_EQ(parse(QStringLiteral("g\t某\tpart\t横\n")),
-              at("expected 5 or 6 tab-separated columns"));
-    EXPECT_EQ(parse(QStringLiteral("l\t某\tpart\t横\t1\t钩子\n")), at("unknown stroke \"钩子\""));
+    EXPECT_EQ(parse(QStringLiteral("z\t某\tpart\t横\t1\t玩\n")), at("bad key \"z\""));
+    EXPECT_EQ(parse(QStringLiteral("g\t某\tpart\t横,口\t2\t玩\n")), at("unknown stroke \"口\""));
+    EXPECT_EQ(parse(QStringLiteral("g\t某\troot\t横\t1\t玩\n")), at("bad kind \"root\""));
+    EXPECT_EQ(parse(QStringLiteral("f\t土\tchar\t横,竖,横\t3\t地\n")), at("土 is charted twice"));
+    EXPECT_EQ(parse(QStringLiteral("g\t某\tpart\t横\t1\n")),
+              at("expected 6 or 7 tab-separated columns"));
+    EXPECT_EQ(parse(QStringLiteral("l\t某\tpart\t横\t1\t玩\t钩子\n")),
+              at("unknown stroke \"钩子\""));
+    // Every root carries its witnesses, single characters.
+    EXPECT_EQ(parse(QStringLiteral("g\t某\tpart\t横\t1\t\n")), at("某 has no witness character"));
+    EXPECT_EQ(parse(QStringLiteral("g\t某\tpart\t横\t1\t-\n")), at("某 has no witness character"));
+    EXPECT_EQ(parse(QStringLiteral("g\t某\tpart\t横\t1\t,,\n")), at("某 has no witness character"));
+    EXPECT_EQ(parse(QStringLiteral("g\t某\tpart\t横\t1\t玩,王玩\n")),
+              at("a witness is one character, not \"王玩\""));
+    EXPECT_TRUE(parse(QStringLiteral("g\t某\tpart\t横\t1\t玩,班\n")).isEmpty());
     EXPECT_TRUE(parse(QString()).isEmpty());
 }
 

@@ -154,16 +154,19 @@ TEST(Decomposer, ComponentsSplitAsTheyDoOnTheirOwn) {
     // 渲 is 氵 and 宣. On stroke classes alone the 一 and the first three strokes of 日
     // read as 五; knowing how 宣 splits by itself, the tool keeps its 一 and 日.
     EXPECT_EQ(rootsWith("渲", "ipgg"), QStringLiteral("i:0,1,2\tp:3,4,5\tg:6,7,8,9\tg:10\tg:11"));
-    EXPECT_EQ(
-        rootsWith("渲", "ipgg", {{QStringLiteral("宣"), {{0, 1, 2}, {3}, {4, 5, 6, 7}, {8}}}}),
-        QStringLiteral("i:0,1,2\tp:3,4,5\tg:6\tj:7,8,9,10\tg:11"));
+    EXPECT_EQ(rootsWith("渲", "ipgg",
+                        {{QStringLiteral("宣"),
+                          {{u'p', {0, 1, 2}}, {u'g', {3}}, {u'j', {4, 5, 6, 7}}, {u'g', {8}}}}}),
+              QStringLiteral("i:0,1,2\tp:3,4,5\tg:6\tj:7,8,9,10\tg:11"));
 }
 
 TEST(Decomposer, AComponentsOwnSplitOutranksRootsWithoutGaps) {
     // 帼 is 巾 and 国. Without 国's own line a root in one run wins over the frame written
     // around 王; with it, 国 keeps its frame.
-    EXPECT_EQ(rootsWith("帼", "mhly", {{QStringLiteral("国"), {{0, 1, 7}, {2, 3, 4, 5}, {6}}}}),
-              QStringLiteral("m:0,1\th:2\tl:3,4,10\tg:5,6,7,8\ty:9"));
+    EXPECT_EQ(
+        rootsWith("帼", "mhly",
+                  {{QStringLiteral("国"), {{u'l', {0, 1, 7}}, {u'g', {2, 3, 4, 5}}, {u'y', {6}}}}}),
+        QStringLiteral("m:0,1\th:2\tl:3,4,10\tg:5,6,7,8\ty:9"));
 }
 
 TEST(Decomposer, RootsAfterTheFirstThreeFollowTheComponentToo) {
@@ -171,6 +174,42 @@ TEST(Decomposer, RootsAfterTheFirstThreeFollowTheComponentToo) {
     // which are otherwise taken largest first (亠 with the 丿 of the bottom).
     EXPECT_EQ(rootsWith("裘", "fiye"),
               QStringLiteral("f:0,1\ti:2,3,4,5\ty:6\ty:7,8,9\te:10,11,12"));
-    EXPECT_EQ(rootsWith("裘", "fiye", {{QStringLiteral("衣"), {{0, 1}, {2, 3, 4, 5}}}}),
-              QStringLiteral("f:0,1\ti:2,3,4,5\ty:6\ty:7,8\te:9,10,11,12"));
+    EXPECT_EQ(
+        rootsWith("裘", "fiye", {{QStringLiteral("衣"), {{u'y', {0, 1}}, {u'e', {2, 3, 4, 5}}}}}),
+        QStringLiteral("f:0,1\ti:2,3,4,5\ty:6\ty:7,8\te:9,10,11,12"));
+}
+
+TEST(Decomposer, TheGeFamilyReadsItsDotBeforeItsPie) {
+    // 戊 dnyt, 咸 dgkt, 我 trnt: the dot and 撇 that end the 戈 family without its 横 read
+    // 丶 then 丿; the 厂 of 咸 does not close on the dot as 大.
+    EXPECT_EQ(rootsWith("戊", "dnyt"), QStringLiteral("d:0,1\tn:2\ty:4\tt:3"));
+    EXPECT_EQ(rootsWith("咸", "dgkt"), QStringLiteral("d:0,1\tg:2\tk:3,4,5\tn:6\ty:8\tt:7"));
+    EXPECT_EQ(rootsWith("我", "trnt"), QStringLiteral("t:0\tr:1,2,3\tn:4\ty:6\tt:5"));
+    // In the middle of a character the same, as the component reads alone: 感 is 咸 over 心.
+    const Decomposer::Groupings xian = {
+        {QStringLiteral("咸"),
+         {{u'd', {0, 1}}, {u'g', {2}}, {u'k', {3, 4, 5}}, {u'n', {6}}, {u'y', {8}}, {u't', {7}}}}};
+    EXPECT_EQ(rootsWith("感", "dgkn", xian),
+              QStringLiteral("d:0,1\tg:2\tk:3,4,5\tn:6\ty:8\tt:7\tn:9,10,11,12"));
+}
+
+TEST(Decomposer, AComponentKeepsItsKeysNotOnlyItsGroups) {
+    // 醉 is 酉 and 卒 (亠 人 人 十). Its two 人 are w w inside 醉 too.
+    const Decomposer::Groupings zu = {
+        {QStringLiteral("卒"), {{u'y', {0, 1}}, {u'w', {2, 3}}, {u'w', {4, 5}}, {u'f', {6, 7}}}}};
+    EXPECT_EQ(rootsWith("醉", "sgyf", zu),
+              QStringLiteral("s:0,1,2,3,4,5\tg:6\ty:7,8\tw:9,10\tw:11,12\tf:13,14"));
+}
+
+TEST(Decomposer, MiddleRootsTakeRootsWhoseStrokeNamesFit) {
+    // After the first three roots, roots whose stroke names fit come first, a turning
+    // stroke with or without its hook counting as the same: 见 in 览 is 冂 (its 横折 the
+    // 横折钩 of 冂) and 儿, not 丨 and 乙.
+    EXPECT_EQ(rootsWith("览", "jtyq"), QStringLiteral("j:0,1\tt:2,3\ty:4\tm:5,6\tq:7,8"));
+    // A single stroke fits any stroke of its class: 鸟 in 鸿 keeps its 乙 (⺈ 丶 乙 一), where
+    // no larger root of those names fits.
+    EXPECT_EQ(rootsWith("鸿", "iaqg"), QStringLiteral("i:0,1,2\ta:3,4,5\tq:6,7\ty:8\tn:9\tg:10"));
+    // 几 in 殿 is 几 on M, its 横折弯 taken for the 横折弯钩 of 几.
+    EXPECT_EQ(rootsWith("殿", "nawc"),
+              QStringLiteral("n:0,1,2\ta:3,4,5,6\tw:7,8\tm:9,10\tc:11,12"));
 }

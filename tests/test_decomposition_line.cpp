@@ -26,10 +26,10 @@ DecompositionLine line(const char* text) {
 
 // 中: 丨 横折 横 丨; 国: 丨 横折 横 横 竖 提 点 横.
 CharacterFacts zhong() {
-    return {QStringLiteral("2512"), {"k", "kh", "khk"}, 3, false};
+    return {QStringLiteral("2512"), {"k", "kh", "khk"}, 3, false, {}};
 }
 CharacterFacts guo() {
-    return {QStringLiteral("25112141"), {"l", "lg", "lgy", "lgyi"}, 3, false};
+    return {QStringLiteral("25112141"), {"l", "lg", "lgy", "lgyi"}, 3, false, {}};
 }
 
 QString problems(const char* text, const CharacterFacts& facts) {
@@ -80,11 +80,11 @@ TEST(DecompositionLine, IdentificationStrokeIsTheLastRootsLastStroke) {
 TEST(DecompositionLine, TheIssueExamplesPass) {
     EXPECT_EQ(problems("中\tkhk\tk\tkh\tcompound\tk:0,1,2\th:3", zhong()), QString());
     EXPECT_EQ(problems("国\tlgyi\tl\tlgy\tcompound\tl:0,1,7\tg:2,3,4,5\ty:6", guo()), QString());
-    EXPECT_EQ(problems("一\tggll\tg\tgg\tstroke\tg:0", {"1", {"g", "ggl", "ggll"}, 0, false}),
+    EXPECT_EQ(problems("一\tggll\tg\tgg\tstroke\tg:0", {"1", {"g", "ggl", "ggll"}, 0, false, {}}),
               QString());
-    EXPECT_EQ(
-        problems("五\tgghg\tgg\tgghg\troot\tg:0,1,2,3", {"1251", {"gg", "ggh", "gghg"}, 0, false}),
-        QString());
+    EXPECT_EQ(problems("五\tgghg\tgg\tgghg\troot\tg:0,1,2,3",
+                       {"1251", {"gg", "ggh", "gghg"}, 0, false, {}}),
+              QString());
 }
 
 TEST(DecompositionLine, StrokesMustFormAPartition) {
@@ -111,7 +111,7 @@ TEST(DecompositionLine, RootsMustBeChartedAndInWritingOrder) {
 
 TEST(DecompositionLine, OnlyAHandLineMayInterleaveItsRoots) {
     // 非: 丨 横 横 横 丨 横 横 横, read as 三 刂 三 with the identification code d.
-    const CharacterFacts fei = {QStringLiteral("21112111"), {"djd", "djdd"}, 3, false};
+    const CharacterFacts fei = {QStringLiteral("21112111"), {"djd", "djdd"}, 3, false, {}};
     const char* interleaved = "非\tdjdd\t\tdjd\tcompound\td:1,2,3\tj:0,4\td:5,6,7";
     EXPECT_EQ(checkLine(line(interleaved), fei, chart(), RootOrder::Interleaved), QStringList());
     EXPECT_EQ(problems(interleaved, fei), QStringLiteral("root 2 begins before root 1"));
@@ -122,6 +122,23 @@ TEST(DecompositionLine, OnlyAHandLineMayInterleaveItsRoots) {
     EXPECT_EQ(checkLine(line("非\tdjdd\t\tdjd\tcompound\td:1,2,3\tj:0,4\td:4,6,7"), fei, chart(),
                         RootOrder::Interleaved),
               (QStringList{"stroke 4 is in 2 roots", "stroke 5 is in 0 roots"}));
+}
+
+TEST(DecompositionLine, TheGeFamilyReadsItsLoneDotBeforeItsPie) {
+    // 戊 (一 丿 斜钩 丿 丶) is dnyt: 厂 乙 丶 丿, the dot read before the 撇 of the 戈 tail.
+    // In writing order the tool may put that one dot first, where the facts say the 撇 at
+    // stroke 3 has such a dot after it; nowhere else.
+    const CharacterFacts wu = {QStringLiteral("13534"), {"dny", "dnyt"}, 3, false, {3}};
+    const char* dotFirst =
+        "戊	dnyt	dny	dnyt	compound	d:0,1	n:2	y:4	t:3";
+    EXPECT_EQ(problems(dotFirst, wu), QString());
+    CharacterFacts plain = wu;
+    plain.dotFirst.clear();
+    EXPECT_EQ(problems(dotFirst, plain), QStringLiteral("root 4 begins before root 3"));
+    // Only the dot and the 撇 as single roots swap; a root of two strokes does not.
+    CharacterFacts elsewhere = wu;
+    elsewhere.dotFirst = {2};
+    EXPECT_EQ(problems(dotFirst, elsewhere), QStringLiteral("root 4 begins before root 3"));
 }
 
 TEST(DecompositionLine, KeysAndCodesMustAgree) {
@@ -138,10 +155,10 @@ TEST(DecompositionLine, KeysAndCodesMustAgree) {
     EXPECT_EQ(problems("中\tkhk\tk\tkhk\tcompound\tk:0,1,2\th:3", zhong()),
               QStringLiteral("root code khk, expected kh"));
     // Four roots or more: first, second, third and last keys, no identification code.
-    const CharacterFacts jian = {QStringLiteral("51111254"), {"vfhp"}, 3, true};
+    const CharacterFacts jian = {QStringLiteral("51111254"), {"vfhp"}, 3, true, {}};
     const char* jianLine = "建\tvfhp\t\tvfhp\tcompound\tv:0,1,2\tf:3,4\th:5\tp:6,7";
     EXPECT_EQ(problems(jianLine, jian), QString());
-    const CharacterFacts otherCode = {QStringLiteral("51111254"), {"vfhy"}, 3, true};
+    const CharacterFacts otherCode = {QStringLiteral("51111254"), {"vfhy"}, 3, true, {}};
     EXPECT_EQ(problems("建\tvfhy\t\tvfhp\tcompound\tv:0,1,2\tf:3,4\th:5\tp:6,7", otherCode),
               QStringLiteral("keys vfhp do not give the full code vfhy"));
 }
@@ -149,11 +166,12 @@ TEST(DecompositionLine, KeysAndCodesMustAgree) {
 TEST(DecompositionLine, KindsMustMatchTheChart) {
     EXPECT_EQ(problems("中\tkhk\tk\tkh\troot\tk:0,1,2,3", zhong()),
               QStringLiteral("kind root but 中 is no root of the chart"));
+    EXPECT_EQ(problems("五\tgghg\tgg\tgghg\tkey\tg:0,1,2,3",
+                       {"1251", {"gg", "ggh", "gghg"}, 0, false, {}}),
+              QStringLiteral("kind key, the chart says root"));
     EXPECT_EQ(
-        problems("五\tgghg\tgg\tgghg\tkey\tg:0,1,2,3", {"1251", {"gg", "ggh", "gghg"}, 0, false}),
-        QStringLiteral("kind key, the chart says root"));
-    EXPECT_EQ(problems("王\tgggg\tggg\tgggg\tkey\tg:0,1,2,3", {"1121", {"ggg", "gggg"}, 0, false}),
-              QString());
+        problems("王\tgggg\tggg\tgggg\tkey\tg:0,1,2,3", {"1121", {"ggg", "gggg"}, 0, false, {}}),
+        QString());
 }
 
 TEST(DecompositionLine, CodeLineRules) {
@@ -167,7 +185,7 @@ TEST(DecompositionLine, CodeLineRules) {
 
 TEST(DecompositionLine, HandOnlyFormsPassTheChartCheck) {
     // 贯: 母字框 (竖弯 横折), 十 written 竖 first, 贝; the 十 is a hand-only form.
-    const CharacterFacts guan = {QStringLiteral("55212534"), {"xfmu"}, 2, false};
+    const CharacterFacts guan = {QStringLiteral("55212534"), {"xfmu"}, 2, false, {}};
     EXPECT_EQ(problems("贯\txfmu\t\txfm\tcompound\tx:0,1\tf:2,3\tm:4,5,6,7", guan), QString());
     // A hand-only form is still bound to its key and its strokes.
     EXPECT_NE(problems("贯\txfmu\t\txfm\tcompound\tx:0,1\tg:2,3\tm:4,5,6,7", guan), QString());
@@ -178,10 +196,10 @@ TEST(DecompositionLine, HandOnlyFormsCarryTheirLastStrokeRule) {
     // 延: 丿, 止 with its last 竖 and 横 joined in one 竖弯, and 廴 carrying them. The
     // identification code follows 止's last stroke, which counts as 横 (d), not as the
     // turning stroke drawn (v).
-    const CharacterFacts yan = {QStringLiteral("321554"), {"thpd"}, 3, true};
+    const CharacterFacts yan = {QStringLiteral("321554"), {"thpd"}, 3, true, {}};
     EXPECT_EQ(problems("延\tthpd\t\tthp\tcompound\tt:0\th:1,2,3\tp:4,5", yan), QString());
-    const CharacterFacts turned = {QStringLiteral("321554"), {"thpv"}, 3, true};
+    const CharacterFacts turned = {QStringLiteral("321554"), {"thpv"}, 3, true, {}};
     EXPECT_EQ(problems("延\tthpv\t\tthp\tcompound\tt:0\th:1,2,3\tp:4,5", turned), QString());
-    const CharacterFacts wrong = {QStringLiteral("321554"), {"thpy"}, 3, true};
+    const CharacterFacts wrong = {QStringLiteral("321554"), {"thpy"}, 3, true, {}};
     EXPECT_NE(problems("延\tthpy\t\tthp\tcompound\tt:0\th:1,2,3\tp:4,5", wrong), QString());
 }

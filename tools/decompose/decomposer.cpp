@@ -56,41 +56,50 @@ bool Decomposer::poorShape(const QString& character, const Piece& piece) const {
     return shapeDistance(group, root->medians) > PoorShape;
 }
 
-int strokeTotal(const QVector<QVector<int>>& roots) {
+int strokeTotal(const QVector<RootField>& roots) {
     int total = 0;
-    for (const QVector<int>& r : roots)
-        total += int(r.size());
+    for (const RootField& r : roots)
+        total += int(r.strokes.size());
     return total;
 }
 
-ComponentSplit componentSplit(const QVector<QVector<int>>& roots, int first, int end,
-                              const QVector<QVector<int>>& own) {
+ComponentSplit componentSplit(const QVector<RootField>& roots, int first, int end,
+                              const QVector<RootField>& own) {
     const auto in = [&](int s) { return s >= first && s < end; };
-    QVector<QVector<int>> inside;
-    for (const QVector<int>& r : roots) {
-        const bool all = std::all_of(r.begin(), r.end(), in);
-        if (!all && std::any_of(r.begin(), r.end(), in))
+    QVector<std::pair<QVector<int>, QChar>> inside;
+    for (const RootField& r : roots) {
+        const bool all = std::all_of(r.strokes.begin(), r.strokes.end(), in);
+        if (!all && std::any_of(r.strokes.begin(), r.strokes.end(), in))
             return ComponentSplit::Crossed;
         if (all) {
             QVector<int> shifted;
-            for (int s : r)
+            for (int s : r.strokes)
                 shifted.append(s - first);
-            inside.append(shifted);
+            inside.append({shifted, r.key});
         }
     }
-    QVector<QVector<int>> expected = own;
+    QVector<std::pair<QVector<int>, QChar>> expected;
+    for (const RootField& r : own)
+        expected.append({r.strokes, r.key});
     std::sort(inside.begin(), inside.end());
     std::sort(expected.begin(), expected.end());
-    return inside == expected ? ComponentSplit::AsAlone : ComponentSplit::Otherwise;
+    if (inside == expected)
+        return ComponentSplit::AsAlone;
+    const auto strokesOnly = [](const QVector<std::pair<QVector<int>, QChar>>& groups) {
+        QVector<QVector<int>> out;
+        for (const auto& g : groups)
+            out.append(g.first);
+        return out;
+    };
+    return strokesOnly(inside) == strokesOnly(expected) ? ComponentSplit::OtherKeys
+                                                        : ComponentSplit::Otherwise;
 }
 
 int Decomposer::componentsKept(const ComponentHint& hint, int strokeCount,
                                const QVector<Piece>& pieces) const {
     if (!groupings_ || !hint.isPair())
         return 0;
-    QVector<QVector<int>> roots;
-    for (const Piece& p : pieces)
-        roots.append(p.strokes);
+    const QVector<RootField> roots = fields(pieces);
     int kept = 0;
     const int ranges[2][2] = {{0, hint.boundary}, {hint.boundary, strokeCount}};
     for (int k = 0; k < 2; ++k) {
@@ -110,10 +119,16 @@ CharacterFacts Decomposer::facts(const QString& character) const {
     facts.structure = hint.structure;
     facts.walkEncloses = hint.layout.startsWith(QStringLiteral("sbl")) &&
                          (hint.enclosedBy(u"辶") || hint.enclosedBy(u"廴"));
+    const QString letters = names_.letters(character);
+    const auto named = [&](int stroke, const char16_t* name) {
+        return names_.namesOfLetter(letters[stroke]).contains(QString::fromUtf16(name));
+    };
+    for (int s = 1; s + 1 < letters.size(); ++s)
+        if (named(s - 1, u"斜钩") && named(s, u"撇") && named(s + 1, u"点"))
+            facts.dotFirst.append(s);
     return facts;
 }
 
-namespace {
 // Wubi reads some strokes as variants of a root's strokes: a dot as a press and a press
 // as a dot (the 大 of 因 ends in 点), a rising stroke as a 横 (the last stroke of 王 beside
 // another root), and a vertical that hooks to hold what is below it as a vertical (the 朩
@@ -121,11 +136,10 @@ namespace {
 // 手). A variant counts for less than the name itself, so 夕 (撇, 横撇, 点) still wins over
 // 夂 (撇, 横撇, 捺) where the stroke is a dot; and shapes that tell roots apart stay apart
 // (横折 is not 横折提).
-bool isVariant(const QString& stroke, const QString& root) {
+bool isNameVariant(const QString& stroke, const QString& root) {
     return (root == u"捺" && stroke == u"点") || (root == u"点" && stroke == u"捺") ||
            (root == u"横" && stroke == u"提") || (root == u"竖" && stroke == u"竖钩");
 }
-} // namespace
 
 Decomposer::NameMatch Decomposer::nameMatches(const Root& root, const QString& letters,
                                               const QVector<int>& strokes) const {
@@ -139,11 +153,44 @@ Decomposer::NameMatch Decomposer::nameMatches(const Root& root, const QString& l
             ++match.exact;
             ++match.loose;
         } else if (std::any_of(names.begin(), names.end(),
-                               [&](const QString& n) { return isVariant(n, wanted); })) {
+                               [&](const QString& n) { return isNameVariant(n, wanted); })) {
             ++match.loose;
         }
     }
     return match;
+}
+
+namespace {
+// A turning stroke's name without its hook, the slant of 横斜钩 read as 折弯: the stroke
+// data names the same stroke with and without its hook (冂 of 见 ends in 横折, of 同 in 横折钩;
+// 几 ends in 横斜钩 or 横折弯钩).
+QString turnWithoutHook(QString name) {
+    name.replace(QStringLiteral("斜"), QStringLiteral("折弯"));
+    if (name.endsWith(u'钩'))
+        name.chop(1);
+    return name;
+}
+} // namespace
+
+bool Decomposer::fitsNames(const Root& root, const QString& letters,
+                           const QVector<int>& strokes) const {
+    // A single stroke stands for every stroke of its class (乙 for 斜钩).
+    if (root.kind == Root::Kind::Stroke)
+        return true;
+    for (int i = 0; i < strokes.size() && i < root.strokes.size(); ++i) {
+        if (strokes[i] >= letters.size())
+            return false;
+        const QString& wanted = root.strokes[i];
+        const QStringList names = names_.namesOfLetter(letters[strokes[i]]);
+        const bool fits = std::any_of(names.begin(), names.end(), [&](const QString& n) {
+            return n == wanted || isNameVariant(n, wanted) ||
+                   (strokeClassOfName(n) == 5 && strokeClassOfName(wanted) == 5 &&
+                    turnWithoutHook(n) == turnWithoutHook(wanted));
+        });
+        if (!fits)
+            return false;
+    }
+    return true;
 }
 
 int Decomposer::identificationClass(const QVector<Piece>& pieces, const Context& context) {
@@ -166,7 +213,7 @@ int Decomposer::tailScore(const Root& root, const Context& context, const QVecto
                           bool weighKeyArea) const {
     // Stroke names first, as names or their variants; then (where asked) a key in the area
     // of the root's first stroke (丶丶 on U rather than W); then the names themselves; then
-    // a character root (人 rather than a bare 撇点 form).
+    // a character root (人 rather than a part of the same strokes).
     const NameMatch names = nameMatches(root, context.letters, strokes);
     const bool inArea = weighKeyArea && keyArea(root.key) == root.classes[0].digitValue();
     return 8 * names.loose + (inArea ? 4 : 0) + 2 * names.exact + (root.isCharacter() ? 1 : 0);
@@ -177,33 +224,67 @@ bool Decomposer::finishTailByComponent(const Context& context, const QVector<int
     const ComponentHint& hint = context.hint;
     if (!groupings_ || !hint.isPair())
         return false;
-    const auto own = groupings_->constFind(hint.components[1]);
-    if (own == groupings_->cend() || own->isEmpty())
+    // The components' own groups that lie wholly among the strokes left; a component with a
+    // group cut by the first three roots gives none.
+    const int ranges[2][2] = {{0, hint.boundary}, {hint.boundary, context.strokeCount}};
+    QVector<std::pair<QVector<int>, QChar>> groups;
+    for (int k = 0; k < 2; ++k) {
+        const auto own = groupings_->constFind(hint.components[k]);
+        if (own == groupings_->cend() || strokeTotal(*own) != ranges[k][1] - ranges[k][0])
+            continue;
+        QVector<std::pair<QVector<int>, QChar>> inside;
+        bool cut = false;
+        for (const RootField& g : *own) {
+            QVector<int> strokes;
+            int left = 0;
+            for (int s : g.strokes) {
+                strokes.append(s + ranges[k][0]);
+                left += remaining.contains(s + ranges[k][0]) ? 1 : 0;
+            }
+            if (left == strokes.size())
+                inside.append({strokes, g.key});
+            else if (left > 0)
+                cut = true;
+        }
+        if (!cut)
+            groups += inside;
+    }
+    if (groups.isEmpty())
         return false;
-    const int first = hint.boundary;
-    const int ownCount = strokeTotal(*own);
-    if (first + ownCount != context.strokeCount)
+    QVector<int> taken;
+    for (const auto& g : groups)
+        taken += g.first;
+    // The strokes no group holds, in runs, split largest first.
+    QVector<Piece> found;
+    QVector<int> run;
+    auto finishRun = [&]() {
+        if (run.isEmpty())
+            return true;
+        QVector<Piece> out;
+        if (!finishTail(context, run, QChar(), out))
+            return false;
+        found += out;
+        run.clear();
+        return true;
+    };
+    for (int s : remaining) {
+        if (taken.contains(s)) {
+            if (!finishRun())
+                return false;
+        } else {
+            run.append(s);
+        }
+    }
+    if (!finishRun())
         return false;
-    QVector<int> before;
-    for (int s : remaining)
-        if (s < first)
-            before.append(s);
-    if (remaining.size() - before.size() != ownCount)
-        return false; // part of the component is among the first three roots
-    QVector<Piece> out = pieces;
-    if (!before.isEmpty() && !finishTail(context, before, QChar(), out))
-        return false;
-    for (int g = 0; g < own->size(); ++g) {
-        QVector<int> strokes;
-        for (int s : own->at(g))
-            strokes.append(s + first);
-        const bool last = g == own->size() - 1;
+    for (const auto& [strokes, key] : groups) {
         const Root* best = nullptr;
         int bestScore = -1;
         for (const Root* r : chart_.withClasses(classesOf(context.classes, strokes))) {
-            if (r->handOnly || (last && r->key != context.full[3]))
+            if (r->handOnly)
                 continue;
-            const int score = tailScore(*r, context, strokes, false);
+            // The component's own key first: its roots keep their keys inside the character.
+            const int score = (r->key == key ? 1000 : 0) + tailScore(*r, context, strokes, false);
             if (score > bestScore) {
                 best = r;
                 bestScore = score;
@@ -211,14 +292,54 @@ bool Decomposer::finishTailByComponent(const Context& context, const QVector<int
         }
         if (!best)
             return false;
-        out.append({best, strokes, !consecutive(strokes)});
+        found.append({best, strokes, !consecutive(strokes)});
     }
-    pieces = out;
+    // In writing order, but the 戈 family's lone dot before its lone 撇.
+    const QVector<int> dotFirst = facts(context.character).dotFirst;
+    QVector<int> lone;
+    for (const Piece& p : found)
+        if (p.strokes.size() == 1)
+            lone.append(p.strokes.first());
+    auto place = [&](const Piece& p) {
+        const int s = p.strokes.first();
+        if (p.strokes.size() == 1 && dotFirst.contains(s - 1) && lone.contains(s - 1))
+            return 2 * s - 3;
+        return 2 * s;
+    };
+    std::stable_sort(found.begin(), found.end(),
+                     [&](const Piece& a, const Piece& b) { return place(a) < place(b); });
+    if (found.last().root->key != context.full[3]) {
+        // The last root on the code's last key, among roots of the same strokes.
+        const Root* last = nullptr;
+        for (const Root* r : chart_.withClasses(classesOf(context.classes, found.last().strokes)))
+            if (!r->handOnly && r->key == context.full[3] &&
+                (!last || tailScore(*r, context, found.last().strokes, false) >
+                              tailScore(*last, context, found.last().strokes, false)))
+                last = r;
+        if (!last)
+            return false;
+        found.last().root = last;
+    }
+    pieces += found;
     return true;
 }
 
 bool Decomposer::finishTail(const Context& context, const QVector<int>& remaining, QChar lastKey,
                             QVector<Piece>& pieces) const {
+    // Roots whose stroke names fit (as names or variants) first; any root of the classes
+    // only where they leave no way to finish (兆's right part is no 斜钩, 撇, 点).
+    for (const bool namesFit : {true, false}) {
+        QVector<Piece> out = pieces;
+        if (finishTail(context, remaining, lastKey, out, namesFit)) {
+            pieces = out;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Decomposer::finishTail(const Context& context, const QVector<int>& remaining, QChar lastKey,
+                            QVector<Piece>& pieces, bool namesFit) const {
     const int n = int(remaining.size());
     const int longest = chart_.longestRoot();
     // reach[i]: the strokes from i on split into roots, the last of them on lastKey.
@@ -228,7 +349,7 @@ bool Decomposer::finishTail(const Context& context, const QVector<int>& remainin
         QVector<const Root*> roots;
         if (consecutive(strokes))
             for (const Root* r : chart_.withClasses(classesOf(context.classes, strokes)))
-                if (!r->handOnly)
+                if (!r->handOnly && (!namesFit || fitsNames(*r, context.letters, strokes)))
                     roots.append(r);
         return roots;
     };
@@ -399,6 +520,14 @@ Decision Decomposer::decompose(const QString& character, int strokeCount) const 
                               hints_.hint(character, strokeCount, names_),
                               strokeCount};
         search(context, all, pieces, candidates);
+        // The 戈 family's dot and 撇 also as 丶 then 丿 (戊 dnyt).
+        for (int mask = 1; mask < (1 << std::min(int(facts.dotFirst.size()), 3)); ++mask) {
+            QVector<int> dotFirst = all;
+            for (int k = 0; k < facts.dotFirst.size() && k < 3; ++k)
+                if (mask & (1 << k))
+                    std::swap(dotFirst[facts.dotFirst[k]], dotFirst[facts.dotFirst[k] + 1]);
+            search(context, dotFirst, pieces, candidates);
+        }
         decision.candidates = int(candidates.size());
         if (candidates.isEmpty()) {
             decision.reason = QStringLiteral("no segmentation into chart roots gives %1").arg(full);

@@ -17,13 +17,17 @@ class StrokeNames;
 struct Root;
 
 // How a character's roots treat one of its components, strokes [first, end): split as the
-// component splits on its own (`own`, its roots' strokes counted from 0), split some other
-// way, or with a root reaching across the component's edge.
-enum class ComponentSplit { AsAlone, Otherwise, Crossed };
-ComponentSplit componentSplit(const QVector<QVector<int>>& roots, int first, int end,
-                              const QVector<QVector<int>>& own);
+// component splits on its own (`own`, its roots' strokes counted from 0) on the same keys,
+// split the same way on other keys (卒's 人 人 keyed w and t), split some other way, or with
+// a root reaching across the component's edge.
+enum class ComponentSplit { AsAlone, OtherKeys, Otherwise, Crossed };
+ComponentSplit componentSplit(const QVector<RootField>& roots, int first, int end,
+                              const QVector<RootField>& own);
+// True when Wubi reads a stroke of this name as the root's stroke `root` though the names
+// differ: a dot for a press and back, a rising stroke for a 横, a 竖钩 for a 竖.
+bool isNameVariant(const QString& stroke, const QString& root);
 // The number of strokes in a list of roots.
-int strokeTotal(const QVector<QVector<int>>& roots);
+int strokeTotal(const QVector<RootField>& roots);
 
 // The outcome for one character: a decomposition that passed every check, or the reason
 // why none could be chosen.
@@ -50,7 +54,7 @@ public:
     // The roots of characters decided before, each as its groups of strokes. A character
     // made of two of them, side by side or one above the other, then prefers the reading
     // that splits each component as the component is split on its own (宣 in 渲).
-    using Groupings = QHash<QString, QVector<QVector<int>>>;
+    using Groupings = QHash<QString, QVector<RootField>>;
     void setComponentGroupings(const Groupings* groupings) { groupings_ = groupings; }
 
     // `strokeCount` is the number of strokes hanzi-writer-data draws for the character.
@@ -95,6 +99,8 @@ private:
     // empty: any key.
     bool finishTail(const Context& context, const QVector<int>& remaining, QChar lastKey,
                     QVector<Piece>& pieces) const;
+    bool finishTail(const Context& context, const QVector<int>& remaining, QChar lastKey,
+                    QVector<Piece>& pieces, bool namesFit) const;
     // The same, with the character's second component split as its own line splits it,
     // where the strokes left hold all of it.
     bool finishTailByComponent(const Context& context, const QVector<int>& remaining,
@@ -107,6 +113,9 @@ private:
     };
     NameMatch nameMatches(const Root& root, const QString& letters,
                           const QVector<int>& strokes) const;
+    // Whether every stroke's name is the root's, a variant of it, or the same turning
+    // stroke with or without its hook; a single stroke fits every stroke of its class.
+    bool fitsNames(const Root& root, const QString& letters, const QVector<int>& strokes) const;
     // How well a root fits strokes left after the first three roots, for choosing among
     // roots of the same stroke classes there. A component's own groups are matched without
     // weighing the key area: their strokes are already the component's roots.

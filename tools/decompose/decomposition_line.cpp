@@ -139,7 +139,9 @@ QStringList checkLine(const DecompositionLine& line, const CharacterFacts& facts
             if (!inOrder)
                 problems.append(QStringLiteral("root %1 has strokes out of order").arg(i + 1));
             if (order == RootOrder::Written && i > 0 &&
-                root.strokes.first() < line.roots[i - 1].strokes.first())
+                root.strokes.first() < line.roots[i - 1].strokes.first() &&
+                !(root.strokes.size() == 1 && facts.dotFirst.contains(root.strokes.first()) &&
+                  line.roots[i - 1].strokes == QVector<int>{root.strokes.first() + 1}))
                 problems.append(QStringLiteral("root %1 begins before root %2").arg(i + 1).arg(i));
             QString classes;
             for (int s : root.strokes)

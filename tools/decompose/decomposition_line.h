@@ -49,6 +49,10 @@ struct CharacterFacts {
     QStringList codes;         // every code of the code table, shortest first
     int structure = 0;         // 1 left-right, 2 top-bottom, 3 mixed; 0 when unknown
     bool walkEncloses = false; // 辶 or 廴 carries the rest of the character
+    // The 撇 of each 斜钩, 撇, 点 run, the 戈 family without the 横 of 戈 (戊 dnyt, 咸 dgkt,
+    // 我 trnt, and 咸 inside 感): Wubi reads such a 撇 and 点 dot first, so the dot as a root
+    // of its own may come before the 撇 even in writing order.
+    QVector<int> dotFirst;
 };
 
 // The root code of a decomposition: the roots' keys (first three and the last when there

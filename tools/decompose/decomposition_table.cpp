@@ -106,7 +106,7 @@ TableResult buildTable(const Sources& sources, const QHash<QString, Decompositio
         Decomposer::Groupings nextGroupings;
         auto keep = [&](const QString& c, const DecompositionLine& line) {
             next.lines.append(line.format());
-            nextGroupings.insert(c, line.strokeGroups());
+            nextGroupings.insert(c, line.roots);
         };
         for (const QString& c : gb2312Characters()) {
             if (overrides.contains(c)) {

@@ -33,8 +33,8 @@ RootChart RootChart::parse(const QString& text, const QString& path) {
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
         const QStringList f = line.split(u'\t');
-        if (f.size() != 5 && f.size() != 6)
-            throw DataError(path, number, QStringLiteral("expected 5 or 6 tab-separated columns"));
+        if (f.size() != 6 && f.size() != 7)
+            throw DataError(path, number, QStringLiteral("expected 6 or 7 tab-separated columns"));
         Root root;
         root.line = number;
         if (f[0].size() != 1 || !keys.contains(f[0][0]))
@@ -59,10 +59,20 @@ RootChart RootChart::parse(const QString& text, const QString& path) {
                             QStringLiteral("stroke count %1 does not match %2 strokes")
                                 .arg(f[4])
                                 .arg(root.strokes.size()));
-        if (f.size() == 6) {
-            root.lastStrokeClass = strokeClassOfName(f[5]);
+        for (const QString& witness : f[5].split(u',', Qt::SkipEmptyParts)) {
+            if (witness.size() != 1)
+                throw DataError(
+                    path, number,
+                    QStringLiteral("a witness is one character, not \"%1\"").arg(witness));
+            root.witnesses.append(witness);
+        }
+        if (root.witnesses.isEmpty() || f[5] == u"-")
+            throw DataError(path, number,
+                            QStringLiteral("%1 has no witness character").arg(root.root));
+        if (f.size() == 7) {
+            root.lastStrokeClass = strokeClassOfName(f[6]);
             if (root.lastStrokeClass == 0)
-                throw DataError(path, number, QStringLiteral("unknown stroke \"%1\"").arg(f[5]));
+                throw DataError(path, number, QStringLiteral("unknown stroke \"%1\"").arg(f[6]));
         }
         if (root.isCharacter()) {
             if (root.root.size() != 1)

@@ -24,6 +24,9 @@ struct Root {
     // strokes read the same as a commoner root's (the 日 of 象, whose last 横 is also the
     // top of 豕, reads like 口).
     bool handOnly = false;
+    // Characters whose published full code needs this very root: the root's proof of being
+    // a root. A root that shares its strokes with a root on another key has two.
+    QStringList witnesses;
     int line = 0; // line of the chart file
 
     bool isCharacter() const { return kind != Kind::Part; }
