@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what Zilvaro's build, data generators and tests need, then leaves.
-# Quick when everything is already there. Run by run.sh and test.sh, and with --deep by
-# scripts/deep_checks.sh.
+# Quick when everything is already there. Run by run.sh and test.sh, with --deep by
+# scripts/deep_checks.sh and with --format by scripts/check_format.sh.
 set -euo pipefail
 
 ZILVARO_DEB_PACKAGES=(
@@ -21,6 +21,10 @@ ZILVARO_DEB_PACKAGES=(
 # and libFuzzer.
 if [ "${1:-}" = "--deep" ]; then
     ZILVARO_DEB_PACKAGES+=(clang libclang-rt-14-dev)
+fi
+# The format check (scripts/check_format.sh, --format) needs clang-format.
+if [ "${1:-}" = "--format" ]; then
+    ZILVARO_DEB_PACKAGES+=(clang-format)
 fi
 
 missing=()

@@ -40,6 +40,9 @@ struct HiddenList {
 // record, flags and query boxes through which the handlers pass values to each other.
 // A write to such a value runs its change handler at once, nested inside the write.
 //
+// docs/ARCHITECTURE.md lists every such value with what it holds and who writes and
+// reads it.
+//
 // Handlers keep their control_event names. Handlers the toolkit starts run through the
 // failure guard; handlers called by other handlers run directly.
 class Form11 : public QWidget {
