@@ -2,6 +2,7 @@
 
 #include "core/gbk.h"
 #include "data_error.h"
+#include "input_file.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -22,10 +23,7 @@ bool isCode(const QString& code) {
 } // namespace
 
 CodeTable CodeTable::loadRime(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DataError(path, 0, QStringLiteral("cannot be read"));
-    return parseRime(QString::fromUtf8(file.readAll()), path);
+    return parseRime(readUtf8InputFile(path), path);
 }
 
 CodeTable CodeTable::parseRime(const QString& text, const QString& path) {

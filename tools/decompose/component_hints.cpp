@@ -1,18 +1,15 @@
 #include "component_hints.h"
 
 #include "data_error.h"
+#include "input_file.h"
 #include "strokes.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
 namespace zilvaro::decompose {
 
 ComponentHints ComponentHints::load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DataError(path, 0, QStringLiteral("cannot be read"));
-    return parse(QString::fromUtf8(file.readAll()), path);
+    return parse(readUtf8InputFile(path), path);
 }
 
 ComponentHints ComponentHints::parse(const QString& text, const QString& path) {

@@ -3,6 +3,7 @@
 #include "core/gbk.h"
 #include "data_error.h"
 #include "decomposer.h"
+#include "input_file.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -60,12 +61,9 @@ Sources Sources::load(const Inputs& inputs) {
 
 QHash<QString, DecompositionLine> loadOverrides(const QString& path, const Sources& sources) {
     QHash<QString, DecompositionLine> overrides;
-    QFile file(path);
-    if (!file.exists())
+    if (!QFile::exists(path))
         return overrides;
-    if (!file.open(QIODevice::ReadOnly))
-        throw DataError(path, 0, QStringLiteral("cannot be read"));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    const QStringList lines = readUtf8InputFile(path).split(u'\n');
     const QStringList characters = gb2312Characters();
     const Decomposer decomposer(sources.chart, sources.names, sources.codes, sources.hints);
     for (int i = 0; i < lines.size(); ++i) {

@@ -1,17 +1,13 @@
 #include "root_chart.h"
 
 #include "data_error.h"
+#include "input_file.h"
 #include "strokes.h"
-
-#include <QFile>
 
 namespace zilvaro::decompose {
 
 RootChart RootChart::load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DataError(path, 0, QStringLiteral("cannot be read"));
-    return parse(QString::fromUtf8(file.readAll()), path);
+    return parse(readUtf8InputFile(path), path);
 }
 
 RootChart RootChart::parse(const QString& text, const QString& path) {

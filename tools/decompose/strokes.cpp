@@ -1,6 +1,7 @@
 #include "strokes.h"
 
 #include "data_error.h"
+#include "input_file.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -45,10 +46,7 @@ QChar identificationKey(int strokeClass, int structure) {
 }
 
 StrokeNames StrokeNames::loadCncharOrder(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DataError(path, 0, QStringLiteral("cannot be read"));
-    const QString script = QString::fromUtf8(file.readAll());
+    const QString script = readUtf8InputFile(path);
     // The script embeds its tables as JSON.parse('...') texts.
     static const QRegularExpression embedded(QStringLiteral("JSON\\.parse\\('([^']*)'\\)"));
     QVector<QJsonObject> tables;
@@ -181,11 +179,8 @@ void StrokeNames::setLetters(const QString& character, const QString& letters) {
 
 StrokeOutline loadHanziWriter(const QString& folder, const QString& character) {
     const QString path = folder + u'/' + character + QStringLiteral(".json");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DataError(path, 0, QStringLiteral("cannot be read"));
     QJsonParseError error{};
-    const auto document = QJsonDocument::fromJson(file.readAll(), &error);
+    const auto document = QJsonDocument::fromJson(readInputFile(path), &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
         throw DataError(path, 0, QStringLiteral("is not a JSON object"));
     const QJsonArray strokes = document.object().value(QStringLiteral("strokes")).toArray();

@@ -2,10 +2,10 @@
 
 #include "component_hints.h"
 #include "data_error.h"
+#include "input_file.h"
 #include "root_chart.h"
 #include "strokes.h"
 
-#include <QFile>
 #include <QSet>
 
 namespace zilvaro::decompose {
@@ -113,10 +113,7 @@ QVector<Placement> componentPlacements(const QHash<QString, DecompositionLine>& 
 }
 
 ComponentExceptions ComponentExceptions::load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DataError(path, 0, QStringLiteral("cannot be read"));
-    return parse(QString::fromUtf8(file.readAll()), path);
+    return parse(readUtf8InputFile(path), path);
 }
 
 ComponentExceptions ComponentExceptions::parse(const QString& text, const QString& path) {
