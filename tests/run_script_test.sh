@@ -65,7 +65,7 @@ run DISPLAY=:working || fail "run.sh with a display failed: $(cat "$work/out")"
 expected="xdpyinfo :working
 setup
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j2 --target zilvaro zilvaro_data
+cmake --build build -j2 --target zilvaro character_data
 zilvaro"
 [ "$(cat "$calls")" = "$expected" ] || fail "run.sh ran: $(cat "$calls")"
 [ "$(cat "$work/out")" = "[ 61%] Building CXX object src/CMakeFiles/zilvaro.dir/main.cpp.o" ] ||

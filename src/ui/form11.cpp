@@ -13,6 +13,7 @@
 #include "ui/maker.h"
 #include "ui/picture_box.h"
 #include "ui/simple_combo.h"
+#include "zilvaro_version.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -111,7 +112,7 @@ Form11::~Form11() {
 }
 
 void Form11::buildRoster() {
-    setWindowTitle(QStringLiteral(" Zilvaro 3.0"));
+    setWindowTitle(QStringLiteral(" Zilvaro " ZILVARO_VERSION));
     setWindowIcon(assets::icon());
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

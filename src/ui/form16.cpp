@@ -3,6 +3,7 @@
 #include "ui/assets.h"
 #include "ui/fonts.h"
 #include "ui/maker.h"
+#include "zilvaro_version.h"
 
 #include <QPalette>
 
@@ -40,7 +41,7 @@ Form16::Form16(UrlOpener& opener, QWidget* parent)
     Label6->setObjectName(QStringLiteral("Label6"));
     Label2 = addLabel(QStringLiteral("官方网站： "), 1320, 1676);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label1 = addLabel(QStringLiteral("软件名称： Zilvaro 3.0"), 1320, 1350);
+    Label1 = addLabel(QStringLiteral("软件名称： Zilvaro " ZILVARO_VERSION), 1320, 1350);
     Label1->setObjectName(QStringLiteral("Label1"));
 
     // The banner is wider than the dialog; its right edge is cut off.

@@ -267,7 +267,7 @@ ReviewCell gatherCell(const QString& character, const ReviewTable& table,
 
     const QString recordPath = QDir(programDir).filePath(QStringLiteral("wwbb11.dat"));
     if (!QFileInfo::exists(recordPath)) {
-        throw DataError(QStringLiteral("%1: no record file; build the target zilvaro_data first")
+        throw DataError(QStringLiteral("%1: no record file; build the target character_data first")
                             .arg(recordPath));
     }
     RecordFile records(recordPath);

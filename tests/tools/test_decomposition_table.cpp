@@ -1,5 +1,5 @@
 // Checks over the whole committed table data/decomposition.tsv, against the inputs it was
-// derived from, and against the hand-checked set tests/data/decomposition-handchecked.tsv.
+// derived from, and against the hand-checked set tests/tools/decomposition-handchecked.tsv.
 
 #include "decomposer.h"
 #include "decomposition_table.h"
@@ -130,7 +130,7 @@ TEST(DecompositionTable, TheDecomposerRegeneratesItByteForByte) {
 
 TEST(DecompositionTable, AgreesWithTheHandCheckedSet) {
     // Characters decomposed by hand from the Wubi 86 rules, stroke by stroke.
-    const QStringList hand = readLines(QStringLiteral("tests/data/decomposition-handchecked.tsv"));
+    const QStringList hand = readLines(QStringLiteral("tests/tools/decomposition-handchecked.tsv"));
     EXPECT_GE(hand.size(), 150);
     int missing = 0;
     for (const QString& text : hand) {

@@ -1,6 +1,7 @@
 #include "glyph_images.h"
 #include "ui/fonts.h"
 #include "ui/form16.h"
+#include "zilvaro_version.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -78,7 +79,7 @@ TEST(Form16, ShowsEveryControlWithItsCaptionAndPlace) {
         QPoint place;
     };
     const Expected labels[] = {
-        {dialog.Label1, QStringLiteral("软件名称： Zilvaro 3.0"), {88, 90}},
+        {dialog.Label1, QStringLiteral("软件名称： Zilvaro " ZILVARO_VERSION), {88, 90}},
         {dialog.Label2, QStringLiteral("官方网站： "), {88, 112}},
         {dialog.Label6, QStringLiteral("https://zilvaro.example"), {154, 112}},
         {dialog.Label3, QStringLiteral("联系邮箱： "), {88, 133}},
@@ -236,7 +237,7 @@ TEST(Form16, EveryOpeningShowsAFreshDialog) {
     }));
     EXPECT_TRUE(first.isNull());
     EXPECT_TRUE(whileOpen(&parent, opener, [&](Form16& dialog) {
-        EXPECT_EQ(dialog.Label1->text(), QStringLiteral("软件名称： Zilvaro 3.0"));
+        EXPECT_EQ(dialog.Label1->text(), QStringLiteral("软件名称： Zilvaro " ZILVARO_VERSION));
         EXPECT_EQ(dialog.Command1->pos(), QPoint(160, 244));
         EXPECT_EQ(dialog.focusWidget(), dialog.Command1);
     }));

@@ -5,6 +5,7 @@
 #include "ui/picture_box.h"
 #include "ui/simple_combo.h"
 #include "ui/single_instance.h"
+#include "zilvaro_version.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,7 +28,7 @@ using StartUp = Form11Test;
 TEST_F(StartUp, TheWindowHasItsFixedSizeAndCaption) {
     EXPECT_EQ(form->size(), QSize(614, 339));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
-    EXPECT_EQ(form->windowTitle(), QStringLiteral(" Zilvaro 3.0"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral(" Zilvaro " ZILVARO_VERSION));
     EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(form->windowFlags() & Qt::WindowMinimizeButtonHint);
 }

