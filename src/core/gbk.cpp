@@ -1,5 +1,6 @@
 #include "core/gbk.h"
 
+#include "core/code_points.h"
 #include "core/failure.h"
 
 #include <QStringList>
@@ -85,19 +86,11 @@ QString firstCharacter(QStringView text) {
     if (text.isEmpty()) {
         return {};
     }
-    const qsizetype width =
-        (text.size() >= 2 && text[0].isHighSurrogate() && text[1].isLowSurrogate()) ? 2 : 1;
-    return text.left(width).toString();
+    return text.left(unitPositionOf(text, 1)).toString();
 }
 
 qsizetype characterCount(QStringView text) {
-    qsizetype count = 0;
-    for (qsizetype i = 0; i < text.size(); ++i, ++count) {
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            ++i;
-        }
-    }
-    return count;
+    return characterIndexOf(text, static_cast<int>(text.size()));
 }
 
 QStringList characters(QStringView text) {
