@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 namespace zilvaro {
 
 // One record of wwbb11.dat: 302 bytes of GBK text, blank-filled, no separators.
@@ -10,10 +12,21 @@ namespace zilvaro {
 // bytes by appending blanks, so Character is the character followed by one blank and
 // each code field is four characters.
 struct CharacterRecord {
-    static constexpr int Size = 302;
     static constexpr int CharacterWidth = 2;
     static constexpr int CodeWidth = 4;
     static constexpr int FillPointsWidth = 72;
+    static constexpr int FillPointsCount = 4;
+
+    static constexpr int CharacterOffset = 0;
+    static constexpr int FullCodeOffset = CharacterOffset + CharacterWidth;
+    static constexpr int ShortCodeOffset = FullCodeOffset + CodeWidth;
+    static constexpr int RootCodeOffset = ShortCodeOffset + CodeWidth;
+    static constexpr int FillPointsOffset = RootCodeOffset + CodeWidth;
+    static constexpr int Size = FillPointsOffset + FillPointsCount * FillPointsWidth;
+    static_assert(FullCodeOffset == 2 && ShortCodeOffset == 6 && RootCodeOffset == 10 &&
+                  FillPointsOffset == 14 && Size == 302);
+    // Where the seed list of slot k (0..3) starts: 14 + 72k.
+    static constexpr int fillPointsOffset(int k) { return FillPointsOffset + k * FillPointsWidth; }
 
     QString Character;   // bytes 0-1: the sort key
     QString FullCode;    // bytes 2-5
@@ -26,6 +39,12 @@ struct CharacterRecord {
 
     // Decodes the 302 bytes of one record.
     static CharacterRecord decode(QByteArrayView bytes);
+
+    // The 302 bytes of this record: each field in GBK, filled with blanks to its width.
+    // Trailing blanks of a field do not count, so a decoded record encodes to the bytes it
+    // came from. A field that has no GBK form or does not fit its width gives nullopt,
+    // with `error` (when given) naming the field's text and width.
+    std::optional<QByteArray> encode(QString* error = nullptr) const;
 };
 
 } // namespace zilvaro

@@ -18,8 +18,8 @@ QString shown(const QString& path) {
 
 // The key of a record: its first two bytes as a signed 16-bit number, first byte high.
 std::int16_t keyOf(const QByteArray& record) {
-    const auto high = static_cast<std::uint8_t>(record[0]);
-    const auto low = static_cast<std::uint8_t>(record[1]);
+    const auto high = static_cast<std::uint8_t>(record[CharacterRecord::CharacterOffset]);
+    const auto low = static_cast<std::uint8_t>(record[CharacterRecord::CharacterOffset + 1]);
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(high << 8 | low));
 }
 
@@ -27,7 +27,7 @@ std::int16_t keyOf(const QByteArray& record) {
 // or blanks; empty when all are.
 QString strayCodeBytes(const QByteArray& record) {
     const QByteArray codes =
-        record.mid(CharacterRecord::CharacterWidth, 3 * CharacterRecord::CodeWidth);
+        record.mid(CharacterRecord::FullCodeOffset, 3 * CharacterRecord::CodeWidth);
     for (const char c : codes) {
         if (c != ' ' && (c < 'a' || c > 'z')) {
             return QString::fromLatin1(codes.toHex(' '));

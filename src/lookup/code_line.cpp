@@ -5,7 +5,6 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <optional>
 
 namespace zilvaro {
 
@@ -13,25 +12,51 @@ namespace {
 const QString Separator = QStringLiteral("  ");
 }
 
+namespace {
+// The rule for codes of these lengths, without blanks.
+int ruleOfLengths(qsizetype f, qsizetype s, qsizetype r) {
+    if (r == f && s < r) {
+        return 4;
+    }
+    if (r == f && s == 0) {
+        return 3;
+    }
+    if (s < r && r < f) {
+        return 2;
+    }
+    if (r < s && s < f) {
+        return 1;
+    }
+    return 0;
+}
+} // namespace
+
+int codeLineRule(QStringView fullCode, QStringView shortCode, QStringView rootCode) {
+    return ruleOfLengths(trimBlanks(fullCode).size(), trimBlanks(shortCode).size(),
+                         trimBlanks(rootCode).size());
+}
+
+bool codeLineHasRule(QStringView fullCode, QStringView shortCode, QStringView rootCode) {
+    return codeLineRule(fullCode, shortCode, rootCode) != 0;
+}
+
 QString codeLine(QStringView fullCode, QStringView shortCode, QStringView rootCode) {
     const QString f = trimBlanks(fullCode).toString();
     const QString s = trimBlanks(shortCode).toString();
     const QString r = trimBlanks(rootCode).toString();
-    std::optional<QString> line;
-    if (r.size() < s.size() && s.size() < f.size()) {
-        line = r + Separator + s + Separator + f;
-    }
-    if (s.size() < r.size() && r.size() < f.size()) {
-        line = s + Separator + r + Separator + f;
-    }
-    if (r.size() == f.size() && s.isEmpty()) {
-        line = r;
-    }
-    if (r.size() == f.size() && s.size() < r.size()) {
-        line = s + Separator + r;
-    }
-    if (line) {
-        return trimBlanks(*line).toString();
+    // An empty code leaves its separator at an end, which the trimming drops: with S empty
+    // rules 3 and 4 both hold, and the line is R alone.
+    switch (ruleOfLengths(f.size(), s.size(), r.size())) {
+    case 1:
+        return trimBlanks(QString(r + Separator + s + Separator + f)).toString();
+    case 2:
+        return trimBlanks(QString(s + Separator + r + Separator + f)).toString();
+    case 3:
+        return r;
+    case 4:
+        return trimBlanks(QString(s + Separator + r)).toString();
+    default:
+        break;
     }
 
     QStringList codes;

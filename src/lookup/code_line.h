@@ -21,4 +21,12 @@ namespace zilvaro {
 // another's pictures.
 QString codeLine(QStringView fullCode, QStringView shortCode, QStringView rootCode);
 
+// The rule (1 to 4 above) that gives the code line of these codes, the last that holds;
+// 0 when none does. Blanks around the codes do not count.
+int codeLineRule(QStringView fullCode, QStringView shortCode, QStringView rootCode);
+
+// True when one of the four rules gives the code line of these codes: the codes a
+// character's data may hold.
+bool codeLineHasRule(QStringView fullCode, QStringView shortCode, QStringView rootCode);
+
 } // namespace zilvaro

@@ -1,18 +1,24 @@
 #include "lookup/identification_code.h"
 
-#include <QStringView>
-
 namespace zilvaro {
 
 std::optional<int> identificationPictureIndex(QChar letter) {
-    // Horizontal, vertical, left-falling, dot and turning last strokes, each for the
-    // left-right, top-bottom and mixed structures; l last.
-    static constexpr QStringView Letters = u"gfdhjktreyuinbvl";
-    const qsizetype index = Letters.indexOf(letter);
+    const qsizetype index = IdentificationLetters.indexOf(letter);
     if (index < 0) {
         return std::nullopt;
     }
     return static_cast<int>(index);
+}
+
+bool isIdentificationLetter(QChar letter) {
+    return identificationPictureIndex(letter).has_value();
+}
+
+QChar identificationLetter(int strokeClass, int structure) {
+    if (strokeClass < 1 || strokeClass > 5 || structure < 1 || structure > 3) {
+        return {};
+    }
+    return IdentificationLetters[(strokeClass - 1) * 3 + (structure - 1)];
 }
 
 } // namespace zilvaro

@@ -87,7 +87,7 @@ double PictureSurface::twipsPerUnit(ScaleUnit unit) const {
     case ScaleUnit::Point:
         return 20.0;
     case ScaleUnit::Pixel:
-        return TwipsPerPixel / scale_;
+        return static_cast<double>(TwipsPerPixel) / scale_;
     case ScaleUnit::Inch:
         return 1440.0;
     case ScaleUnit::Millimetre:

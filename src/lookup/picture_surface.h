@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lookup/flood_fill.h"
+#include "lookup/seed_list.h"
 
 #include <QImage>
 
@@ -27,12 +28,6 @@ enum class ScaleUnit : int {
     Millimetre = 6,
     Centimetre = 7
 };
-
-// Twips per pixel of the display the pictures and seed points are made for (96 dots per
-// inch). Coordinates in the record file are twips at this ratio. A surface that shows a
-// sharp picture (device pixel ratio 2, for high-DPI screens) has twice as many pixels,
-// 7.5 twips each, so the same seed points fall on the same roots.
-constexpr double TwipsPerPixel = 15.0;
 
 // Fill styles of a picture box: 0 solid, 1 transparent, 2..7 hatch patterns.
 enum FillStyleValue : int {

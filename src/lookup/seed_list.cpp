@@ -58,17 +58,34 @@ std::int16_t readSeedNumber(QStringView piece) {
 
 std::vector<SeedPoint> seedPoints(QStringView seedList) {
     const QStringView s = trimTrailingBlanks(seedList);
-    const std::int32_t n = toInt32(static_cast<double>(s.size()) / 8.0);
+    const std::int32_t n = toInt32(static_cast<double>(s.size()) / SeedWidth);
     auto piece = [&](qsizetype from) {
-        return from >= s.size() ? QStringView()
-                                : s.sliced(from).first(std::min<qsizetype>(4, s.size() - from));
+        return from >= s.size()
+                   ? QStringView()
+                   : s.sliced(from).first(std::min<qsizetype>(SeedNumberWidth, s.size() - from));
     };
     std::vector<SeedPoint> points;
     points.reserve(static_cast<std::size_t>(n));
     for (std::int32_t i = 1; i <= n; ++i) {
-        points.push_back({readSeedNumber(piece(8 * i - 8)), readSeedNumber(piece(8 * i - 4))});
+        points.push_back({readSeedNumber(piece(SeedWidth * (i - 1))),
+                          readSeedNumber(piece(SeedWidth * (i - 1) + SeedNumberWidth))});
     }
     return points;
+}
+
+std::optional<QString> formatSeedList(const std::vector<SeedPoint>& seeds) {
+    if (seeds.size() > static_cast<std::size_t>(MaxSeeds)) {
+        return std::nullopt;
+    }
+    const auto fits = [](std::int16_t n) { return n >= -999 && n <= 9999; };
+    QString list;
+    for (const SeedPoint& seed : seeds) {
+        if (!fits(seed.x) || !fits(seed.y)) {
+            return std::nullopt;
+        }
+        list += QStringLiteral("%1%2").arg(seed.x, SeedNumberWidth).arg(seed.y, SeedNumberWidth);
+    }
+    return list;
 }
 
 void fillSlotFromSeedList(PictureSurface& slot, QStringView seedList) {

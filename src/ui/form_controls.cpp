@@ -1,6 +1,7 @@
 #include "ui/form_controls.h"
 
 #include "core/rounding.h"
+#include "lookup/seed_list.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -11,7 +12,7 @@
 namespace zilvaro {
 
 int twipsToPixels(int twips) {
-    return static_cast<int>(roundHalfEven(twips / 15.0));
+    return static_cast<int>(roundHalfEven(twips / static_cast<double>(TwipsPerPixel)));
 }
 
 QPoint twipsPoint(int left, int top) {

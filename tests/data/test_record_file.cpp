@@ -153,7 +153,7 @@ TEST(RecordFile, TheStartUpCheckNamesTheFileAndWhatIsWrong) {
         // Random bytes: junk in the first record's codes.
         ProgramFolder folder;
         QByteArray junk;
-        for (int i = 0; i < 3 * 302; ++i) {
+        for (int i = 0; i < 3 * CharacterRecord::Size; ++i) {
             junk.append(static_cast<char>((i * 37 + 11) % 256));
         }
         folder.writeBytes(junk);
@@ -166,7 +166,7 @@ TEST(RecordFile, AFileCutShortWhileOpenSaysSo) {
     ProgramFolder folder;
     folder.writeRecords(recordsFor(gb2312Characters(10)));
     RecordFile file(folder.recordFilePath());
-    ASSERT_TRUE(QFile::resize(folder.recordFilePath(), 302 * 4 + 100));
+    ASSERT_TRUE(QFile::resize(folder.recordFilePath(), CharacterRecord::Size * 4 + 100));
     EXPECT_EQ(file.read(4).Character, QStringLiteral("挨 "));
     try {
         file.read(5);

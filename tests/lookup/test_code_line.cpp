@@ -50,3 +50,20 @@ TEST(CodeLine, WithoutARuleListsTheCharactersOwnCodes) {
     // No full code.
     EXPECT_EQ(line("", "ab", "abc"), "ab  abc");
 }
+
+TEST(CodeLine, NamesTheRuleThatGivesTheLine) {
+    const auto rule = [](const char* full, const char* shortCode, const char* root) {
+        return codeLineRule(QString::fromLatin1(full), QString::fromLatin1(shortCode),
+                            QString::fromLatin1(root));
+    };
+    EXPECT_EQ(rule("abcd", "abc", "ab"), 1);
+    EXPECT_EQ(rule("khk", "k", "kh"), 2);
+    EXPECT_EQ(rule("vbg", "", "vb"), 2); // no short code: S < R < F
+    EXPECT_EQ(rule("abcd", "ab", "wxyz"), 4);
+    EXPECT_EQ(rule("gghg", "", "gghg"), 4); // 3 and 4 both hold; the later one counts
+    EXPECT_EQ(rule("", "", ""), 3);
+    EXPECT_EQ(rule(" abcd", "ab  ", " ab "), 0); // blanks do not count: |R| = |S| < |F|
+    EXPECT_EQ(rule("abc", "abc", "ab"), 0);
+    EXPECT_TRUE(codeLineHasRule(u"gghg", u"gg", u"gghg"));
+    EXPECT_FALSE(codeLineHasRule(u"abcd", u"ab", u"ab"));
+}

@@ -10,14 +10,35 @@ TEST(IdentificationCode, EachKeyLetterNamesItsPicture) {
     const QString letters = QStringLiteral("gfdhjktreyuinbvl");
     for (int i = 0; i < letters.size(); ++i) {
         EXPECT_EQ(identificationPictureIndex(letters[i]), i) << letters[i].toLatin1();
+        EXPECT_TRUE(isIdentificationLetter(letters[i]));
     }
     EXPECT_EQ(identificationPictureIndex(u'y'), 9);
     EXPECT_EQ(identificationPictureIndex(u'l'), 15);
 }
 
+TEST(IdentificationCode, TheLastStrokeAndTheStructureChooseTheLetter) {
+    EXPECT_EQ(identificationLetter(1, 1), u'g');
+    EXPECT_EQ(identificationLetter(1, 3), u'd');
+    EXPECT_EQ(identificationLetter(2, 3), u'k'); // 中: last stroke 丨, mixed
+    EXPECT_EQ(identificationLetter(4, 3), u'i'); // 国: last stroke 丶 inside 囗
+    EXPECT_EQ(identificationLetter(5, 1), u'n');
+    EXPECT_EQ(identificationLetter(5, 3), u'v');
+    // The picture of each letter lies in its class's three, in the order of the structures.
+    for (int strokeClass = 1; strokeClass <= 5; ++strokeClass) {
+        for (int structure = 1; structure <= 3; ++structure) {
+            EXPECT_EQ(identificationPictureIndex(identificationLetter(strokeClass, structure)),
+                      (strokeClass - 1) * 3 + structure - 1);
+        }
+    }
+    for (const auto& [strokeClass, structure] : {std::pair{0, 1}, {6, 1}, {1, 0}, {1, 4}}) {
+        EXPECT_EQ(identificationLetter(strokeClass, structure), QChar());
+    }
+}
+
 TEST(IdentificationCode, OtherCharactersNameNoPicture) {
     for (QChar c : QStringLiteral("GYLaqwsxzcmo 0\u3000\uFF47")) {
         EXPECT_EQ(identificationPictureIndex(c), std::nullopt) << int{c.unicode()};
+        EXPECT_FALSE(isIdentificationLetter(c));
     }
     EXPECT_EQ(identificationPictureIndex(QChar()), std::nullopt);
 }

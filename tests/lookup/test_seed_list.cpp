@@ -65,15 +65,43 @@ TEST(SeedList, CountsPointsByLengthWithoutTrailingBlanks) {
               (std::vector<SeedPoint>{{10, 20}, {30, 40}, {50, 7}}));
     // Blanks inside the list are content: only trailing ones are stripped.
     EXPECT_EQ(points("        900 900"), (std::vector<SeedPoint>{{0, 0}, {900, 900}}));
-    // Nine points fill 72 characters.
-    std::string nine;
-    for (int i = 1; i <= 9; ++i) {
-        nine += QStringLiteral("%1%2").arg(i * 15, 4).arg(i * 30, 4).toStdString();
+}
+
+TEST(SeedList, WritesTwipsRightAlignedInFourColumns) {
+    EXPECT_EQ(formatSeedList({}), u"");
+    EXPECT_EQ(formatSeedList({{15, 30}, {1605, 1620}, {0, 990}, {7, 9}}),
+              u"  15  3016051620   0 990   7   9");
+    // The widest numbers that fit their columns.
+    EXPECT_EQ(formatSeedList({{9999, -999}}), u"9999-999");
+    // A number wider than its columns would shift every later one; more than nine seeds
+    // would not fit the record's field.
+    EXPECT_EQ(formatSeedList({{10000, 0}}), std::nullopt);
+    EXPECT_EQ(formatSeedList({{0, -1000}}), std::nullopt);
+    EXPECT_EQ(formatSeedList(std::vector<SeedPoint>(MaxSeeds + 1)), std::nullopt);
+}
+
+TEST(SeedList, ReadsBackWhatItWrites) {
+    const std::vector<std::vector<SeedPoint>> lists = {
+        {},
+        {{0, 0}},                 // "   0   0": blanks before the digits, none after
+        {{1620, 1635}, {7, 8}},   // a picture's far corner and a near one
+        {{-999, 9999}, {-5, 40}}, // signs and the widest numbers
+    };
+    for (const auto& seeds : lists) {
+        const std::optional<QString> list = formatSeedList(seeds);
+        ASSERT_TRUE(list.has_value());
+        EXPECT_EQ(seedPoints(*list), seeds) << list->toStdString();
+        // As the record holds it: blank-filled to its field.
+        EXPECT_EQ(seedPoints(list->leftJustified(CharacterRecord::FillPointsWidth)), seeds);
     }
-    ASSERT_EQ(nine.size(), 72u);
-    const auto all = points(nine.c_str());
-    ASSERT_EQ(all.size(), 9u);
-    EXPECT_EQ(all.back(), (SeedPoint{135, 270}));
+    // Nine seeds fill the field exactly.
+    std::vector<SeedPoint> nine;
+    for (int i = 1; i <= MaxSeeds; ++i) {
+        nine.push_back({static_cast<std::int16_t>(i * 15), static_cast<std::int16_t>(i * 30)});
+    }
+    const QString full = formatSeedList(nine).value();
+    EXPECT_EQ(full.size(), CharacterRecord::FillPointsWidth);
+    EXPECT_EQ(seedPoints(full), nine);
 }
 
 TEST(SeedList, FillsEachSeedsAreaBlack) {

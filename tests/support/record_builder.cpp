@@ -1,6 +1,7 @@
 #include "record_builder.h"
 
 #include "core/gbk.h"
+#include "data/character_record.h"
 
 #include <QFile>
 
@@ -8,23 +9,14 @@
 
 namespace zilvaro::test {
 
-namespace {
-QByteArray padded(const QString& text, int width) {
-    QByteArray bytes = toGbk(text).value();
-    if (bytes.size() > width) {
+QByteArray encodeRecord(const RecordFields& f) {
+    const CharacterRecord record{f.character,   f.fullCode,    f.shortCode,   f.rootCode,
+                                 f.fillPoints1, f.fillPoints2, f.fillPoints3, f.fillPoints4};
+    const std::optional<QByteArray> bytes = record.encode();
+    if (!bytes) {
         throw std::invalid_argument("field too long");
     }
-    bytes.append(QByteArray(width - bytes.size(), ' '));
-    return bytes;
-}
-} // namespace
-
-QByteArray encodeRecord(const RecordFields& f) {
-    QByteArray bytes = padded(f.character, 2) + padded(f.fullCode, 4) + padded(f.shortCode, 4) +
-                       padded(f.rootCode, 4) + padded(f.fillPoints1, 72) +
-                       padded(f.fillPoints2, 72) + padded(f.fillPoints3, 72) +
-                       padded(f.fillPoints4, 72);
-    return bytes;
+    return *bytes;
 }
 
 std::vector<RecordFields> recordsFor(const QStringList& characters) {

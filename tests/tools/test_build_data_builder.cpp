@@ -2,6 +2,7 @@
 #include "data_error.h"
 
 #include <core/gbk.h>
+#include <data/character_record.h>
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace zilvaro::build;
+using Record = zilvaro::CharacterRecord;
 
 namespace {
 
@@ -66,10 +68,11 @@ TEST_F(DataBuilder, WritesThePicturesTheLicenceAndTheSortedRecords) {
     EXPECT_LE(summary.leastCovered[0].first, summary.leastCovered[2].first);
 
     const QByteArray records = read(QStringLiteral("wwbb11.dat"));
-    ASSERT_EQ(records.size(), 3 * 302);
+    ASSERT_EQ(records.size(), 3 * Record::Size);
     QStringList order;
     for (int i = 0; i < 3; ++i) {
-        order << zilvaro::fromGbk(QByteArrayView(records).sliced(i * 302, 2));
+        order << zilvaro::fromGbk(QByteArrayView(records).sliced(
+            i * Record::Size + Record::CharacterOffset, Record::CharacterWidth));
     }
     EXPECT_EQ(order, (QStringList{u"国"_qs, u"一"_qs, u"中"_qs})); // B9FA, D2BB, D6D0
 
@@ -124,7 +127,7 @@ TEST_F(DataBuilder, ABuildReplacesEveryOldPictureAndWhatAnInterruptedOneLeft) {
     build(writeTable(Table));
     QDir(program).mkpath(QStringLiteral("bmp.building-abc123/x"));
     build(writeTable("中\tkhk\tk\tkh\tcompound\tk:0,1,2\th:3\n"));
-    EXPECT_EQ(read(QStringLiteral("wwbb11.dat")).size(), 302);
+    EXPECT_EQ(read(QStringLiteral("wwbb11.dat")).size(), Record::Size);
     EXPECT_TRUE(read(QStringLiteral("bmp/国.bmp")).isEmpty());
     EXPECT_FALSE(read(QStringLiteral("bmp/中.bmp")).isEmpty());
     EXPECT_EQ(programFolder(), (QStringList{u"bmp"_qs, u"wwbb11.dat"_qs}));

@@ -21,31 +21,18 @@ CharacterData build(const char* line) {
 }
 
 QByteArray field(const CharacterData& data, int slot) {
-    return data.record.mid(14 + 72 * slot, 72);
+    return data.record.mid(zilvaro::CharacterRecord::fillPointsOffset(slot),
+                           zilvaro::CharacterRecord::FillPointsWidth);
 }
 
-// The seed points of a seed list, in twips.
-std::vector<QPoint> seedsOf(const QByteArray& list) {
-    std::vector<QPoint> seeds;
-    QByteArray trimmed = list;
-    while (trimmed.endsWith(' ')) {
-        trimmed.chop(1);
-    }
-    for (qsizetype i = 0; i + 8 <= trimmed.size(); i += 8) {
-        seeds.emplace_back(trimmed.mid(i, 4).trimmed().toInt(),
-                           trimmed.mid(i + 4, 4).trimmed().toInt());
-    }
-    return seeds;
-}
-
-const QByteArray Blank(72, ' ');
-const QByteArray Mark = QByteArray("0") + QByteArray(71, ' ');
+const QByteArray Blank(zilvaro::CharacterRecord::FillPointsWidth, ' ');
+const QByteArray Mark = QByteArray("0").leftJustified(zilvaro::CharacterRecord::FillPointsWidth);
 
 } // namespace
 
 TEST(CharacterData, WritesTheCodesInABlankFilledGbkRecord) {
     const CharacterData guo = build("国\tlgyi\tl\tlgy\tcompound\tl:0,1,7\tg:2,3,4,5\ty:6");
-    ASSERT_EQ(guo.record.size(), 302);
+    ASSERT_EQ(guo.record.size(), zilvaro::CharacterRecord::Size);
     EXPECT_FALSE(guo.record.contains('\0'));
     EXPECT_EQ(guo.record.left(14), *zilvaro::toGbk(u"国") + "lgyil   lgy ");
     EXPECT_EQ(guo.key, zilvaro::characterKey(u"国"));
@@ -101,10 +88,11 @@ TEST(CharacterData, PutsEverySeedOnItsRootInBothPictures) {
             if (field(data, k) == Blank || field(data, k) == Mark) {
                 continue;
             }
-            const std::vector<QPoint> seeds = seedsOf(field(data, k));
+            const std::vector<zilvaro::SeedPoint> seeds =
+                zilvaro::seedPoints(QString::fromLatin1(field(data, k)));
             ASSERT_FALSE(seeds.empty());
-            EXPECT_LE(seeds.size(), 9u);
-            for (const QPoint& seed : seeds) {
+            EXPECT_LE(seeds.size(), size_t(zilvaro::MaxSeeds));
+            for (const zilvaro::SeedPoint& seed : seeds) {
                 // In each picture a seed lies on white inside the root (or on black, where
                 // its fill paints nothing); on white in at least one of them.
                 int white = 0;
@@ -112,8 +100,7 @@ TEST(CharacterData, PutsEverySeedOnItsRootInBothPictures) {
                      {std::pair{&data.picture, &states},
                       std::pair{&data.sharpPicture, &sharpStates}}) {
                     const int scale = pixelStates->scale();
-                    const QPoint pixel(pixelOfTwips(seed.x(), scale),
-                                       pixelOfTwips(seed.y(), scale));
+                    const QPoint pixel(pixelOfTwips(seed.x, scale), pixelOfTwips(seed.y, scale));
                     if (picture->pixelIndex(pixel) == 0) {
                         ++white;
                         EXPECT_TRUE(pixelStates->at(pixel.x(), pixel.y()) & (1 << k))

@@ -98,7 +98,7 @@ TEST(SlotSeeds, KeepsNineSeedsWhenTheRestIsSmallAndStopsOtherwise) {
     }
     small.fill(2, 60, 3, 3, Slot0); // a tenth area of one white pixel
     const SlotSeeds nine = small.seeds(0);
-    EXPECT_EQ(nine.seeds.size(), size_t(MaxSeeds));
+    EXPECT_EQ(nine.seeds.size(), size_t(zilvaro::MaxSeeds));
     EXPECT_GT(nine.coverage[0], 0.99);
     EXPECT_LT(nine.coverage[0], 1.0);
 
@@ -163,12 +163,6 @@ TEST(SlotSeeds, GivesARootDrawnAsOutlineOneSeedOnItsOwnBlackPixels) {
     EXPECT_DOUBLE_EQ(seeds.coverage[0], 1.0);
 
     EXPECT_TRUE(c.errorOf(1).startsWith(u"字: the root of slot 1 covers no pixel"));
-}
-
-TEST(SeedList, WritesTwipsRightAlignedInFourColumns) {
-    EXPECT_EQ(formatSeedList({}), u"");
-    EXPECT_EQ(formatSeedList({QPoint(15, 30), QPoint(1605, 1620), QPoint(0, 990), QPoint(7, 9)}),
-              u"  15  3016051620   0 990   7   9");
 }
 
 TEST(SeedList, FindsThePixelOfTwipsAsTheProgramsFillDoes) {

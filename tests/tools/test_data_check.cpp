@@ -10,6 +10,7 @@
 
 #include <core/gbk.h>
 #include <data/record_file.h>
+#include <lookup/code_line.h>
 #include <lookup/decomposition_picture.h>
 #include <lookup/identification_code.h>
 #include <lookup/picture_surface.h>
@@ -35,11 +36,6 @@ const QString StrokeFolder = QStringLiteral(ZILVARO_SOURCE_DIR "/node_modules/ha
 
 QString trimmed(const QString& text) {
     return text.trimmed();
-}
-
-// One of the four rules of the code line holds for the codes.
-bool meetsACodeLineRule(qsizetype f, qsizetype s, qsizetype r, bool shortEmpty) {
-    return (r < s && s < f) || (s < r && r < f) || (r == f && shortEmpty) || (r == f && s < r);
 }
 
 class DataCheck : public ::testing::Test {
@@ -129,17 +125,20 @@ TEST_F(DataCheck, TheRecordFileHoldsEveryGb2312CharacterOnceInKeyOrder) {
 TEST_F(DataCheck, EveryRecordIsBlankFilledTextOfLettersDigitsAndBlanks) {
     for (qsizetype at = 0; at < bytes_->size(); at += CharacterRecord::Size) {
         const QByteArray record = bytes_->mid(at, CharacterRecord::Size);
-        const QString where = fromGbk(record.left(2));
-        for (qsizetype i = 2; i < record.size(); ++i) {
+        const QString where =
+            fromGbk(record.mid(CharacterRecord::CharacterOffset, CharacterRecord::CharacterWidth));
+        for (qsizetype i = CharacterRecord::FullCodeOffset; i < record.size(); ++i) {
             const char c = record[i];
-            const bool code = i < 14;
+            const bool code = i < CharacterRecord::fillPointsOffset(0);
             const bool allowed =
                 c == ' ' || (code ? (c >= 'a' && c <= 'y') : (c >= '0' && c <= '9'));
             ASSERT_TRUE(allowed) << where.toStdString() << ": byte " << i << " is " << int(c);
         }
         // Codes are left-aligned: no letter after a blank.
         for (int field = 0; field < 3; ++field) {
-            const QByteArray code = record.mid(2 + 4 * field, 4);
+            const QByteArray code =
+                record.mid(CharacterRecord::FullCodeOffset + CharacterRecord::CodeWidth * field,
+                           CharacterRecord::CodeWidth);
             ASSERT_EQ(code.trimmed(), code.left(code.trimmed().size())) << where.toStdString();
         }
     }
@@ -156,7 +155,7 @@ TEST_F(DataCheck, CodesAndMarksAgreeWithTheDecompositionTable) {
         EXPECT_EQ(f, e.fullCode);
         EXPECT_EQ(s, e.shortCode);
         EXPECT_EQ(root, e.rootCode);
-        EXPECT_TRUE(meetsACodeLineRule(f.size(), s.size(), root.size(), s.isEmpty()))
+        EXPECT_TRUE(codeLineHasRule(f, s, root))
             << "F " << f.toStdString() << ", S " << s.toStdString() << ", R " << root.toStdString();
 
         const bool mark3 = isIdentificationMark(r.FillPoints3);

@@ -47,14 +47,14 @@ TEST(DecompositionLine, ReadsAndWritesTheTableFormat) {
 
     QString error;
     EXPECT_FALSE(DecompositionLine::parse(QStringLiteral("中\tkhk\tk\tkh\tcompound"), &error));
-    EXPECT_EQ(error, QStringLiteral("expected at least 6 tab-separated columns"));
+    EXPECT_EQ(error, QStringLiteral("expected at least six tab-separated fields, found 5"));
     EXPECT_FALSE(
         DecompositionLine::parse(QStringLiteral("中\tkhk\tk\tkh\tcompound\tk:0,,1"), &error));
-    EXPECT_EQ(error, QStringLiteral("bad root field \"k:0,,1\""));
+    EXPECT_EQ(error, QStringLiteral("中: root \"k:0,,1\" has a bad stroke number"));
     EXPECT_FALSE(
         DecompositionLine::parse(QStringLiteral("中\tkhkhk\tk\tkh\tcompound\tk:0"), &error));
     EXPECT_FALSE(DecompositionLine::parse(QStringLiteral("中\tkhk\tk\tkh\tmixed\tk:0"), &error));
-    EXPECT_EQ(error, QStringLiteral("bad kind \"mixed\""));
+    EXPECT_EQ(error, QStringLiteral("中: unknown kind \"mixed\""));
 }
 
 TEST(DecompositionLine, RootCodeFollowsTheNumberOfRoots) {
@@ -172,15 +172,6 @@ TEST(DecompositionLine, KindsMustMatchTheChart) {
     EXPECT_EQ(
         problems("王\tgggg\tggg\tgggg\tkey\tg:0,1,2,3", {"1121", {"ggg", "gggg"}, 0, false, {}}),
         QString());
-}
-
-TEST(DecompositionLine, CodeLineRules) {
-    EXPECT_TRUE(codeLineHasRule("khk", "k", "kh"));     // rule 2: S < R < F
-    EXPECT_TRUE(codeLineHasRule("gghg", "gg", "gghg")); // rule 4
-    EXPECT_TRUE(codeLineHasRule("gghg", "", "gghg"));   // rule 3
-    EXPECT_TRUE(codeLineHasRule("vbg", "", "vb"));      // no short code, R < F: rule 1
-    EXPECT_FALSE(codeLineHasRule("abcd", "ab", "ab"));  // |R| = |S| < |F|
-    EXPECT_FALSE(codeLineHasRule("abc", "abc", "ab"));
 }
 
 TEST(DecompositionLine, HandOnlyFormsPassTheChartCheck) {

@@ -2,6 +2,7 @@
 
 #include "core/gbk.h"
 #include "lookup/picture_surface.h"
+#include "lookup/seed_list.h"
 #include "ui/assets.h"
 #include "ui/picture_box.h"
 
@@ -34,8 +35,9 @@ QImage fourAreas() {
 }
 
 QString seedAt(int area) {
-    const int x = (4 + (area % 2) * 52 + 23) * 15, y = (4 + (area / 2) * 52 + 23) * 15;
-    return QStringLiteral("%1%2").arg(x, 4).arg(y, 4);
+    const int x = (4 + (area % 2) * 52 + 23) * TwipsPerPixel;
+    const int y = (4 + (area / 2) * 52 + 23) * TwipsPerPixel;
+    return formatSeedList({{static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)}}).value();
 }
 
 bool isBlack(const PictureBox* box, int area) {

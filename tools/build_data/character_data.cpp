@@ -5,35 +5,11 @@
 #include "seed_points.h"
 
 #include <core/gbk.h>
+#include <data/character_record.h>
 
 #include <algorithm>
 
 namespace zilvaro::build {
-
-namespace {
-
-void put(QByteArray& record, int offset, int width, const QString& text) {
-    const std::optional<QByteArray> bytes = toGbk(text);
-    if (!bytes || bytes->size() > width) {
-        throw DataError(QStringLiteral("\"%1\" does not fit in %2 GBK bytes").arg(text).arg(width));
-    }
-    record.replace(offset, static_cast<qsizetype>(bytes->size()), *bytes);
-}
-
-} // namespace
-
-QByteArray encodeRecord(const QString& character, const QString& fullCode, const QString& shortCode,
-                        const QString& rootCode, const std::array<QString, 4>& fillPoints) {
-    QByteArray record(302, ' ');
-    put(record, 0, 2, character);
-    put(record, 2, 4, fullCode);
-    put(record, 6, 4, shortCode);
-    put(record, 10, 4, rootCode);
-    for (int k = 0; k < 4; ++k) {
-        put(record, 14 + 72 * k, 72, fillPoints[static_cast<size_t>(k)]);
-    }
-    return record;
-}
 
 CharacterData buildCharacter(const Decomposition& entry, const StrokeOutlines& strokes) {
     const SlotLayout layout = layoutSlots(entry, static_cast<int>(strokes.size()));
@@ -60,7 +36,18 @@ CharacterData buildCharacter(const Decomposition& entry, const StrokeOutlines& s
         switch (layout.content[static_cast<size_t>(k)]) {
         case SlotContent::Root: {
             const SlotSeeds seeds = slotSeeds({&picture, &sharp}, k, entry.character);
-            fillPoints[static_cast<size_t>(k)] = formatSeedList(seeds.seeds);
+            std::vector<SeedPoint> points;
+            for (const QPoint& seed : seeds.seeds) {
+                points.push_back(
+                    {static_cast<std::int16_t>(seed.x()), static_cast<std::int16_t>(seed.y())});
+            }
+            const std::optional<QString> list = formatSeedList(points);
+            if (!list) {
+                throw DataError(QStringLiteral("%1: the seeds of slot %2 do not fit a seed list")
+                                    .arg(entry.character)
+                                    .arg(k));
+            }
+            fillPoints[static_cast<size_t>(k)] = *list;
             const auto slot = static_cast<size_t>(k);
             data.coverage[slot] =
                 std::min(seeds.coverage[0] - static_cast<double>(slivers[slot]) /
@@ -76,12 +63,14 @@ CharacterData buildCharacter(const Decomposition& entry, const StrokeOutlines& s
             break;
         }
     }
-    try {
-        data.record = encodeRecord(entry.character, entry.fullCode, entry.shortCode, entry.rootCode,
-                                   fillPoints);
-    } catch (const DataError& e) {
-        throw DataError(QStringLiteral("%1: %2").arg(entry.character, e.message()));
+    const CharacterRecord record{entry.character, entry.fullCode, entry.shortCode, entry.rootCode,
+                                 fillPoints[0],   fillPoints[1],  fillPoints[2],   fillPoints[3]};
+    QString error;
+    const std::optional<QByteArray> bytes = record.encode(&error);
+    if (!bytes) {
+        throw DataError(QStringLiteral("%1: %2").arg(entry.character, error));
     }
+    data.record = *bytes;
     data.picture = outlineImage(black);
     data.sharpPicture = outlineImage(sharpBlack, sharpStates.width);
     data.key = characterKey(entry.character);

@@ -28,8 +28,4 @@ struct CharacterData {
 // slot.
 CharacterData buildCharacter(const Decomposition& entry, const StrokeOutlines& strokes);
 
-// The 302 bytes of a record, every field GBK text filled with blanks.
-QByteArray encodeRecord(const QString& character, const QString& fullCode, const QString& shortCode,
-                        const QString& rootCode, const std::array<QString, 4>& fillPoints);
-
 } // namespace zilvaro::build

@@ -2,7 +2,9 @@
 
 #include "data_error.h"
 
+#include <common/decomposition_line.h>
 #include <core/gbk.h>
+#include <lookup/identification_code.h>
 
 #include <QStringList>
 
@@ -10,19 +12,7 @@ namespace zilvaro::build {
 
 namespace {
 
-bool isCode(const QString& code, qsizetype minLength) {
-    if (code.size() < minLength || code.size() > 4) {
-        return false;
-    }
-    for (const QChar c : code) {
-        if (c < u'a' || c > u'y') {
-            return false;
-        }
-    }
-    return true;
-}
-
-CharacterKind parseKind(const QString& text, const QString& where) {
+CharacterKind kindOf(const QString& text) {
     if (text == u"key") {
         return CharacterKind::Key;
     }
@@ -32,47 +22,11 @@ CharacterKind parseKind(const QString& text, const QString& where) {
     if (text == u"stroke") {
         return CharacterKind::Stroke;
     }
-    if (text == u"compound") {
-        return CharacterKind::Compound;
-    }
-    throw DataError(QStringLiteral("%1: unknown kind \"%2\"").arg(where, text));
+    return CharacterKind::Compound;
 }
 
-Root parseRoot(const QString& field, const QString& where) {
-    const qsizetype colon = field.indexOf(u':');
-    if (colon != 1 || field[0] < u'a' || field[0] > u'y') {
-        throw DataError(QStringLiteral("%1: root \"%2\" is not key:strokes").arg(where, field));
-    }
-    Root root{field[0], {}};
-    for (const QString& number : field.mid(2).split(u',')) {
-        bool ok = !number.isEmpty() && number.size() <= 4;
-        for (const QChar c : number) {
-            ok = ok && c >= u'0' && c <= u'9';
-        }
-        const int stroke = ok ? number.toInt() : -1;
-        if (!ok) {
-            throw DataError(
-                QStringLiteral("%1: root \"%2\" has a bad stroke number").arg(where, field));
-        }
-        root.strokes.push_back(stroke);
-    }
-    return root;
-}
-
-// The root code a compound of these roots must have: the keys of its first three roots
-// and its last.
-QString compoundRootCode(const std::vector<Root>& roots) {
-    QString code;
-    for (size_t i = 0; i < roots.size() && i < 3; ++i) {
-        code += roots[i].key;
-    }
-    if (roots.size() >= 4) {
-        code += roots.back().key;
-    }
-    return code;
-}
-
-void checkCodes(const Decomposition& e, const QString& where) {
+void checkCodes(const Decomposition& e, const tools::DecompositionLine& line,
+                const QString& where) {
     const auto fail = [&](const QString& what) {
         throw DataError(QStringLiteral("%1: %2").arg(where, what));
     };
@@ -103,9 +57,10 @@ void checkCodes(const Decomposition& e, const QString& where) {
         if (e.roots.size() < 2) {
             fail(QStringLiteral("a compound has two roots or more"));
         }
-        if (e.rootCode != compoundRootCode(e.roots)) {
+        if (const QString keys = tools::rootCodeOf(line.kind, line.roots, line.fullCode);
+            e.rootCode != keys) {
             fail(QStringLiteral("its root code \"%1\" does not match its roots \"%2\"")
-                     .arg(e.rootCode, compoundRootCode(e.roots)));
+                     .arg(e.rootCode, keys));
         }
         if (e.roots.size() <= 3) {
             // The slot after the last root shows the identification code, named by the
@@ -125,35 +80,28 @@ void checkCodes(const Decomposition& e, const QString& where) {
 
 } // namespace
 
-bool isIdentificationLetter(QChar letter) {
-    return QStringView(u"gfdhjktreyuinbvl").contains(letter);
-}
-
-Decomposition parseDecompositionLine(const QString& line, const QString& where) {
-    const QStringList fields = line.split(u'\t');
-    if (fields.size() < 6) {
-        throw DataError(QStringLiteral("%1: expected at least six tab-separated fields, found %2")
-                            .arg(where)
-                            .arg(fields.size()));
+Decomposition parseDecompositionLine(const QString& text, const QString& where) {
+    QString error;
+    const std::optional<tools::DecompositionLine> line =
+        tools::DecompositionLine::parse(text, &error);
+    if (!line) {
+        throw DataError(QStringLiteral("%1: %2").arg(where, error));
+    }
+    // The character is the key of its record.
+    if (characterCount(line->character) != 1 || !isDoubleByte(line->character)) {
+        throw DataError(QStringLiteral("%1: \"%2\" is not one double-byte GBK character")
+                            .arg(where, line->character));
     }
     Decomposition e;
-    e.character = fields[0];
-    if (characterCount(e.character) != 1 || !isDoubleByte(e.character)) {
-        throw DataError(QStringLiteral("%1: \"%2\" is not one double-byte GBK character")
-                            .arg(where, e.character));
+    e.character = line->character;
+    e.fullCode = line->fullCode;
+    e.shortCode = line->shortCode;
+    e.rootCode = line->rootCode;
+    e.kind = kindOf(line->kind);
+    for (const tools::RootField& root : line->roots) {
+        e.roots.push_back({root.key, std::vector<int>(root.strokes.begin(), root.strokes.end())});
     }
-    const QString at = QStringLiteral("%1: %2").arg(where, e.character);
-    e.fullCode = fields[1];
-    e.shortCode = fields[2];
-    e.rootCode = fields[3];
-    if (!isCode(e.fullCode, 1) || !isCode(e.shortCode, 0) || !isCode(e.rootCode, 1)) {
-        throw DataError(QStringLiteral("%1: codes must be up to four letters a-y").arg(at));
-    }
-    e.kind = parseKind(fields[4], at);
-    for (qsizetype i = 5; i < fields.size(); ++i) {
-        e.roots.push_back(parseRoot(fields[i], at));
-    }
-    checkCodes(e, at);
+    checkCodes(e, *line, QStringLiteral("%1: %2").arg(where, e.character));
     return e;
 }
 

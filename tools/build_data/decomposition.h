@@ -31,11 +31,12 @@ struct Decomposition {
     std::vector<Root> roots;
 };
 
-// Parses one line. `where` (file and line number) starts every error message, followed
-// by the character when it could be read. Checks the shape of the line and the codes
-// against the kind and the roots, so that the record's picture slots and marks agree
-// with its root code (RootCode: the keys of the first three roots and the last; the full
-// code for key-name characters and character roots; the key twice for single strokes).
+// Reads one line of the table (tools::DecompositionLine) and checks its codes against the
+// kind and the roots, so that the record's picture slots and marks agree with its root
+// code (RootCode: the keys of the first three roots and the last; the full code for
+// key-name characters and character roots; the key twice for single strokes). `where`
+// (file and line number) starts every error message, followed by the character when it
+// could be read.
 Decomposition parseDecompositionLine(const QString& line, const QString& where);
 
 // What the four picture slots of a character show.
@@ -61,8 +62,5 @@ struct SlotLayout {
 // Roots that no slot shows (the middle roots of five or more) belong to no slot. Every
 // stroke must belong to exactly one root; otherwise a DataError names the character.
 SlotLayout layoutSlots(const Decomposition& entry, int strokeCount);
-
-// True for the sixteen letters that name an identification-code picture.
-bool isIdentificationLetter(QChar letter);
 
 } // namespace zilvaro::build

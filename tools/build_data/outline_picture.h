@@ -2,6 +2,8 @@
 
 #include "stroke_outlines.h"
 
+#include <lookup/decomposition_picture.h>
+
 #include <QImage>
 
 #include <cstdint>
@@ -9,12 +11,14 @@
 
 namespace zilvaro::build {
 
-// The decomposition picture's size: that of the identification-code pictures.
-constexpr int PictureWidth = 108;
-constexpr int PictureHeight = 109;
+// The decomposition picture's size, the one the program reads.
+constexpr int PictureWidth = DecompositionPictureSize.width();
+constexpr int PictureHeight = DecompositionPictureSize.height();
 // The sharp picture for screens of device pixel ratio 2 (<character>@2x.bmp) draws the
-// same character at this many times the resolution: 216 x 218.
+// same character at this many times the resolution.
 constexpr int SharpScale = 2;
+static_assert(SharpPictureSize.width() == SharpScale * PictureWidth &&
+              SharpPictureSize.height() == SharpScale * PictureHeight);
 
 // What covers each pixel of the picture: bit k (k = 0..3) when a stroke shown in slot k
 // covers it, InsideBit when any stroke of the character covers it.

@@ -554,12 +554,4 @@ SlotSeeds slotSeeds(const std::vector<const SeedPicture*>& pictures, int slot,
     return result;
 }
 
-QString formatSeedList(const std::vector<QPoint>& seeds) {
-    QString list;
-    for (const QPoint& seed : seeds) {
-        list += QStringLiteral("%1%2").arg(seed.x(), 4).arg(seed.y(), 4);
-    }
-    return list;
-}
-
 } // namespace zilvaro::build

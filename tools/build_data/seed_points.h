@@ -2,6 +2,8 @@
 
 #include "outline_picture.h"
 
+#include <lookup/seed_list.h>
+
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -24,8 +26,6 @@ struct WhiteArea {
 std::vector<WhiteArea> whiteAreas(const PixelStates& states, const std::vector<bool>& black,
                                   std::vector<int>* labels = nullptr);
 
-// The most seed points a seed list holds.
-constexpr int MaxSeeds = 9;
 // The share of a shown root's pixels that its fills must turn black (outline included).
 constexpr double MinCoverage = 0.97;
 
@@ -64,12 +64,8 @@ std::array<int, 4> fillSlivers(SeedPicture& picture, const std::array<bool, 4>& 
 std::array<int, 4> fillSlivers(const PixelStates& states, std::vector<bool>& black,
                                const std::array<bool, 4>& shown, const QString& character);
 
-// Twips per pixel of the decomposition picture (96 dots per inch); the sharp picture
-// has SharpScale times as many pixels to the twip (7.5 twips a pixel).
-constexpr int TwipsPerPixel = 15;
-
 // The pixel on which a seed coordinate in twips falls in a picture of the given scale,
-// as the program's flood fill finds it: twips / (15 / scale), to the nearest, halves to
+// as the program's flood fill finds it: twips / (TwipsPerPixel / scale), to the nearest, halves to
 // even.
 int pixelOfTwips(int twips, int scale);
 
@@ -93,9 +89,5 @@ struct SlotSeeds {
 // character.
 SlotSeeds slotSeeds(const std::vector<const SeedPicture*>& pictures, int slot,
                     const QString& character);
-
-// A seed list as the record holds it: x and y of each seed (in twips) right-aligned in
-// four columns each.
-QString formatSeedList(const std::vector<QPoint>& seeds);
 
 } // namespace zilvaro::build

@@ -4,89 +4,19 @@
 #include "root_chart.h"
 #include "strokes.h"
 
-#include <QRegularExpression>
+#include <lookup/code_line.h>
+
 #include <QSet>
 
 #include <algorithm>
 
 namespace zilvaro::decompose {
 
-std::optional<DecompositionLine> DecompositionLine::parse(const QString& text, QString* error) {
-    auto fail = [&](const QString& why) {
-        if (error)
-            *error = why;
-        return std::optional<DecompositionLine>();
-    };
-    static const QRegularExpression code(QStringLiteral("^[a-y]{0,4}$"));
-    static const QRegularExpression field(QStringLiteral("^([a-y]):(\\d+(?:,\\d+)*)$"));
-    const QStringList f = text.split(u'\t');
-    if (f.size() < 6)
-        return fail(QStringLiteral("expected at least 6 tab-separated columns"));
-    DecompositionLine line;
-    line.character = f[0];
-    line.fullCode = f[1];
-    line.shortCode = f[2];
-    line.rootCode = f[3];
-    line.kind = f[4];
-    if (line.character.isEmpty())
-        return fail(QStringLiteral("no character"));
-    for (const QString& c : {line.fullCode, line.shortCode, line.rootCode})
-        if (!code.match(c).hasMatch())
-            return fail(QStringLiteral("bad code \"%1\"").arg(c));
-    if (line.fullCode.isEmpty() || line.rootCode.isEmpty())
-        return fail(QStringLiteral("the full code and the root code must not be empty"));
-    static const QStringList kinds = {QStringLiteral("key"), QStringLiteral("root"),
-                                      QStringLiteral("stroke"), QStringLiteral("compound")};
-    if (!kinds.contains(line.kind))
-        return fail(QStringLiteral("bad kind \"%1\"").arg(line.kind));
-    for (int i = 5; i < f.size(); ++i) {
-        const auto m = field.match(f[i]);
-        if (!m.hasMatch())
-            return fail(QStringLiteral("bad root field \"%1\"").arg(f[i]));
-        RootField root;
-        root.key = m.captured(1).at(0);
-        for (const QString& n : m.captured(2).split(u','))
-            root.strokes.append(n.toInt());
-        line.roots.append(root);
-    }
-    return line;
-}
-
-QString DecompositionLine::format() const {
-    QStringList f = {character, fullCode, shortCode, rootCode, kind};
-    for (const RootField& root : roots) {
-        QStringList numbers;
-        for (int s : root.strokes)
-            numbers.append(QString::number(s));
-        f.append(QString(root.key) + u':' + numbers.join(u','));
-    }
-    return f.join(u'\t');
-}
-
-QString rootCodeOf(const QString& kind, const QVector<RootField>& roots, const QString& fullCode) {
-    if (kind == u"stroke")
-        return roots.isEmpty() ? QString() : QString(2, roots.first().key);
-    if (kind != u"compound")
-        return fullCode;
-    if (roots.size() >= 4)
-        return QString(roots[0].key) + roots[1].key + roots[2].key + roots.last().key;
-    QString keys;
-    for (const RootField& root : roots)
-        keys += root.key;
-    return keys;
-}
-
 int identificationStroke(const QVector<RootField>& roots, bool walkEncloses) {
     const auto index = roots.size() - (walkEncloses && roots.size() > 1 ? 2 : 1);
     if (index < 0 || roots[index].strokes.isEmpty())
         return -1;
     return *std::max_element(roots[index].strokes.begin(), roots[index].strokes.end());
-}
-
-bool codeLineHasRule(const QString& full, const QString& s, const QString& r) {
-    const auto f = full.size(), sl = s.size(), rl = r.size();
-    return (rl < sl && sl < f) || (sl < rl && rl < f) || (rl == f && s.isEmpty()) ||
-           (rl == f && sl < rl);
 }
 
 namespace {

@@ -1,47 +1,18 @@
 #pragma once
 
-#include <QChar>
+#include "common/decomposition_line.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
-
-#include <optional>
 
 namespace zilvaro::decompose {
 
 class RootChart;
 
-// One root of a character: its key and its strokes, numbered from 0 in the stroke order
-// of hanzi-writer-data.
-struct RootField {
-    QChar key;
-    QVector<int> strokes;
-    bool operator==(const RootField&) const = default;
-};
-
-// One line of data/decomposition.tsv: character, FullCode, ShortCode, RootCode, kind, then
-// one key:strokes field per root in writing order.
-struct DecompositionLine {
-    QString character;
-    QString fullCode;
-    QString shortCode;
-    QString rootCode;
-    QString kind; // key, root, stroke or compound
-    QVector<RootField> roots;
-
-    bool operator==(const DecompositionLine&) const = default;
-
-    // Reads one line; nullopt with `error` set when it is malformed.
-    static std::optional<DecompositionLine> parse(const QString& line, QString* error);
-    QString format() const;
-    // Each root's strokes, in the line's order.
-    QVector<QVector<int>> strokeGroups() const {
-        QVector<QVector<int>> groups;
-        for (const RootField& root : roots)
-            groups.append(root.strokes);
-        return groups;
-    }
-};
+using tools::DecompositionLine;
+using tools::rootCodeOf;
+using tools::RootField;
 
 // What a check of one line needs to know about its character.
 struct CharacterFacts {
@@ -55,19 +26,10 @@ struct CharacterFacts {
     QVector<int> dotFirst;
 };
 
-// The root code of a decomposition: the roots' keys (first three and the last when there
-// are four or more, which is then the full code), the full code for a key-name character
-// or character root, the key twice for a single stroke.
-QString rootCodeOf(const QString& kind, const QVector<RootField>& roots, const QString& fullCode);
-
 // The stroke whose class gives the identification code: the last stroke of the last root,
 // which for a frame that closes last (囗) is the last stroke inside it; for a character that
 // 辶 or 廴 carries, the last stroke of the root before them. -1 when there is none.
 int identificationStroke(const QVector<RootField>& roots, bool walkEncloses);
-
-// True when the lookup's code line (short, root and full code, shortest first) gets a text
-// from at least one of its four rules.
-bool codeLineHasRule(const QString& full, const QString& shortCode, const QString& rootCode);
 
 // How the order of a line's roots is checked. The decomposer writes roots in writing order,
 // each root's strokes in one run, or in two around what the root encloses (囗, 丁 of 可).

@@ -3,6 +3,8 @@
 #include "data_error.h"
 #include "input_file.h"
 
+#include <lookup/identification_code.h>
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -39,10 +41,7 @@ QChar strokeKey(int strokeClass) {
 }
 
 QChar identificationKey(int strokeClass, int structure) {
-    static const char* const keys[] = {"gfd", "hjk", "tre", "yui", "nbv"};
-    if (strokeClass < 1 || strokeClass > 5 || structure < 1 || structure > 3)
-        return QChar();
-    return QChar(keys[strokeClass - 1][structure - 1]);
+    return identificationLetter(strokeClass, structure);
 }
 
 StrokeNames StrokeNames::loadCncharOrder(const QString& path) {
