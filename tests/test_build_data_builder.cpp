@@ -1,5 +1,5 @@
+#include "common/data_error.h"
 #include "data_builder.h"
-#include "data_error.h"
 
 #include <core/gbk.h>
 
@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace zilvaro::build;
+using zilvaro::tools::DataError;
 
 namespace {
 

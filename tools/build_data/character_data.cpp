@@ -1,6 +1,6 @@
 #include "character_data.h"
 
-#include "data_error.h"
+#include "common/data_error.h"
 #include "outline_picture.h"
 #include "seed_points.h"
 
@@ -15,7 +15,8 @@ namespace {
 void put(QByteArray& record, int offset, int width, const QString& text) {
     const std::optional<QByteArray> bytes = toGbk(text);
     if (!bytes || bytes->size() > width) {
-        throw DataError(QStringLiteral("\"%1\" does not fit in %2 GBK bytes").arg(text).arg(width));
+        throw tools::DataError(
+            QStringLiteral("\"%1\" does not fit in %2 GBK bytes").arg(text).arg(width));
     }
     record.replace(offset, static_cast<qsizetype>(bytes->size()), *bytes);
 }
@@ -79,8 +80,8 @@ CharacterData buildCharacter(const Decomposition& entry, const StrokeOutlines& s
     try {
         data.record = encodeRecord(entry.character, entry.fullCode, entry.shortCode, entry.rootCode,
                                    fillPoints);
-    } catch (const DataError& e) {
-        throw DataError(QStringLiteral("%1: %2").arg(entry.character, e.message()));
+    } catch (const tools::DataError& e) {
+        throw tools::DataError(QStringLiteral("%1: %2").arg(entry.character, e.message()));
     }
     data.picture = outlineImage(black);
     data.sharpPicture = outlineImage(sharpBlack, sharpStates.width);

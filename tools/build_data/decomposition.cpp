@@ -1,6 +1,6 @@
 #include "decomposition.h"
 
-#include "data_error.h"
+#include "common/data_error.h"
 
 #include <core/gbk.h>
 
@@ -35,13 +35,14 @@ CharacterKind parseKind(const QString& text, const QString& where) {
     if (text == u"compound") {
         return CharacterKind::Compound;
     }
-    throw DataError(QStringLiteral("%1: unknown kind \"%2\"").arg(where, text));
+    throw tools::DataError(QStringLiteral("%1: unknown kind \"%2\"").arg(where, text));
 }
 
 Root parseRoot(const QString& field, const QString& where) {
     const qsizetype colon = field.indexOf(u':');
     if (colon != 1 || field[0] < u'a' || field[0] > u'y') {
-        throw DataError(QStringLiteral("%1: root \"%2\" is not key:strokes").arg(where, field));
+        throw tools::DataError(
+            QStringLiteral("%1: root \"%2\" is not key:strokes").arg(where, field));
     }
     Root root{field[0], {}};
     for (const QString& number : field.mid(2).split(u',')) {
@@ -51,7 +52,7 @@ Root parseRoot(const QString& field, const QString& where) {
         }
         const int stroke = ok ? number.toInt() : -1;
         if (!ok) {
-            throw DataError(
+            throw tools::DataError(
                 QStringLiteral("%1: root \"%2\" has a bad stroke number").arg(where, field));
         }
         root.strokes.push_back(stroke);
@@ -74,7 +75,7 @@ QString compoundRootCode(const std::vector<Root>& roots) {
 
 void checkCodes(const Decomposition& e, const QString& where) {
     const auto fail = [&](const QString& what) {
-        throw DataError(QStringLiteral("%1: %2").arg(where, what));
+        throw tools::DataError(QStringLiteral("%1: %2").arg(where, what));
     };
     switch (e.kind) {
     case CharacterKind::Key:
@@ -132,22 +133,23 @@ bool isIdentificationLetter(QChar letter) {
 Decomposition parseDecompositionLine(const QString& line, const QString& where) {
     const QStringList fields = line.split(u'\t');
     if (fields.size() < 6) {
-        throw DataError(QStringLiteral("%1: expected at least six tab-separated fields, found %2")
-                            .arg(where)
-                            .arg(fields.size()));
+        throw tools::DataError(
+            QStringLiteral("%1: expected at least six tab-separated fields, found %2")
+                .arg(where)
+                .arg(fields.size()));
     }
     Decomposition e;
     e.character = fields[0];
     if (characterCount(e.character) != 1 || !isDoubleByte(e.character)) {
-        throw DataError(QStringLiteral("%1: \"%2\" is not one double-byte GBK character")
-                            .arg(where, e.character));
+        throw tools::DataError(QStringLiteral("%1: \"%2\" is not one double-byte GBK character")
+                                   .arg(where, e.character));
     }
     const QString at = QStringLiteral("%1: %2").arg(where, e.character);
     e.fullCode = fields[1];
     e.shortCode = fields[2];
     e.rootCode = fields[3];
     if (!isCode(e.fullCode, 1) || !isCode(e.shortCode, 0) || !isCode(e.rootCode, 1)) {
-        throw DataError(QStringLiteral("%1: codes must be up to four letters a-y").arg(at));
+        throw tools::DataError(QStringLiteral("%1: codes must be up to four letters a-y").arg(at));
     }
     e.kind = parseKind(fields[4], at);
     for (qsizetype i = 5; i < fields.size(); ++i) {
@@ -167,13 +169,13 @@ SlotLayout layoutSlots(const Decomposition& e, int strokeCount) {
     for (size_t r = 0; r < e.roots.size(); ++r) {
         for (const int s : e.roots[r].strokes) {
             if (s >= strokeCount) {
-                throw DataError(QStringLiteral("%1: stroke %2 does not exist (%3 strokes)")
-                                    .arg(e.character)
-                                    .arg(s)
-                                    .arg(strokeCount));
+                throw tools::DataError(QStringLiteral("%1: stroke %2 does not exist (%3 strokes)")
+                                           .arg(e.character)
+                                           .arg(s)
+                                           .arg(strokeCount));
             }
             if (owner[static_cast<size_t>(s)] != -1) {
-                throw DataError(
+                throw tools::DataError(
                     QStringLiteral("%1: stroke %2 belongs to two roots").arg(e.character).arg(s));
             }
             owner[static_cast<size_t>(s)] = static_cast<int>(r);
@@ -181,7 +183,7 @@ SlotLayout layoutSlots(const Decomposition& e, int strokeCount) {
     }
     for (int s = 0; s < strokeCount; ++s) {
         if (owner[static_cast<size_t>(s)] == -1) {
-            throw DataError(
+            throw tools::DataError(
                 QStringLiteral("%1: stroke %2 belongs to no root").arg(e.character).arg(s));
         }
     }
