@@ -18,7 +18,11 @@ QString readUtf8InputFile(const QString& path) {
 }
 
 QString readStrictUtf8InputFile(const QString& path) {
-    const QString text = readUtf8InputFile(path);
+    return decodeStrictUtf8(readInputFile(path), path);
+}
+
+QString decodeStrictUtf8(const QByteArray& bytes, const QString& path) {
+    QString text = QString::fromUtf8(bytes);
     if (text.contains(QChar::ReplacementCharacter))
         throw DataError(path, 0, QStringLiteral("not valid UTF-8"));
     return text;

@@ -17,6 +17,10 @@ QString readUtf8InputFile(const QString& path);
 // The same, but bytes that are not UTF-8 are a DataError naming the file.
 QString readStrictUtf8InputFile(const QString& path);
 
+// Bytes read from `path` (a decompressed file, say) decoded from UTF-8; bytes that are
+// not UTF-8 are a DataError naming the path.
+QString decodeStrictUtf8(const QByteArray& bytes, const QString& path);
+
 // One line of a tab-separated table: its number in the file (from 1), its text without
 // the line break, and its fields.
 struct TsvLine {

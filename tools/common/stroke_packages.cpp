@@ -52,8 +52,8 @@ int strokeClass(const StrokeLetter& letter) {
     const bool straight = letter.type == u"平笔" && c >= 1 && c <= 4 && !verticalHook;
     const bool turning = letter.type == u"折笔" && (c == 5 || verticalHook);
     if (!straight && !turning)
-        throw DataError(QStringLiteral("stroke \"%1\" (%2) has no stroke class")
-                            .arg(letter.name, letter.type));
+        throw DataError(
+            QStringLiteral("stroke \"%1\" (%2) has no stroke class").arg(letter.name, letter.type));
     return c;
 }
 

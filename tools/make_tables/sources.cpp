@@ -41,14 +41,6 @@ QByteArray readBzip2File(const QString& path) {
     return text;
 }
 
-QString decodeUtf8(const QByteArray& bytes, const QString& path) {
-    QString text = QString::fromUtf8(bytes);
-    if (text.contains(QChar::ReplacementCharacter)) {
-        throw DataError(QStringLiteral("%1: not valid UTF-8").arg(path));
-    }
-    return text;
-}
-
 // A text that is exactly one character (one code point).
 bool isOneCharacter(const QString& text) {
     return !text.isEmpty() && zilvaro::characterCount(text) == 1;
@@ -92,7 +84,7 @@ QString plainReading(const QString& reading, const QString& at) {
 }
 
 QHash<QString, UnihanEntry> readUnihan(const QString& path, const QHash<QString, int>& wanted) {
-    const QString text = decodeUtf8(readBzip2File(path), path);
+    const QString text = zilvaro::tools::decodeStrictUtf8(readBzip2File(path), path);
     QHash<QString, UnihanEntry> entries;
     static const QRegularExpression codePoint(QStringLiteral("^U\\+([0-9A-F]{4,6})$"));
     static const QRegularExpression pinluEntry(QStringLiteral("^([^()]+)\\(([0-9]+)\\)$"));
