@@ -47,7 +47,9 @@ TEST(StrokeClasses, ALettersClassFollowsItsNameAndMustFitItsKind) {
     EXPECT_THROW(strokeClass({"弯", "平笔"}), DataError);
     EXPECT_THROW(strokeClass({"横", "曲笔"}), DataError);
     // Name and kind disagree.
-    EXPECT_THAT(failure([] { strokeClass({"横折", "平笔"}); }),
+    EXPECT_THAT(failure([] {
+                    strokeClass({"横折", "平笔"});
+                }),
                 HasSubstr("stroke \"横折\" (平笔) has no stroke class"));
     EXPECT_THROW(strokeClass({"撇", "折笔"}), DataError);
 }
