@@ -1,5 +1,5 @@
+#include "common/data_error.h"
 #include "data_builder.h"
-#include "data_error.h"
 
 #include <core/gbk.h>
 #include <data/character_record.h>
@@ -13,6 +13,7 @@
 
 using namespace zilvaro::build;
 using Record = zilvaro::CharacterRecord;
+using zilvaro::tools::DataError;
 
 namespace {
 

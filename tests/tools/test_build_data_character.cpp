@@ -1,5 +1,5 @@
 #include "character_data.h"
-#include "data_error.h"
+#include "common/data_error.h"
 #include "outline_picture.h"
 #include "seed_points.h"
 #include "stroke_outlines.h"
@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 using namespace zilvaro::build;
+using zilvaro::tools::DataError;
 
 namespace {
 

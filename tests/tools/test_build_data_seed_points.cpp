@@ -1,9 +1,10 @@
-#include "data_error.h"
+#include "common/data_error.h"
 #include "seed_points.h"
 
 #include <gtest/gtest.h>
 
 using namespace zilvaro::build;
+using zilvaro::tools::DataError;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "data_error.h"
+#include "common/data_error.h"
 #include "stroke_outlines.h"
 #include "svg_path.h"
 
@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-using zilvaro::build::DataError;
 using zilvaro::build::parseStrokeOutlines;
 using zilvaro::build::parseSvgPath;
+using zilvaro::tools::DataError;
 
 TEST(SvgPath, ReadsTheCommandsOfTheStrokeOutlines) {
     // A square with a quadratic and a cubic side.

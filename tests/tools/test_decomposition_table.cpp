@@ -5,6 +5,7 @@
 #include "decomposition_table.h"
 #include "table_checks.h"
 
+#include "common/gb2312.h"
 #include "core/gbk.h"
 
 #include <QFile>
@@ -71,7 +72,7 @@ const Table& table() {
 } // namespace
 
 TEST(DecompositionTable, CoversGb2312InGbkOrder) {
-    const QStringList all = gb2312Characters();
+    const QStringList all = zilvaro::tools::gb2312Texts();
     ASSERT_EQ(all.size(), 6763);
     EXPECT_EQ(all.first(), QStringLiteral("啊"));
     EXPECT_EQ(all.last(), QStringLiteral("齄"));

@@ -2,9 +2,7 @@
 
 #include "sources.h"
 #include "table_builder.h"
-
-#include <QFile>
-#include <QTemporaryDir>
+#include "tools_common_files.h"
 
 #include <bzlib.h>
 #include <gmock/gmock.h>
@@ -17,15 +15,8 @@ using ::testing::HasSubstr;
 
 namespace {
 
-class Files : public ::testing::Test {
+class Files : public test::InputFiles {
 protected:
-    QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
     QString writeBzip2(const QString& name, const QByteArray& text) {
         QByteArray packed(text.size() + 1024, '\0');
         unsigned size = static_cast<unsigned>(packed.size());
@@ -35,18 +26,9 @@ protected:
         packed.truncate(size);
         return write(name, packed);
     }
-    QTemporaryDir dir;
 };
 
-// The message of the DataError the call raises, or "" when it raises none.
-template <typename F> std::string failure(F call) {
-    try {
-        call();
-    } catch (const DataError& e) {
-        return e.what();
-    }
-    return "";
-}
+using test::failure;
 
 Gb2312Character gb(const char* character, unsigned code) {
     return {QString::fromUtf8(character), code};
@@ -55,21 +37,6 @@ Gb2312Character gb(const char* character, unsigned code) {
 const QStringList someSyllables = {"a", "dang", "cheng", "m", "wu", "le", "liao", "ng", "shui"};
 
 } // namespace
-
-TEST(StrokeClasses, StrokesFallIntoTheFiveClassesByNameAndKind) {
-    EXPECT_EQ(strokeClass({"横", "平笔"}), 1);
-    EXPECT_EQ(strokeClass({"提", "平笔"}), 1);
-    EXPECT_EQ(strokeClass({"竖", "平笔"}), 2);
-    EXPECT_EQ(strokeClass({"竖钩", "折笔"}), 2);
-    EXPECT_EQ(strokeClass({"撇", "平笔"}), 3);
-    EXPECT_EQ(strokeClass({"点", "平笔"}), 4);
-    EXPECT_EQ(strokeClass({"点2", "平笔"}), 4);
-    EXPECT_EQ(strokeClass({"捺", "平笔"}), 4);
-    EXPECT_EQ(strokeClass({"横折钩", "折笔"}), 5);
-    EXPECT_EQ(strokeClass({"横撇|横钩", "折笔"}), 5);
-    EXPECT_THROW(strokeClass({"弯", "平笔"}), DataError);
-    EXPECT_THROW(strokeClass({"横", "曲笔"}), DataError);
-}
 
 TEST(StrokeClasses, CodeHoldsFirstFourAndLastOrPadsWithZero) {
     EXPECT_EQ(strokeCode({1}), "10000");
@@ -184,7 +151,7 @@ TEST(Strokes, RowsOrderedByCodeLevelAndFrequency) {
     StrokeOrders orders;
     orders.letters = {{u'j', {"横", "平笔"}}, {u'f', {"竖", "平笔"}}, {u'o', {"横斜钩", "折笔"}}};
     orders.orders = {{"十", "jf"}, {"一", "j"}, {"乙", "o"}, {"丁", "jg"}};
-    const QHash<QString, QString> supplement = {{"丨", "f"}};
+    const QList<SupplementLine> supplement = {{"丨", "f"}};
     const QList<Gb2312Character> chars = {gb("一", 0xD2BB), gb("乙", 0xD2D2), gb("十", 0xCAAE),
                                           gb("丨", 0xD8AD)};
     EXPECT_THAT(
@@ -217,32 +184,6 @@ TEST(Strokes, RowsOrderedByCodeLevelAndFrequency) {
                                   [](const StrokeRow& r) { return r.character.character == "一"; });
     ASSERT_NE(row, corrected.end());
     EXPECT_EQ(row->code, "20000");
-}
-
-TEST_F(Files, ReadsTheSupplementAndNamesTheLineOfAFault) {
-    const QString good = write("good.tsv", "# character\tstrokes\n丨\tf\n扌\tjgi\n");
-    EXPECT_EQ(readStrokeSupplement(good).value("扌"), "jgi");
-    const QString bad = write("bad.tsv", "# character\tstrokes\n丨\tf\n扌 jgi\n");
-    EXPECT_THAT(failure([&] { readStrokeSupplement(bad); }), HasSubstr("bad.tsv: line 3"));
-    const QString twice = write("twice.tsv", "丨\tf\n丨\tf\n");
-    EXPECT_THAT(failure([&] { readStrokeSupplement(twice); }), HasSubstr("line 2"));
-    EXPECT_THAT(failure([&] { readStrokeSupplement(dir.filePath("none.tsv")); }),
-                HasSubstr("none.tsv"));
-}
-
-TEST_F(Files, ReadsStrokeOrdersFromTheScriptsJsonLiterals) {
-    const QString good =
-        write("order.js", "x=JSON.parse('{\"一\":\"j\",\"丁\":\"jg\"}'),\n"
-                          "y=JSON.parse('{\"j\":{\"name\":\"横\",\"type\":\"平笔\"},"
-                          "\"g\":{\"name\":\"竖钩\",\"type\":\"折笔\"}}')");
-    const StrokeOrders orders = readStrokeOrders(good);
-    EXPECT_EQ(orders.orders.value("丁"), "jg");
-    EXPECT_EQ(orders.letters.value(u'g').name, "竖钩");
-
-    const QString broken = write("broken.js", "\n\nx=JSON.parse('{\"一\":}')");
-    EXPECT_THAT(failure([&] { readStrokeOrders(broken); }), HasSubstr("broken.js: line 3"));
-    const QString noLetters = write("half.js", "x=JSON.parse('{\"一\":\"j\"}')");
-    EXPECT_THROW(readStrokeOrders(noLetters), DataError);
 }
 
 TEST_F(Files, ReadsFrequencyRanks) {

@@ -1,5 +1,5 @@
+#include "common/data_error.h"
 #include "component_hints.h"
-#include "data_error.h"
 #include "decomposer.h"
 #include "root_chart.h"
 #include "strokes.h"
@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace zilvaro::decompose;
+using zilvaro::tools::DataError;
 
 void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
@@ -35,7 +36,7 @@ QString errorOf(const QString& text) {
     try {
         ComponentExceptions::parse(text, QStringLiteral("exceptions.tsv"));
     } catch (const DataError& e) {
-        return e.text();
+        return e.message();
     }
     return {};
 }

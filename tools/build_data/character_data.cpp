@@ -1,6 +1,6 @@
 #include "character_data.h"
 
-#include "data_error.h"
+#include "common/data_error.h"
 #include "outline_picture.h"
 #include "seed_points.h"
 
@@ -43,7 +43,7 @@ CharacterData buildCharacter(const Decomposition& entry, const StrokeOutlines& s
             }
             const std::optional<QString> list = formatSeedList(points);
             if (!list) {
-                throw DataError(QStringLiteral("%1: the seeds of slot %2 do not fit a seed list")
+                throw tools::DataError(QStringLiteral("%1: the seeds of slot %2 do not fit a seed list")
                                     .arg(entry.character)
                                     .arg(k));
             }
@@ -68,7 +68,7 @@ CharacterData buildCharacter(const Decomposition& entry, const StrokeOutlines& s
     QString error;
     const std::optional<QByteArray> bytes = record.encode(&error);
     if (!bytes) {
-        throw DataError(QStringLiteral("%1: %2").arg(entry.character, error));
+        throw tools::DataError(QStringLiteral("%1: %2").arg(entry.character, error));
     }
     data.record = *bytes;
     data.picture = outlineImage(black);

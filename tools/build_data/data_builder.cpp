@@ -1,7 +1,8 @@
 #include "data_builder.h"
 
 #include "character_data.h"
-#include "data_error.h"
+#include "common/data_error.h"
+#include "common/input_file.h"
 #include "stroke_outlines.h"
 
 #include <core/gbk.h>
@@ -22,17 +23,18 @@
 
 namespace zilvaro::build {
 
+using tools::DataError;
+
 std::vector<Decomposition> readDecompositionTable(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        throw DataError(QStringLiteral("%1: cannot be read (%2)").arg(path, file.errorString()));
+    QList<QByteArray> lines = tools::readInputFile(path).split('\n');
+    if (lines.last().isEmpty()) {
+        lines.removeLast(); // the break that ends the last line starts none
     }
     const QString name = QFileInfo(path).fileName();
     std::vector<Decomposition> entries;
     QSet<QString> seen;
     int lineNumber = 0;
-    while (!file.atEnd()) {
-        const QByteArray bytes = file.readLine();
+    for (const QByteArray& bytes : lines) {
         ++lineNumber;
         QString line = QString::fromUtf8(bytes);
         while (line.endsWith(u'\n') || line.endsWith(u'\r')) {

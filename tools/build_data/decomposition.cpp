@@ -1,6 +1,6 @@
 #include "decomposition.h"
 
-#include "data_error.h"
+#include "common/data_error.h"
 
 #include <common/decomposition_line.h>
 #include <core/gbk.h>
@@ -28,7 +28,7 @@ CharacterKind kindOf(const QString& text) {
 void checkCodes(const Decomposition& e, const tools::DecompositionLine& line,
                 const QString& where) {
     const auto fail = [&](const QString& what) {
-        throw DataError(QStringLiteral("%1: %2").arg(where, what));
+        throw tools::DataError(QStringLiteral("%1: %2").arg(where, what));
     };
     switch (e.kind) {
     case CharacterKind::Key:
@@ -85,11 +85,11 @@ Decomposition parseDecompositionLine(const QString& text, const QString& where) 
     const std::optional<tools::DecompositionLine> line =
         tools::DecompositionLine::parse(text, &error);
     if (!line) {
-        throw DataError(QStringLiteral("%1: %2").arg(where, error));
+        throw tools::DataError(QStringLiteral("%1: %2").arg(where, error));
     }
     // The character is the key of its record.
     if (characterCount(line->character) != 1 || !isDoubleByte(line->character)) {
-        throw DataError(QStringLiteral("%1: \"%2\" is not one double-byte GBK character")
+        throw tools::DataError(QStringLiteral("%1: \"%2\" is not one double-byte GBK character")
                             .arg(where, line->character));
     }
     Decomposition e;
@@ -115,13 +115,13 @@ SlotLayout layoutSlots(const Decomposition& e, int strokeCount) {
     for (size_t r = 0; r < e.roots.size(); ++r) {
         for (const int s : e.roots[r].strokes) {
             if (s >= strokeCount) {
-                throw DataError(QStringLiteral("%1: stroke %2 does not exist (%3 strokes)")
-                                    .arg(e.character)
-                                    .arg(s)
-                                    .arg(strokeCount));
+                throw tools::DataError(QStringLiteral("%1: stroke %2 does not exist (%3 strokes)")
+                                           .arg(e.character)
+                                           .arg(s)
+                                           .arg(strokeCount));
             }
             if (owner[static_cast<size_t>(s)] != -1) {
-                throw DataError(
+                throw tools::DataError(
                     QStringLiteral("%1: stroke %2 belongs to two roots").arg(e.character).arg(s));
             }
             owner[static_cast<size_t>(s)] = static_cast<int>(r);
@@ -129,7 +129,7 @@ SlotLayout layoutSlots(const Decomposition& e, int strokeCount) {
     }
     for (int s = 0; s < strokeCount; ++s) {
         if (owner[static_cast<size_t>(s)] == -1) {
-            throw DataError(
+            throw tools::DataError(
                 QStringLiteral("%1: stroke %2 belongs to no root").arg(e.character).arg(s));
         }
     }

@@ -3,8 +3,8 @@
 //
 //   build_data <decomposition.tsv> <hanzi-writer-data folder> <licence file> <program folder>
 
+#include "common/data_error.h"
 #include "data_builder.h"
-#include "data_error.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
                     "their fills, slivers aside: %s\n",
                     qPrintable(least.join(QStringLiteral(", "))));
         return 0;
-    } catch (const zilvaro::build::DataError& e) {
+    } catch (const zilvaro::tools::DataError& e) {
         std::fprintf(stderr, "build_data: %s\n", qPrintable(e.message()));
         return 1;
     }

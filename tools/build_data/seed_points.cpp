@@ -1,6 +1,6 @@
 #include "seed_points.h"
 
-#include "data_error.h"
+#include "common/data_error.h"
 
 #include <core/rounding.h>
 
@@ -260,14 +260,15 @@ std::array<int, 4> fillSlivers(SeedPicture& picture, const std::array<bool, 4>& 
             --excess;
         }
         if (excess > 0) {
-            throw DataError(QStringLiteral("%1: the root of slot %2 needs more than %3 seed "
-                                           "points (%4 white areas, the tenth of %5 pixels)%6")
-                                .arg(character)
-                                .arg(slot)
-                                .arg(MaxSeeds)
-                                .arg(mine.size())
-                                .arg(mine[MaxSeeds]->size)
-                                .arg(inPicture(picture.states)));
+            throw tools::DataError(
+                QStringLiteral("%1: the root of slot %2 needs more than %3 seed "
+                               "points (%4 white areas, the tenth of %5 pixels)%6")
+                    .arg(character)
+                    .arg(slot)
+                    .arg(MaxSeeds)
+                    .arg(mine.size())
+                    .arg(mine[MaxSeeds]->size)
+                    .arg(inPicture(picture.states)));
         }
     }
     if (!any) {
@@ -362,7 +363,8 @@ SlotSeeds slotSeeds(const std::vector<const SeedPicture*>& pictures, int slot,
     const std::uint8_t bit = static_cast<std::uint8_t>(1u << slot);
     const size_t count = pictures.size();
     if (count < 1 || count > 2) {
-        throw DataError(QStringLiteral("%1: seeds serve one or two pictures").arg(character));
+        throw tools::DataError(
+            QStringLiteral("%1: seeds serve one or two pictures").arg(character));
     }
     SlotSeeds result;
     // The root's extent in the decomposition picture's pixels, in all pictures.
@@ -374,7 +376,7 @@ SlotSeeds slotSeeds(const std::vector<const SeedPicture*>& pictures, int slot,
         result.rootPixels.push_back(picture.rootPixels[static_cast<size_t>(slot)]);
         extent |= picture.extent[static_cast<size_t>(slot)];
         if (result.rootPixels[i] == 0) {
-            throw DataError(
+            throw tools::DataError(
                 QStringLiteral("%1: the root of slot %2 covers no pixel of the picture%3")
                     .arg(character)
                     .arg(slot)
@@ -524,10 +526,11 @@ SlotSeeds slotSeeds(const std::vector<const SeedPicture*>& pictures, int slot,
     }
     if (result.seeds.empty()) {
         if (onOutline.depth < 0) {
-            throw DataError(QStringLiteral("%1: the root of slot %2 has no point that lies on "
-                                           "its own pixels in every picture")
-                                .arg(character)
-                                .arg(slot));
+            throw tools::DataError(
+                QStringLiteral("%1: the root of slot %2 has no point that lies on "
+                               "its own pixels in every picture")
+                    .arg(character)
+                    .arg(slot));
         }
         result.seeds.push_back(onOutline.twips);
     }
@@ -541,14 +544,15 @@ SlotSeeds slotSeeds(const std::vector<const SeedPicture*>& pictures, int slot,
             for (const WhiteArea& area : pictures[i]->areas) {
                 areas += (area.state & bit) ? 1 : 0;
             }
-            throw DataError(QStringLiteral("%1: the root of slot %2 needs more than %3 seed points "
-                                           "(%4 white areas; nine fill %5% of it)%6")
-                                .arg(character)
-                                .arg(slot)
-                                .arg(MaxSeeds)
-                                .arg(areas)
-                                .arg(result.coverage[i] * 100, 0, 'f', 1)
-                                .arg(inPicture(pictures[i]->states)));
+            throw tools::DataError(
+                QStringLiteral("%1: the root of slot %2 needs more than %3 seed points "
+                               "(%4 white areas; nine fill %5% of it)%6")
+                    .arg(character)
+                    .arg(slot)
+                    .arg(MaxSeeds)
+                    .arg(areas)
+                    .arg(result.coverage[i] * 100, 0, 'f', 1)
+                    .arg(inPicture(pictures[i]->states)));
         }
     }
     return result;

@@ -1,10 +1,12 @@
 #include "svg_path.h"
 
-#include "data_error.h"
+#include "common/data_error.h"
 
 #include <QPointF>
 
 namespace zilvaro::build {
+
+using tools::DataError;
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "code_table.h"
 
+#include "common/data_error.h"
+#include "common/input_file.h"
 #include "core/gbk.h"
-#include "data_error.h"
-#include "input_file.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -14,6 +14,9 @@
 #include <algorithm>
 
 namespace zilvaro::decompose {
+
+using tools::DataError;
+using tools::readUtf8InputFile;
 
 namespace {
 bool isCode(const QString& code) {

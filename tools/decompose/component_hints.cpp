@@ -1,12 +1,15 @@
 #include "component_hints.h"
 
-#include "data_error.h"
-#include "input_file.h"
+#include "common/data_error.h"
+#include "common/input_file.h"
 #include "strokes.h"
 
 #include <QRegularExpression>
 
 namespace zilvaro::decompose {
+
+using tools::DataError;
+using tools::readUtf8InputFile;
 
 ComponentHints ComponentHints::load(const QString& path) {
     return parse(readUtf8InputFile(path), path);

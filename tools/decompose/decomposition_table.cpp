@@ -1,27 +1,18 @@
 #include "decomposition_table.h"
 
-#include "core/gbk.h"
-#include "data_error.h"
+#include "common/data_error.h"
+#include "common/gb2312.h"
+#include "common/input_file.h"
 #include "decomposer.h"
-#include "input_file.h"
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace zilvaro::decompose {
 
-QStringList gb2312Characters() {
-    QStringList out;
-    for (int row = 0xB0; row <= 0xF7; ++row)
-        for (int cell = 0xA1; cell <= 0xFE; ++cell) {
-            if (row == 0xD7 && cell >= 0xFA)
-                continue;
-            const char bytes[2] = {char(row), char(cell)};
-            out.append(fromGbk(QByteArrayView(bytes, 2)));
-        }
-    return out;
-}
+using tools::DataError;
+using tools::readUtf8InputFile;
+using tools::tsvLines;
 
 Sources Sources::load(const Inputs& inputs) {
     Sources s;
@@ -51,7 +42,7 @@ Sources Sources::load(const Inputs& inputs) {
             s.hints.addComponentCount(root.root, int(root.strokes.size()));
     }
     const QString folder = inputs.path(QStringLiteral("node_modules/hanzi-writer-data"));
-    for (const QString& c : gb2312Characters()) {
+    for (const QString& c : tools::gb2312Texts()) {
         StrokeOutline outline = loadHanziWriter(folder, c);
         s.drawnStrokes.insert(c, outline.count());
         s.outlines.insert(c, std::move(outline));
@@ -63,27 +54,24 @@ QHash<QString, DecompositionLine> loadOverrides(const QString& path, const Sourc
     QHash<QString, DecompositionLine> overrides;
     if (!QFile::exists(path))
         return overrides;
-    const QStringList lines = readUtf8InputFile(path).split(u'\n');
-    const QStringList characters = gb2312Characters();
+    const QStringList characters = tools::gb2312Texts();
     const Decomposer decomposer(sources.chart, sources.names, sources.codes, sources.hints);
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString& text = lines[i];
-        if (text.isEmpty() || text.startsWith(u'#'))
-            continue;
+    for (const tools::TsvLine& text : tsvLines(readUtf8InputFile(path))) {
+        const int number = text.number;
         QString error;
-        const auto line = DecompositionLine::parse(text, &error);
+        const auto line = DecompositionLine::parse(text.text, &error);
         if (!line)
-            throw DataError(path, i + 1, error);
+            throw DataError(path, number, error);
         if (!characters.contains(line->character))
-            throw DataError(path, i + 1,
+            throw DataError(path, number,
                             QStringLiteral("%1 is no GB2312 character").arg(line->character));
         if (overrides.contains(line->character))
-            throw DataError(path, i + 1,
+            throw DataError(path, number,
                             QStringLiteral("%1 is overridden twice").arg(line->character));
         const QStringList problems = checkLine(*line, decomposer.facts(line->character),
                                                sources.chart, RootOrder::Interleaved);
         if (!problems.isEmpty())
-            throw DataError(path, i + 1, problems.join(QStringLiteral("; ")));
+            throw DataError(path, number, problems.join(QStringLiteral("; ")));
         overrides.insert(line->character, *line);
     }
     return overrides;
@@ -106,7 +94,7 @@ TableResult buildTable(const Sources& sources, const QHash<QString, Decompositio
             next.lines.append(line.format());
             nextGroupings.insert(c, line.roots);
         };
-        for (const QString& c : gb2312Characters()) {
+        for (const QString& c : tools::gb2312Texts()) {
             if (overrides.contains(c)) {
                 keep(c, overrides.value(c));
                 ++next.overridden;
@@ -128,15 +116,6 @@ TableResult buildTable(const Sources& sources, const QHash<QString, Decompositio
             break;
     }
     return result;
-}
-
-void writeAtomically(const QString& path, const QString& text) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw DataError(path, 0, QStringLiteral("cannot be written: %1").arg(file.errorString()));
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw DataError(path, 0, QStringLiteral("cannot be written: %1").arg(file.errorString()));
 }
 
 } // namespace zilvaro::decompose

@@ -13,10 +13,6 @@
 
 namespace zilvaro::decompose {
 
-// The 6763 characters of GB2312 in code order (rows B0-F7, cells A1-FE, less the five
-// empty cells of row D7).
-QStringList gb2312Characters();
-
 // Where the inputs lie. Defaults: the project folder, the Debian code tables.
 struct Inputs {
     QString projectDir;
@@ -50,8 +46,5 @@ struct TableResult {
 };
 
 TableResult buildTable(const Sources& sources, const QHash<QString, DecompositionLine>& overrides);
-
-// Writes text through a temporary file and a rename; throws DataError on failure.
-void writeAtomically(const QString& path, const QString& text);
 
 } // namespace zilvaro::decompose

@@ -3,7 +3,9 @@
 // from the project folder (or with --project DIR); --report prints the counts and the code
 // disagreements of the two code tables.
 
-#include "data_error.h"
+#include "common/atomic_file.h"
+#include "common/data_error.h"
+#include "common/gb2312.h"
 #include "decomposition_table.h"
 #include "root_chart.h"
 #include "table_checks.h"
@@ -115,8 +117,8 @@ int main(int argc, char** argv) {
                 !placements.staleListings.isEmpty())
                 return 1;
         } else {
-            writeAtomically(tablePath, text);
-            writeAtomically(undecidedPath, undecided);
+            zilvaro::tools::writeFileAtomically(tablePath, text.toUtf8());
+            zilvaro::tools::writeFileAtomically(undecidedPath, undecided.toUtf8());
         }
         if (parser.isSet(report)) {
             out << "characters: " << (table.automatic + table.overridden + table.undecided.size())
@@ -142,7 +144,7 @@ int main(int argc, char** argv) {
                 out << "stroke names put into drawing order: "
                     << sources.names.reordered().join(u' ') << "\n";
             const auto disagreements =
-                compareCodes(sources.codes, sources.crossCheck, gb2312Characters());
+                compareCodes(sources.codes, sources.crossCheck, zilvaro::tools::gb2312Texts());
             out << "code disagreements between " << inputs.rime << " and " << inputs.ibus << ": "
                 << disagreements.size() << "\n";
             for (const auto& d : disagreements)
@@ -151,8 +153,8 @@ int main(int argc, char** argv) {
                     << (d.fullCodesDiffer ? "\tFULL CODES DIFFER" : "") << "\n";
             out << "time: " << timer.elapsed() << " ms\n";
         }
-    } catch (const DataError& e) {
-        err << "decompose: " << e.text() << "\n";
+    } catch (const zilvaro::tools::DataError& e) {
+        err << "decompose: " << e.message() << "\n";
         return 1;
     }
     return 0;

@@ -1,10 +1,14 @@
 #include "root_chart.h"
 
-#include "data_error.h"
-#include "input_file.h"
+#include "common/data_error.h"
+#include "common/input_file.h"
 #include "strokes.h"
 
 namespace zilvaro::decompose {
+
+using tools::DataError;
+using tools::readUtf8InputFile;
+using tools::tsvLines;
 
 RootChart RootChart::load(const QString& path) {
     return parse(readUtf8InputFile(path), path);
@@ -19,16 +23,10 @@ RootChart RootChart::parse(const QString& text, const QString& path) {
         {QStringLiteral("hand"), Root::Kind::Part}};
     static const QString keys = QStringLiteral("abcdefghijklmnopqrstuvwxy");
     RootChart chart;
-    const QStringList lines = text.split(u'\n');
     QHash<QChar, int> keyNames;
-    for (int i = 0; i < lines.size(); ++i) {
-        const int number = i + 1;
-        QString line = lines[i];
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        const QStringList f = line.split(u'\t');
+    for (const tools::TsvLine& line : tsvLines(text)) {
+        const int number = line.number;
+        const QStringList& f = line.fields;
         if (f.size() != 6 && f.size() != 7)
             throw DataError(path, number, QStringLiteral("expected 6 or 7 tab-separated columns"));
         Root root;

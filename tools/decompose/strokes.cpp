@@ -1,39 +1,16 @@
 #include "strokes.h"
 
-#include "data_error.h"
-#include "input_file.h"
+#include "common/data_error.h"
+#include "common/hanzi_writer.h"
+#include "common/input_file.h"
 
-#include <lookup/identification_code.h>
+#include "lookup/identification_code.h"
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QRegularExpression>
 #include <QSet>
-#include <QTextStream>
 
 namespace zilvaro::decompose {
 
-int strokeClassOfName(QStringView name) {
-    if (name == u"横" || name == u"提")
-        return 1;
-    if (name == u"竖" || name == u"竖钩")
-        return 2;
-    if (name == u"撇")
-        return 3;
-    if (name == u"点" || name == u"点2" || name == u"捺")
-        return 4;
-    // A turning stroke is named by its parts: at least two of 横 竖 撇 点 提 followed by
-    // turns and hooks, or a single part with a hook (弯钩, 斜钩, 卧钩).
-    static const QString parts = QStringLiteral("横竖撇点提折钩弯斜卧");
-    if (name.size() < 2)
-        return 0;
-    for (QChar c : name)
-        if (!parts.contains(c))
-            return 0;
-    return 5;
-}
+using tools::DataError;
 
 QChar strokeKey(int strokeClass) {
     static const char keys[] = "ghtyn";
@@ -45,35 +22,11 @@ QChar identificationKey(int strokeClass, int structure) {
 }
 
 StrokeNames StrokeNames::loadCncharOrder(const QString& path) {
-    const QString script = readUtf8InputFile(path);
-    // The script embeds its tables as JSON.parse('...') texts.
-    static const QRegularExpression embedded(QStringLiteral("JSON\\.parse\\('([^']*)'\\)"));
-    QVector<QJsonObject> tables;
-    for (auto it = embedded.globalMatch(script); it.hasNext();) {
-        QJsonParseError error{};
-        const auto document = QJsonDocument::fromJson(it.next().captured(1).toUtf8(), &error);
-        if (error.error != QJsonParseError::NoError || !document.isObject())
-            throw DataError(path, 0, QStringLiteral("an embedded table is not a JSON object"));
-        tables.append(document.object());
-    }
+    const tools::StrokeOrders orders = tools::readStrokeOrders(path);
     StrokeNames names;
-    bool haveLetters = false;
-    for (const QJsonObject& table : tables) {
-        if (table.contains(QStringLiteral("j")) && table.value(QStringLiteral("j")).isObject()) {
-            for (auto it = table.begin(); it != table.end(); ++it) {
-                const QString name = it.value().toObject().value(QStringLiteral("name")).toString();
-                if (it.key().size() != 1 || name.isEmpty())
-                    throw DataError(path, 0, QStringLiteral("bad stroke letter %1").arg(it.key()));
-                names.setLetterNames(it.key().at(0), name.split(u'|'));
-            }
-            haveLetters = true;
-        } else {
-            for (auto it = table.begin(); it != table.end(); ++it)
-                names.letters_.insert(it.key(), it.value().toString());
-        }
-    }
-    if (!haveLetters || names.letters_.isEmpty())
-        throw DataError(path, 0, QStringLiteral("the stroke tables were not found"));
+    for (auto it = orders.letters.cbegin(); it != orders.letters.cend(); ++it)
+        names.setLetterNames(it.key(), it.value().name.split(u'|'));
+    names.letters_ = orders.orders;
     for (auto it = names.letters_.cbegin(); it != names.letters_.cend(); ++it)
         for (QChar letter : it.value())
             if (!names.names_.contains(letter))
@@ -84,49 +37,22 @@ StrokeNames StrokeNames::loadCncharOrder(const QString& path) {
 }
 
 void StrokeNames::addSupplement(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        throw DataError(path, 0, QStringLiteral("cannot be read"));
-    QTextStream in(&file);
-    in.setEncoding(QStringConverter::Utf8);
-    int number = 0;
-    QSet<QString> seen;
-    while (!in.atEnd()) {
-        const QString line = in.readLine();
-        ++number;
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        const QStringList fields = line.split(u'\t');
-        if (fields.size() < 2 || fields[0].isEmpty() || fields[1].isEmpty())
-            throw DataError(path, number, QStringLiteral("expected character, tab, strokes"));
-        for (QChar letter : fields[1])
+    for (const tools::SupplementLine& line : tools::readStrokeSupplement(path)) {
+        for (QChar letter : line.letters)
             if (!names_.contains(letter))
-                throw DataError(path, number,
+                throw DataError(path, line.line,
                                 QStringLiteral("unknown stroke letter %1").arg(letter));
-        if (seen.contains(fields[0]))
-            throw DataError(path, number,
-                            QStringLiteral("%1 is in the supplement twice").arg(fields[0]));
-        seen.insert(fields[0]);
-        if (letters_.contains(fields[0]))
-            corrected_.append(fields[0]);
-        letters_.insert(fields[0], fields[1]);
+        if (letters_.contains(line.character))
+            corrected_.append(line.character);
+        letters_.insert(line.character, line.letters);
     }
 }
 
 void StrokeNames::addDrawingOrder(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        throw DataError(path, 0, QStringLiteral("cannot be read"));
-    QTextStream in(&file);
-    in.setEncoding(QStringConverter::Utf8);
-    int number = 0;
     QSet<QString> seen;
-    while (!in.atEnd()) {
-        const QString line = in.readLine();
-        ++number;
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        const QStringList fields = line.split(u'\t');
+    for (const tools::TsvLine& line : tools::tsvLines(tools::readUtf8InputFile(path))) {
+        const int number = line.number;
+        const QStringList& fields = line.fields;
         if (fields.size() != 2 || fields[0].isEmpty() || fields[1].isEmpty())
             throw DataError(path, number, QStringLiteral("expected character, tab, strokes"));
         const QString& character = fields[0];
@@ -177,29 +103,10 @@ void StrokeNames::setLetters(const QString& character, const QString& letters) {
 }
 
 StrokeOutline loadHanziWriter(const QString& folder, const QString& character) {
-    const QString path = folder + u'/' + character + QStringLiteral(".json");
-    QJsonParseError error{};
-    const auto document = QJsonDocument::fromJson(readInputFile(path), &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        throw DataError(path, 0, QStringLiteral("is not a JSON object"));
-    const QJsonArray strokes = document.object().value(QStringLiteral("strokes")).toArray();
-    const QJsonArray medians = document.object().value(QStringLiteral("medians")).toArray();
-    if (strokes.isEmpty() || strokes.size() != medians.size())
-        throw DataError(path, 0, QStringLiteral("strokes and medians do not pair up"));
-    StrokeOutline outline;
-    for (const auto& median : medians) {
-        QVector<QPointF> points;
-        for (const auto& point : median.toArray()) {
-            const QJsonArray xy = point.toArray();
-            if (xy.size() != 2)
-                throw DataError(path, 0, QStringLiteral("a median point is not x, y"));
-            points.append(QPointF(xy[0].toDouble(), xy[1].toDouble()));
-        }
-        if (points.isEmpty())
-            throw DataError(path, 0, QStringLiteral("a stroke has an empty median"));
-        outline.medians.append(points);
-    }
-    return outline;
+    const tools::HanziWriterEntry entry = tools::readHanziWriterEntry(folder, character);
+    if (entry.strokes.isEmpty())
+        throw DataError(QStringLiteral("%1: no strokes").arg(entry.source));
+    return {tools::medianLines(entry)};
 }
 
 } // namespace zilvaro::decompose

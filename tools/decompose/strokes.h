@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/stroke_packages.h"
+
 #include <QHash>
 #include <QPointF>
 #include <QString>
@@ -8,9 +10,8 @@
 
 namespace zilvaro::decompose {
 
-// The five stroke classes of Wubi: 1 横 (and 提), 2 竖 (and 竖钩), 3 撇, 4 点 (and 捺),
-// 5 every turning stroke. 0 for a name that is no stroke.
-int strokeClassOfName(QStringView name);
+// The class (1-5) of a stroke name, as the stroke table has it.
+using tools::strokeClassOfName;
 
 // The key of a single stroke of the class: g h t y n (the keys of 一 丨 丿 丶 乙).
 QChar strokeKey(int strokeClass);

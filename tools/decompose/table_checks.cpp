@@ -1,14 +1,18 @@
 #include "table_checks.h"
 
+#include "common/data_error.h"
+#include "common/input_file.h"
 #include "component_hints.h"
-#include "data_error.h"
-#include "input_file.h"
 #include "root_chart.h"
 #include "strokes.h"
 
 #include <QSet>
 
 namespace zilvaro::decompose {
+
+using tools::DataError;
+using tools::readUtf8InputFile;
+using tools::tsvLines;
 
 QVector<const Root*> rootsOfField(const RootField& field, const QString& character,
                                   const RootChart& chart, const StrokeNames& names) {
@@ -118,23 +122,17 @@ ComponentExceptions ComponentExceptions::load(const QString& path) {
 
 ComponentExceptions ComponentExceptions::parse(const QString& text, const QString& path) {
     ComponentExceptions out;
-    const QStringList lines = text.split(u'\n');
-    for (int i = 0; i < lines.size(); ++i) {
-        QString line = lines[i];
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        const QStringList f = line.split(u'\t');
+    for (const tools::TsvLine& line : tsvLines(text)) {
+        const QStringList& f = line.fields;
         if (f.size() != 3)
-            throw DataError(path, i + 1, QStringLiteral("expected 3 tab-separated columns"));
+            throw DataError(path, line.number, QStringLiteral("expected 3 tab-separated columns"));
         if (f[0].isEmpty() || f[1].isEmpty())
-            throw DataError(path, i + 1, QStringLiteral("no character or no component"));
+            throw DataError(path, line.number, QStringLiteral("no character or no component"));
         if (f[2].trimmed().isEmpty())
-            throw DataError(path, i + 1, QStringLiteral("an exception needs its reason"));
+            throw DataError(path, line.number, QStringLiteral("an exception needs its reason"));
         const QPair<QString, QString> key{f[0], f[1]};
         if (out.reasons_.contains(key))
-            throw DataError(path, i + 1,
+            throw DataError(path, line.number,
                             QStringLiteral("%1 in %2 is listed twice").arg(f[1], f[0]));
         out.reasons_.insert(key, f[2]);
     }

@@ -2,13 +2,15 @@
 // command line. Each file is written to a temporary file first and renamed into place,
 // so an interrupted run never leaves a half-written picture.
 
+#include "common/atomic_file.h"
+#include "common/data_error.h"
 #include "drawing.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <functional>
@@ -20,22 +22,19 @@ bool writeImage(const QString& path, const QImage& image, const char* format) {
         std::fprintf(stderr, "draw_assets: nothing drawn for %s\n", qPrintable(path));
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        std::fprintf(stderr, "draw_assets: cannot write %s: %s\n", qPrintable(path),
-                     qPrintable(file.errorString()));
-        return false;
-    }
-    QImageWriter writer(&file, format);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
     if (!writer.write(image)) {
         std::fprintf(stderr, "draw_assets: cannot write %s: %s\n", qPrintable(path),
                      qPrintable(writer.errorString()));
-        file.cancelWriting();
         return false;
     }
-    if (!file.commit()) {
-        std::fprintf(stderr, "draw_assets: cannot write %s: %s\n", qPrintable(path),
-                     qPrintable(file.errorString()));
+    try {
+        zilvaro::tools::writeFileAtomically(path, bytes);
+    } catch (const zilvaro::tools::DataError& e) {
+        std::fprintf(stderr, "draw_assets: %s\n", qPrintable(e.message()));
         return false;
     }
     return true;

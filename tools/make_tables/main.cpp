@@ -5,6 +5,7 @@
 // the set-up has installed the packages; it prints a summary and fails with a message
 // naming the file and line of any malformed input.
 
+#include "common/atomic_file.h"
 #include "sources.h"
 #include "table_builder.h"
 
@@ -12,7 +13,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <cstdio>
@@ -20,13 +20,6 @@
 using namespace make_tables;
 
 namespace {
-
-void writeAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path); // written to a temporary file, renamed into place on commit
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        throw DataError(QStringLiteral("%1: cannot write: %2").arg(path, file.errorString()));
-    }
-}
 
 int run(const QString& root) {
     QTextStream out(stdout);
@@ -57,8 +50,10 @@ int run(const QString& root) {
         throw DataError(QStringLiteral("%1: cannot create the folder").arg(outDir));
     }
     for (int n = 1; n <= 5; ++n) {
-        writeAtomically(QStringLiteral("%1/Text1bh%2.txt").arg(outDir).arg(n), pinyin[n - 1]);
-        writeAtomically(QStringLiteral("%1/Text1bh%2w.txt").arg(outDir).arg(n), stroke[n - 1]);
+        zilvaro::tools::writeFileAtomically(QStringLiteral("%1/Text1bh%2.txt").arg(outDir).arg(n),
+                                            pinyin[n - 1]);
+        zilvaro::tools::writeFileAtomically(QStringLiteral("%1/Text1bh%2w.txt").arg(outDir).arg(n),
+                                            stroke[n - 1]);
     }
 
     QSet<QString> covered;

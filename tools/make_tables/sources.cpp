@@ -1,10 +1,8 @@
 #include "sources.h"
 
+#include "common/input_file.h"
 #include "core/gbk.h"
 
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRegularExpression>
 
 #include <bzlib.h>
@@ -13,16 +11,8 @@ namespace make_tables {
 
 namespace {
 
-QByteArray readWholeFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw DataError(QStringLiteral("%1: cannot open: %2").arg(path, file.errorString()));
-    }
-    return file.readAll();
-}
-
 QByteArray readBzip2File(const QString& path) {
-    QByteArray compressed = readWholeFile(path);
+    QByteArray compressed = zilvaro::tools::readInputFile(path);
     QByteArray text;
     bz_stream stream{};
     stream.next_in = compressed.data();
@@ -47,14 +37,6 @@ QByteArray readBzip2File(const QString& path) {
         if (status != BZ_STREAM_END) {
             throw DataError(QStringLiteral("%1: corrupt or truncated bzip2 data").arg(path));
         }
-    }
-    return text;
-}
-
-QString decodeUtf8(const QByteArray& bytes, const QString& path) {
-    QString text = QString::fromUtf8(bytes);
-    if (text.contains(QChar::ReplacementCharacter)) {
-        throw DataError(QStringLiteral("%1: not valid UTF-8").arg(path));
     }
     return text;
 }
@@ -87,27 +69,6 @@ QStringList readingsAfterColons(const QString& value, const QString& at) {
 
 } // namespace
 
-QList<Gb2312Character> gb2312Characters() {
-    QList<Gb2312Character> list;
-    for (unsigned high = 0xB0; high <= 0xF7; ++high) {
-        for (unsigned low = 0xA1; low <= 0xFE; ++low) {
-            const unsigned code = high << 8 | low;
-            if (code >= 0xD7FA && code <= 0xD7FE) {
-                continue; // the five unassigned codes at the end of level 1
-            }
-            const char bytes[2] = {static_cast<char>(high), static_cast<char>(low)};
-            const QString character = zilvaro::fromGbk(QByteArrayView(bytes, 2));
-            if (character.size() != 1 || !character[0].isLetter()) {
-                throw DataError(
-                    QStringLiteral("GB2312 code %1 does not decode to one Chinese character")
-                        .arg(code, 4, 16));
-            }
-            list.append({character, code});
-        }
-    }
-    return list;
-}
-
 QString plainReading(const QString& reading, const QString& at) {
     QString plain;
     for (const QChar c : reading.normalized(QString::NormalizationForm_D)) {
@@ -123,7 +84,7 @@ QString plainReading(const QString& reading, const QString& at) {
 }
 
 QHash<QString, UnihanEntry> readUnihan(const QString& path, const QHash<QString, int>& wanted) {
-    const QString text = decodeUtf8(readBzip2File(path), path);
+    const QString text = zilvaro::tools::decodeStrictUtf8(readBzip2File(path), path);
     QHash<QString, UnihanEntry> entries;
     static const QRegularExpression codePoint(QStringLiteral("^U\\+([0-9A-F]{4,6})$"));
     static const QRegularExpression pinluEntry(QStringLiteral("^([^()]+)\\(([0-9]+)\\)$"));
@@ -181,103 +142,8 @@ QHash<QString, UnihanEntry> readUnihan(const QString& path, const QHash<QString,
     return entries;
 }
 
-StrokeOrders readStrokeOrders(const QString& path) {
-    const QString text = decodeUtf8(readWholeFile(path), path);
-    // The package's script carries its data as JSON texts in single-quoted string
-    // literals passed to JSON.parse: one maps characters to stroke letters, one maps each
-    // letter to its stroke's shape, kind and name.
-    const QString opening = QStringLiteral("JSON.parse('");
-    StrokeOrders data;
-    bool haveOrders = false;
-    bool haveLetters = false;
-    for (qsizetype from = text.indexOf(opening); from >= 0;
-         from = text.indexOf(opening, from + 1)) {
-        const qsizetype begin = from + opening.size();
-        const qsizetype end = text.indexOf(QStringLiteral("')"), begin);
-        const QString at = where(path, text.left(from).count(u'\n') + 1);
-        if (end < 0) {
-            throw DataError(QStringLiteral("%1: unterminated JSON.parse literal").arg(at));
-        }
-        const QString literal = text.mid(begin, end - begin);
-        if (literal.contains(u'\\') || literal.contains(u'\'')) {
-            throw DataError(QStringLiteral("%1: escapes in a JSON.parse literal are not "
-                                           "supported")
-                                .arg(at));
-        }
-        QJsonParseError error;
-        const QJsonDocument document = QJsonDocument::fromJson(literal.toUtf8(), &error);
-        if (error.error != QJsonParseError::NoError || !document.isObject()) {
-            throw DataError(QStringLiteral("%1: malformed JSON at offset %2: %3")
-                                .arg(at)
-                                .arg(error.offset)
-                                .arg(error.errorString()));
-        }
-        const QJsonObject object = document.object();
-        if (object.isEmpty()) {
-            continue;
-        }
-        if (object.begin().value().isString()) {
-            for (auto it = object.begin(); it != object.end(); ++it) {
-                static const QRegularExpression strokes(QStringLiteral("^[a-z]+$"));
-                const QString letters = it.value().toString();
-                if (!isOneCharacter(it.key()) || !strokes.match(letters).hasMatch()) {
-                    throw DataError(QStringLiteral("%1: malformed stroke order \"%2\": \"%3\"")
-                                        .arg(at, it.key(), letters));
-                }
-                data.orders.insert(it.key(), letters);
-            }
-            haveOrders = true;
-        } else {
-            for (auto it = object.begin(); it != object.end(); ++it) {
-                const QJsonObject stroke = it.value().toObject();
-                const QString name = stroke.value(u"name").toString();
-                const QString type = stroke.value(u"type").toString();
-                if (it.key().size() != 1 || name.isEmpty() || type.isEmpty()) {
-                    throw DataError(
-                        QStringLiteral("%1: malformed stroke letter \"%2\"").arg(at, it.key()));
-                }
-                data.letters.insert(it.key()[0], {name, type});
-            }
-            haveLetters = true;
-        }
-    }
-    if (!haveOrders || !haveLetters) {
-        throw DataError(
-            QStringLiteral("%1: no stroke orders or no stroke letters found").arg(path));
-    }
-    return data;
-}
-
-QHash<QString, QString> readStrokeSupplement(const QString& path) {
-    const QString text = decodeUtf8(readWholeFile(path), path);
-    QHash<QString, QString> orders;
-    static const QRegularExpression strokes(QStringLiteral("^[a-z]+$"));
-    qsizetype lineNumber = 0;
-    for (QString line : text.split(u'\n')) {
-        ++lineNumber;
-        if (line.endsWith(u'\r')) {
-            line.chop(1);
-        }
-        if (line.isEmpty() || line.startsWith(u'#')) {
-            continue;
-        }
-        const QStringList fields = line.split(u'\t');
-        const QString at = where(path, lineNumber);
-        if (fields.size() != 2 || !isOneCharacter(fields[0]) ||
-            !strokes.match(fields[1]).hasMatch()) {
-            throw DataError(
-                QStringLiteral("%1: expected a character, a tab and its stroke letters").arg(at));
-        }
-        if (orders.contains(fields[0])) {
-            throw DataError(QStringLiteral("%1: %2 is listed twice").arg(at, fields[0]));
-        }
-        orders.insert(fields[0], fields[1]);
-    }
-    return orders;
-}
-
 QHash<QString, int> readFrequencyRanks(const QString& path) {
-    const QString text = decodeUtf8(readWholeFile(path), path);
+    const QString text = zilvaro::tools::readStrictUtf8InputFile(path);
     // The list is one template literal: module.exports = `rank<TAB>character<TAB>...`;
     const qsizetype open = text.indexOf(u'`');
     const qsizetype close = text.lastIndexOf(u'`');

@@ -185,29 +185,6 @@ std::array<QByteArray, 5> pinyinSegments(const PinyinPlan& plan) {
     return segments;
 }
 
-int strokeClass(const StrokeLetter& letter) {
-    if (letter.type == u"折笔") {
-        // Turning strokes are class 5, except the vertical hook, which counts as vertical.
-        return letter.name == u"竖钩" ? 2 : 5;
-    }
-    if (letter.type == u"平笔") {
-        if (letter.name == u"横" || letter.name == u"提") {
-            return 1;
-        }
-        if (letter.name == u"竖") {
-            return 2;
-        }
-        if (letter.name == u"撇") {
-            return 3;
-        }
-        if (letter.name.startsWith(u"点") || letter.name == u"捺") {
-            return 4;
-        }
-    }
-    throw DataError(
-        QStringLiteral("stroke \"%1\" (%2) has no stroke class").arg(letter.name, letter.type));
-}
-
 QString strokeCode(const QList<int>& classes) {
     QList<int> digits = classes.mid(0, 4);
     if (classes.size() >= 5) {
@@ -221,8 +198,12 @@ QString strokeCode(const QList<int>& classes) {
 }
 
 QList<StrokeRow> strokeRows(const QList<Gb2312Character>& characters, const StrokeOrders& orders,
-                            const QHash<QString, QString>& supplement,
+                            const QList<SupplementLine>& supplementLines,
                             const QHash<QString, int>& frequencyRanks) {
+    QHash<QString, QString> supplement;
+    for (const SupplementLine& line : supplementLines) {
+        supplement.insert(line.character, line.letters);
+    }
     QHash<QChar, int> classes;
     for (auto it = orders.letters.begin(); it != orders.letters.end(); ++it) {
         classes.insert(it.key(), strokeClass(it.value()));

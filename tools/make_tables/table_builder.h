@@ -64,8 +64,9 @@ std::array<QByteArray, 5> pinyinSegments(const PinyinPlan& plan);
 // ----- Stroke table -----
 
 // A stroke's class: 1 horizontal or rising (提), 2 vertical or vertical hook (竖钩),
-// 3 left-falling, 4 dot or right-falling (捺), 5 every other, turning stroke.
-int strokeClass(const StrokeLetter& letter);
+// 3 left-falling, 4 dot or right-falling (捺), 5 every other, turning stroke; the
+// decomposer classes strokes by the same rule.
+using zilvaro::tools::strokeClass;
 
 // The five-digit code of a stroke sequence given as classes: the first four strokes and
 // the last; a character of at most four strokes has them in the first digits and 0 after.
@@ -83,7 +84,7 @@ struct StrokeRow {
 // character has no stroke order, the supplement repeats one cnchar-order has, or a
 // stroke letter is unknown.
 QList<StrokeRow> strokeRows(const QList<Gb2312Character>& characters, const StrokeOrders& orders,
-                            const QHash<QString, QString>& supplement,
+                            const QList<SupplementLine>& supplement,
                             const QHash<QString, int>& frequencyRanks);
 
 // The five stroke segments as GBK bytes, by the code's first digit: rows "character,

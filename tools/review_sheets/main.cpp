@@ -6,7 +6,8 @@
 //                 [--table TSV] [--outlines DIR] [--program-dir DIR] [--out DIR]
 //                 [--changed-from OLD_TSV] [--per-sheet N] [--columns N] [--name PREFIX]
 
-#include "data_error.h"
+#include "common/atomic_file.h"
+#include "common/data_error.h"
 #include "review_sheet.h"
 
 #include <QBuffer>
@@ -14,7 +15,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -26,20 +26,12 @@ int intOption(const QCommandLineParser& parser, const QString& name, int low, in
     bool ok = false;
     const int value = parser.value(name).toInt(&ok);
     if (!ok || value < low || value > high) {
-        throw build::DataError(QStringLiteral("--%1 %2: expected a whole number from %3 to %4")
+        throw tools::DataError(QStringLiteral("--%1 %2: expected a whole number from %3 to %4")
                                    .arg(name, parser.value(name))
                                    .arg(low)
                                    .arg(high));
     }
     return value;
-}
-
-void saveFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        throw build::DataError(
-            QStringLiteral("%1: cannot write (%2)").arg(path, file.errorString()));
-    }
 }
 
 int run(const QStringList& arguments) {
@@ -88,13 +80,13 @@ int run(const QStringList& arguments) {
     QString drawn;
     if (parser.isSet(QStringLiteral("random"))) {
         if (!parser.isSet(QStringLiteral("seed"))) {
-            throw build::DataError(
+            throw tools::DataError(
                 QStringLiteral("--random needs --seed, so that the draw can be repeated"));
         }
         bool ok = false;
         const quint64 seed = parser.value(QStringLiteral("seed")).toULongLong(&ok);
         if (!ok) {
-            throw build::DataError(
+            throw tools::DataError(
                 QStringLiteral("--seed %1: expected a whole number").arg(parser.value("seed")));
         }
         const int level = parser.isSet(QStringLiteral("level"))
@@ -134,7 +126,7 @@ int run(const QStringList& arguments) {
     }
     const QDir out(parser.value(QStringLiteral("out")));
     if (!out.mkpath(QStringLiteral("."))) {
-        throw build::DataError(QStringLiteral("%1: cannot create the folder").arg(out.path()));
+        throw tools::DataError(QStringLiteral("%1: cannot create the folder").arg(out.path()));
     }
     const int sheets = (static_cast<int>(cells.size()) + perSheet - 1) / perSheet;
     QString listing =
@@ -156,16 +148,16 @@ int run(const QStringList& arguments) {
             QBuffer buffer(&png);
             buffer.open(QIODevice::WriteOnly);
             if (!sheet.save(&buffer, "PNG")) {
-                throw build::DataError(QStringLiteral("%1: cannot encode the sheet").arg(path));
+                throw tools::DataError(QStringLiteral("%1: cannot encode the sheet").arg(path));
             }
         }
-        saveFile(path, png);
+        tools::writeFileAtomically(path, png);
         listing +=
             QStringLiteral("%1\t%2\n")
                 .arg(QFileInfo(path).fileName(), list.mid(first, last - first).join(QString()));
         std::printf("%s\n", qPrintable(path));
     }
-    saveFile(out.filePath(prefix + QStringLiteral(".txt")), listing.toUtf8());
+    tools::writeFileAtomically(out.filePath(prefix + QStringLiteral(".txt")), listing.toUtf8());
     return 0;
 }
 
@@ -179,7 +171,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     try {
         return run(app.arguments());
-    } catch (const build::DataError& e) {
+    } catch (const tools::DataError& e) {
         std::fprintf(stderr, "review_sheets: %s\n", qPrintable(e.message()));
         return 1;
     }

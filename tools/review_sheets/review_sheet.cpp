@@ -1,8 +1,11 @@
 #include "review_sheet.h"
 
+#include "common/data_error.h"
+#include "common/gb2312.h"
+#include "common/hanzi_writer.h"
+#include "common/input_file.h"
 #include "core/gbk.h"
 #include "data/record_file.h"
-#include "data_error.h"
 #include "lookup/binary_search.h"
 #include "lookup/decomposition_picture.h"
 #include "lookup/identification_code.h"
@@ -13,7 +16,6 @@
 #include "ui/fonts.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QJsonArray>
@@ -22,13 +24,13 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRandomGenerator64>
-#include <QTextStream>
 
 #include <algorithm>
 
 namespace zilvaro::review {
 
-using build::DataError;
+using tools::DataError;
+using tools::gb2312Texts;
 
 QColor rootColour(int index) {
     // Ten colours far apart in hue and lightness; beyond them the hue keeps turning.
@@ -52,21 +54,13 @@ QColor rootColour(int index) {
 }
 
 ReviewTable readTable(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        throw DataError(QStringLiteral("%1: cannot read (%2)").arg(path, file.errorString()));
-    }
     ReviewTable table;
-    QTextStream in(&file);
-    in.setEncoding(QStringConverter::Utf8);
-    int number = 0;
-    while (!in.atEnd()) {
-        const QString line = in.readLine();
-        ++number;
-        if (line.trimmed().isEmpty() || line.startsWith(u'#')) {
+    for (const tools::TsvLine& tsvLine : tools::tsvLines(tools::readUtf8InputFile(path))) {
+        const QString& line = tsvLine.text;
+        if (line.trimmed().isEmpty()) {
             continue;
         }
-        const QString where = QStringLiteral("%1:%2").arg(path).arg(number);
+        const QString where = QStringLiteral("%1:%2").arg(path).arg(tsvLine.number);
         build::Decomposition entry = build::parseDecompositionLine(line, where);
         if (table.entries.contains(entry.character)) {
             throw DataError(
@@ -78,33 +72,9 @@ ReviewTable readTable(const QString& path) {
     return table;
 }
 
-QStringList gb2312Level(int level) {
-    int firstRow = 0;
-    int lastRow = 0;
-    if (level == 1) {
-        firstRow = 0xb0;
-        lastRow = 0xd7;
-    } else if (level == 2) {
-        firstRow = 0xd8;
-        lastRow = 0xf7;
-    } else {
-        throw DataError(QStringLiteral("GB2312 has levels 1 and 2, not %1").arg(level));
-    }
-    QStringList list;
-    for (int row = firstRow; row <= lastRow; ++row) {
-        // Row 55 (d7) ends at fa: its last five cells are empty.
-        const int lastCell = row == 0xd7 ? 0xf9 : 0xfe;
-        for (int cell = 0xa1; cell <= lastCell; ++cell) {
-            const char bytes[] = {static_cast<char>(row), static_cast<char>(cell)};
-            list << fromGbk(QByteArrayView(bytes, 2));
-        }
-    }
-    return list;
-}
-
 QStringList changedCharacters(const ReviewTable& before, const ReviewTable& after) {
     QStringList changed;
-    for (const QString& character : gb2312Level(1) + gb2312Level(2)) {
+    for (const QString& character : gb2312Texts()) {
         if (before.lines.value(character) != after.lines.value(character)) {
             changed << character;
         }
@@ -113,7 +83,7 @@ QStringList changedCharacters(const ReviewTable& before, const ReviewTable& afte
 }
 
 QStringList drawRandom(int count, std::uint64_t seed, int level) {
-    QStringList pool = level == 0 ? gb2312Level(1) + gb2312Level(2) : gb2312Level(level);
+    QStringList pool = gb2312Texts(level);
     if (count < 0 || count > pool.size()) {
         throw DataError(
             QStringLiteral("cannot draw %1 characters from %2").arg(count).arg(pool.size()));
@@ -151,22 +121,10 @@ QStringList charactersOf(const QString& text, const QString& where) {
 }
 
 QStringList readCharacterList(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        throw DataError(QStringLiteral("%1: cannot read (%2)").arg(path, file.errorString()));
-    }
-    QTextStream in(&file);
-    in.setEncoding(QStringConverter::Utf8);
     QStringList list;
-    int number = 0;
-    while (!in.atEnd()) {
-        const QString line = in.readLine();
-        ++number;
-        if (line.startsWith(u'#')) {
-            continue;
-        }
+    for (const tools::TsvLine& line : tools::tsvLines(tools::readUtf8InputFile(path))) {
         for (const QString& character :
-             charactersOf(line, QStringLiteral("%1:%2").arg(path).arg(number))) {
+             charactersOf(line.text, QStringLiteral("%1:%2").arg(path).arg(line.number))) {
             if (!list.contains(character)) {
                 list << character;
             }
@@ -175,40 +133,24 @@ QStringList readCharacterList(const QString& path) {
     return list;
 }
 
-std::vector<QPointF> parseStrokeStarts(const QByteArray& json, const QString& source) {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (document.isNull()) {
-        throw DataError(QStringLiteral("%1: not valid JSON (%2)").arg(source, error.errorString()));
-    }
-    const QJsonArray strokes = document.object().value(QStringLiteral("strokes")).toArray();
-    const QJsonArray medians = document.object().value(QStringLiteral("medians")).toArray();
-    if (medians.size() != strokes.size()) {
-        throw DataError(QStringLiteral("%1: %2 medians for %3 strokes")
-                            .arg(source)
-                            .arg(medians.size())
-                            .arg(strokes.size()));
-    }
+namespace {
+
+std::vector<QPointF> strokeStartsOf(const tools::HanziWriterEntry& entry) {
     std::vector<QPointF> starts;
-    for (qsizetype i = 0; i < medians.size(); ++i) {
-        const QJsonArray first = medians[i].toArray().at(0).toArray();
-        if (first.size() != 2 || !first[0].isDouble() || !first[1].isDouble()) {
-            throw DataError(
-                QStringLiteral("%1: median of stroke %2 has no start point").arg(source).arg(i));
-        }
-        starts.emplace_back(first[0].toDouble(), first[1].toDouble());
+    for (const QVector<QPointF>& median : tools::medianLines(entry)) {
+        starts.push_back(median.first());
     }
     return starts;
 }
 
+} // namespace
+
+std::vector<QPointF> parseStrokeStarts(const QByteArray& json, const QString& source) {
+    return strokeStartsOf(tools::parseHanziWriterEntry(json, source));
+}
+
 std::vector<QPointF> loadStrokeStarts(const QString& folder, const QString& character) {
-    const QString path = QDir(folder).filePath(character + QStringLiteral(".json"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw DataError(
-            QStringLiteral("%1: no stroke data (%2: %3)").arg(character, path, file.errorString()));
-    }
-    return parseStrokeStarts(file.readAll(), QStringLiteral("%1 (%2)").arg(character, path));
+    return strokeStartsOf(tools::readHanziWriterEntry(folder, character));
 }
 
 std::array<QImage, 4> shownSlots(const CharacterRecord& record, const QImage& picture) {

@@ -33,33 +33,29 @@ struct ReviewTable {
 };
 
 // Reads a decomposition table. A malformed line, or a character given twice, is a
-// build::DataError naming the file and the line.
+// tools::DataError naming the file and the line.
 ReviewTable readTable(const QString& path);
 
 // The characters whose line differs between two tables (or that only one of them holds),
 // in GB2312 order: what a change of the table needs looking at.
 QStringList changedCharacters(const ReviewTable& before, const ReviewTable& after);
 
-// The characters of GB2312 level 1 (the 3755 of rows 16-55) or level 2 (the 3008 of rows
-// 56-87), in code order. Any other level is a build::DataError.
-QStringList gb2312Level(int level);
-
 // `count` different characters drawn from the level (0: both levels), reproducibly from
-// `seed`. More characters than the level holds is a build::DataError.
+// `seed`. More characters than the level holds is a tools::DataError.
 QStringList drawRandom(int count, std::uint64_t seed, int level);
 
 // The characters of a text, each once, in their first order; blanks are skipped. A
-// character outside GB2312 is a build::DataError naming `where`.
+// character outside GB2312 is a tools::DataError naming `where`.
 QStringList charactersOf(const QString& text, const QString& where);
 
 // Reads a list of characters: any number per line, blanks between them ignored, lines
-// starting with # skipped. A character outside GB2312 is a build::DataError naming the file
+// starting with # skipped. A character outside GB2312 is a tools::DataError naming the file
 // and the line.
 QStringList readCharacterList(const QString& path);
 
 // Where each stroke starts (the first point of its median in hanzi-writer-data), on the
 // outlines' 1024 grid with y pointing up. A file without one median per stroke is a
-// build::DataError naming the character and the file.
+// tools::DataError naming the character and the file.
 std::vector<QPointF> loadStrokeStarts(const QString& folder, const QString& character);
 std::vector<QPointF> parseStrokeStarts(const QByteArray& json, const QString& source);
 
@@ -82,7 +78,7 @@ struct ReviewCell {
 
 // Gathers a cell: the table's entry, the outlines and the record with its slots read
 // from the program folder (wwbb11.dat and bmp/). A character missing from the table, or
-// outlines that do not fit the entry, is a build::DataError naming the character; a missing
+// outlines that do not fit the entry, is a tools::DataError naming the character; a missing
 // or differing record is a problem shown on the cell.
 ReviewCell gatherCell(const QString& character, const ReviewTable& table,
                       const QString& outlineFolder, const QString& programDir);

@@ -1,6 +1,6 @@
 #include "data_error.h"
 
-namespace zilvaro::decompose {
+namespace zilvaro::tools {
 
 namespace {
 QString describe(const QString& file, int line, const QString& message) {
@@ -9,12 +9,10 @@ QString describe(const QString& file, int line, const QString& message) {
 }
 } // namespace
 
+DataError::DataError(const QString& message)
+    : std::runtime_error(message.toStdString()), message_(message) {}
+
 DataError::DataError(const QString& file, int line, const QString& message)
-    : std::runtime_error(describe(file, line, message).toStdString()), file_(file), line_(line),
-      message_(message) {}
+    : DataError(describe(file, line, message)) {}
 
-QString DataError::text() const {
-    return describe(file_, line_, message_);
-}
-
-} // namespace zilvaro::decompose
+} // namespace zilvaro::tools
