@@ -2,8 +2,6 @@
 
 #include "core/blank_text.h"
 #include "core/rounding.h"
-#include "lookup/flood_fill.h"
-#include "lookup/picture_surface.h"
 
 namespace zilvaro {
 
@@ -69,12 +67,6 @@ std::vector<SeedPoint> seedPoints(QStringView seedList) {
         points.push_back({readSeedNumber(piece(8 * i - 8)), readSeedNumber(piece(8 * i - 4))});
     }
     return points;
-}
-
-void fillSlotFromSeedList(PictureSurface& slot, QStringView seedList) {
-    for (const SeedPoint& point : seedPoints(seedList)) {
-        Module3::FloodFillPicture(slot, point.x, point.y, BoxBlack);
-    }
 }
 
 } // namespace zilvaro

@@ -7,8 +7,6 @@
 
 namespace zilvaro {
 
-class PictureSurface;
-
 // Reads the number in one piece of a seed list (at most four characters; shorter or
 // empty where the list ends early). Leading blanks are dropped; the rest is read as a
 // decimal number (an optional sign, digits, an optional decimal point and fraction)
@@ -30,9 +28,5 @@ struct SeedPoint {
 // four characters from 8i - 7 and y in the four from 8i - 3 (counted from 1). A list of
 // 12 characters gives two points, the second with y 0 from its empty piece.
 std::vector<SeedPoint> seedPoints(QStringView seedList);
-
-// Colours one root in a slot: Module3::FloodFillPicture(slot, x, y, black) for each
-// seed point of the list, in order.
-void fillSlotFromSeedList(PictureSurface& slot, QStringView seedList);
 
 } // namespace zilvaro

@@ -3,6 +3,7 @@
 #include "ui/form11.h"
 
 #include "core/gbk.h"
+#include "finders/segment_choice.h"
 #include "finders/stroke_code.h"
 #include "ui/caret_boxes.h"
 
@@ -46,28 +47,10 @@ void Form11::bian() {
 }
 
 void Form11::Text2bhw_Change() {
-    if (Text2bhw.text().startsWith(u'0')) {
-        return;
-    }
-    if (Text2bhw.text().startsWith(u'1')) {
-        Command41_Click();
-    }
-    if (Text2bhw.text().startsWith(u'2')) {
-        Command42_Click();
-    }
-    if (Text2bhw.text().startsWith(u'3')) {
-        Command43_Click();
-    }
-    if (Text2bhw.text().startsWith(u'4')) {
-        Command44_Click();
-    }
-    if (Text2bhw.text().startsWith(u'5')) {
-        Command45_Click();
-    }
-}
-
-void Form11::strokeSegmentRun(int segment) {
-    listSegmentIntoStrip(Text1bhw[segment - 1], Text2bhw);
+    static constexpr SegmentRuns runs = {&Form11::Command41_Click, &Form11::Command42_Click,
+                                         &Form11::Command43_Click, &Form11::Command44_Click,
+                                         &Form11::Command45_Click};
+    runSegment(runs, strokeSegmentOf(Text2bhw.text()));
 }
 
 QString Form11::strokeHelpText() {
