@@ -250,10 +250,14 @@ void Form11::connectHandlers() {
     connect(Combo6, &SimpleCombo::changed, this, [this] { entry([this] { Combo6_Change(); }); });
     connect(Combo6, &SimpleCombo::clicked, this, [this] { entry([this] { Combo6_Click(); }); });
     connect(Text5, &QLineEdit::textChanged, this, [this] { entry([this] { Text5_Change(); }); });
-    connect(Text5, &CaretLineEdit::clicked, this, [this] { entry([this] { Text5_Click(); }); });
-    connect(Text5, &CaretLineEdit::keyReleased, this, [this] { entry([this] { Text5_KeyUp(); }); });
-    connect(Text6, &CaretTextEdit::clicked, this, [this] { entry([this] { Text6_Click(); }); });
-    connect(Text6, &CaretTextEdit::keyReleased, this, [this] { entry([this] { Text6_KeyUp(); }); });
+    connect(Text5->caretSignals(), &CaretSignals::clicked, this,
+            [this] { entry([this] { Text5_Click(); }); });
+    connect(Text5->caretSignals(), &CaretSignals::keyReleased, this,
+            [this] { entry([this] { Text5_KeyUp(); }); });
+    connect(Text6->caretSignals(), &CaretSignals::clicked, this,
+            [this] { entry([this] { Text6_Click(); }); });
+    connect(Text6->caretSignals(), &CaretSignals::keyReleased, this,
+            [this] { entry([this] { Text6_KeyUp(); }); });
 }
 
 void Form11::Form_Load() {
