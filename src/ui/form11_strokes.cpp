@@ -21,16 +21,11 @@ QString helpTextForDisplay(QString text) {
 } // namespace
 
 void Form11::bian() {
-    QString pieces;
-    for (QComboBox* picker : strokePickers) {
-        pieces += strokePiece(picker->currentText());
+    std::array<QString, 5> pickerTexts;
+    for (std::size_t k = 0; k < pickerTexts.size(); ++k) {
+        pickerTexts[k] = strokePickers[k]->currentText();
     }
-    Text4.set(pieces);
-    for (int position = 0; position < 5; ++position) {
-        QString code = Text4.text();
-        code[position] = strokeDigit(code[position]);
-        Text4.set(code);
-    }
+    Text4.set(strokeCodeOf(pickerTexts));
     Text2bhw.set(Text4.text());
     const QString strip = text6();
     if (!strip.isEmpty()) {
