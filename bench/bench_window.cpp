@@ -4,6 +4,7 @@
 #include "program_folder.h"
 
 #include "core/gbk.h"
+#include "form11_fixture.h"
 #include "record_builder.h"
 #include "ui/form11.h"
 #include "ui/simple_combo.h"
@@ -40,7 +41,7 @@ struct Window {
     CollectingReporter reporter;
     FailureGuard guard{reporter};
     NoOpener opener;
-    std::unique_ptr<Form11> form;
+    std::unique_ptr<test::Form11Probe> form;
 };
 Window* window = nullptr;
 
@@ -97,7 +98,7 @@ Spread spreadOfMedians(std::vector<std::vector<double>>& rows) {
 // scheduler's, not the lookup's); reported are the median and the worst of those, and
 // the slowest single lookup seen.
 void BM_LookupEveryCharacter(benchmark::State& state) {
-    Form11& form = *window->form;
+    test::Form11Probe& form = *window->form;
     const QStringList characters = test::gb2312Characters();
     std::vector<std::vector<double>> times(static_cast<size_t>(characters.size()));
     std::vector<std::vector<double>> cpuTimes(times.size());
@@ -152,7 +153,7 @@ void BM_StrokeSearch25124(benchmark::State& state) {
     if (failed(state)) {
         return;
     }
-    Form11& form = *window->form;
+    test::Form11Probe& form = *window->form;
     if (form.Text2bhw.text() != QStringLiteral("25124") || countHits(form.text6()) != 116) {
         state.SkipWithError("the stroke search did not list the 116 characters of 25124");
         return;
@@ -173,7 +174,7 @@ int rowOf(const SimpleCombo* combo, const QString& syllable) {
 // Times the choice of the syllable "ji" in the syllable picker: its search, the strip,
 // and the lookup and reverse lookup of the first hit.
 void BM_SyllableJi(benchmark::State& state) {
-    Form11& form = *window->form;
+    test::Form11Probe& form = *window->form;
     const int ji = rowOf(form.Combo6, QStringLiteral("ji"));
     const int other = rowOf(form.Combo6, QStringLiteral("a"));
     if (ji < 0 || other < 0) {
@@ -225,7 +226,7 @@ int main(int argc, char* argv[]) {
         benchmark::AddCustomContext("data", folder.description.toStdString());
         Window w;
         window = &w;
-        w.form = std::make_unique<Form11>(folder.path, w.guard, w.opener);
+        w.form = std::make_unique<test::Form11Probe>(folder.path, w.guard, w.opener);
         if (!w.guard.run([&] { w.form->Form_Load(); })) {
             std::cerr << "bench_window: " << w.reporter.messages.join('\n').toStdString() << '\n';
             return 1;

@@ -3,6 +3,7 @@
 #include "core/failure.h"
 #include "fuzz_check.h"
 #include "lookup/picture_surface.h"
+#include "lookup/root_fill.h"
 #include "lookup/seed_list.h"
 
 #include <QPainter>

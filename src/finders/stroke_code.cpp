@@ -29,4 +29,12 @@ QChar strokeDigit(QChar piece) {
     return piece;
 }
 
+QString strokeCodeOf(const std::array<QString, 5>& pickerTexts) {
+    QString code;
+    for (const QString& text : pickerTexts) {
+        code += strokeDigit(strokePiece(text).front());
+    }
+    return code;
+}
+
 } // namespace zilvaro

@@ -17,8 +17,4 @@ QString foldedSyllable(const QString& typed);
 // must not match "ban" or "ang"). A text of seven or more characters gives no query.
 std::optional<QString> paddedSyllable(const QString& trimmedText);
 
-// The pinyin table segment (1..5) whose letter group holds the character, exactly and
-// case-sensitively: "abcde", "fghijk", "lmnopq", "rstuvwx", "yz". 0 when none does.
-int pinyinSegmentOf(QChar initial);
-
 } // namespace zilvaro

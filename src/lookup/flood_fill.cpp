@@ -1,8 +1,5 @@
 #include "lookup/flood_fill.h"
 
-#include "core/rounding.h"
-#include "lookup/picture_surface.h"
-
 #include <cstdint>
 #include <vector>
 
@@ -105,64 +102,5 @@ bool findFloodArea(const QImage& image, int x, int y, QRgb colour, FloodMode mod
     }
     return true;
 }
-
-bool floodFill(QImage& image, int x, int y, QRgb colour, FloodMode mode, QRgb fillColour) {
-    if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) {
-        return false;
-    }
-    if (!isThirtyTwoBit(image.format())) {
-        image.convertTo(QImage::Format_RGB32);
-    }
-    const QRgb paintColour =
-        image.format() == QImage::Format_RGB32 ? (fillColour | 0xFF000000u) : fillColour;
-    // Detach before the area is read, so the test and the painting see the same pixels.
-    image.scanLine(0);
-    return findFloodArea(image, x, y, colour, mode, [&](int row, int xFrom, int xTo) {
-        auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(row));
-        std::fill(pixels + xFrom, pixels + xTo + 1, paintColour);
-    });
-}
-
-namespace Module3 {
-
-namespace {
-
-// Puts the box's brush back as it was however the fill ends.
-class BrushKeeper {
-public:
-    explicit BrushKeeper(PictureSurface& box)
-        : box_(box), style_(box.FillStyle()), colour_(box.FillColor()) {}
-    ~BrushKeeper() {
-        box_.setFillStyle(style_);
-        box_.setFillColor(colour_);
-    }
-    BrushKeeper(const BrushKeeper&) = delete;
-    BrushKeeper& operator=(const BrushKeeper&) = delete;
-
-private:
-    PictureSurface& box_;
-    int style_;
-    BoxColour colour_;
-};
-
-} // namespace
-
-void FloodFillPicture(PictureSurface& box, std::int32_t x, std::int32_t y, std::uint32_t fillColour,
-                      std::optional<std::uint32_t> borderColour) {
-    const std::int32_t xp = toInt32(box.ScaleX(x, box.ScaleMode(), ScaleUnit::Pixel));
-    const std::int32_t yp = toInt32(box.ScaleY(y, box.ScaleMode(), ScaleUnit::Pixel));
-    const BrushKeeper keeper(box);
-    box.setFillStyle(FillSolid);
-    box.setFillColor(fillColour);
-    if (!borderColour) {
-        // The seed pixel's colour, read in the box's own units; -1 outside the surface.
-        const std::int32_t seedColour = box.Point(x, y);
-        box.ExtFloodFill(xp, yp, static_cast<BoxColour>(seedColour), FloodMode::Surface);
-    } else {
-        box.ExtFloodFill(xp, yp, *borderColour, FloodMode::Border);
-    }
-}
-
-} // namespace Module3
 
 } // namespace zilvaro

@@ -3,9 +3,7 @@
 #include <QImage>
 #include <QRgb>
 
-#include <cstdint>
 #include <functional>
-#include <optional>
 
 namespace zilvaro {
 
@@ -34,27 +32,5 @@ using SpanPainter = std::function<void(int y, int xFrom, int xTo)>;
 // Returns false and paints nothing when the seed lies outside the image or gives no area.
 bool findFloodArea(const QImage& image, int x, int y, QRgb colour, FloodMode mode,
                    const SpanPainter& paint);
-
-// Paints the area of findFloodArea with fillColour. An image of another format than
-// Format_RGB32 or Format_ARGB32 (a 1-bit BMP, say) is converted to Format_RGB32 first. A seed on
-// the fill colour in surface mode paints nothing new: the area of that colour is painted in the
-// colour it already has.
-bool floodFill(QImage& image, int x, int y, QRgb colour, FloodMode mode, QRgb fillColour);
-
-class PictureSurface;
-
-// The code module of the lookup.
-namespace Module3 {
-
-// Floods the area under the point (x, y) of box, given in the box's ScaleMode units,
-// with fillColour (0x00BBGGRR, see BoxColour). The point goes to the nearest pixel,
-// halves to even. Without a border colour the area is the pixels of the seed pixel's
-// colour connected to it; with one, the pixels up to the border colour. The box's
-// FillStyle and FillColor are the same after the call as before it. A seed outside the
-// surface paints nothing.
-void FloodFillPicture(PictureSurface& box, std::int32_t x, std::int32_t y, std::uint32_t fillColour,
-                      std::optional<std::uint32_t> borderColour = std::nullopt);
-
-} // namespace Module3
 
 } // namespace zilvaro

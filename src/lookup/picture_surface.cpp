@@ -84,16 +84,8 @@ double PictureSurface::twipsPerUnit(ScaleUnit unit) const {
     switch (unit) {
     case ScaleUnit::Twip:
         return 1.0;
-    case ScaleUnit::Point:
-        return 20.0;
     case ScaleUnit::Pixel:
         return static_cast<double>(TwipsPerPixel) / scale_;
-    case ScaleUnit::Inch:
-        return 1440.0;
-    case ScaleUnit::Millimetre:
-        return 1440.0 / 25.4;
-    case ScaleUnit::Centimetre:
-        return 1440.0 / 2.54;
     }
     throw Failure(QStringLiteral("Invalid scale mode %1").arg(static_cast<int>(unit)));
 }
@@ -108,7 +100,7 @@ double PictureSurface::ScaleY(double value, ScaleUnit from, ScaleUnit to) const 
 }
 
 void PictureSurface::setFillStyle(int style) {
-    if (style < FillSolid || style > FillDiagonalCross) {
+    if (style != FillSolid && style != FillTransparent) {
         throw Failure(QStringLiteral("Invalid fill style %1").arg(style));
     }
     fillStyle_ = style;
@@ -125,35 +117,6 @@ std::int32_t PictureSurface::Point(double x, double y) const {
         boxColourFromRgb(surface_.pixel(static_cast<int>(xp), static_cast<int>(yp))));
 }
 
-namespace {
-
-// Whether the hatch pattern of a fill style covers pixel (x, y). Patterns repeat every
-// eight pixels from the surface's top-left corner.
-bool hatchCovers(int style, int x, int y) {
-    const bool horizontal = y % 8 == 0;
-    const bool vertical = x % 8 == 0;
-    const bool upward = (x + y) % 8 == 7;
-    const bool downward = (x - y + 8 * 1024) % 8 == 0;
-    switch (style) {
-    case FillHorizontalLine:
-        return horizontal;
-    case FillVerticalLine:
-        return vertical;
-    case FillUpwardDiagonal:
-        return upward;
-    case FillDownwardDiagonal:
-        return downward;
-    case FillCross:
-        return horizontal || vertical;
-    case FillDiagonalCross:
-        return upward || downward;
-    default:
-        return false;
-    }
-}
-
-} // namespace
-
 bool PictureSurface::ExtFloodFill(int xp, int yp, BoxColour colour, FloodMode mode) {
     // A value beyond 24 bits is no colour (a Point of -1, read outside the surface):
     // nothing is filled.
@@ -162,16 +125,14 @@ bool PictureSurface::ExtFloodFill(int xp, int yp, BoxColour colour, FloodMode mo
     }
     const QRgb bound = rgbFromBoxColour(colour);
     const QRgb paint = rgbFromBoxColour(fillColour_);
-    const int style = fillStyle_;
+    const bool solid = fillStyle_ == FillSolid;
     const bool filled = findFloodArea(surface_, xp, yp, bound, mode, [&](int y, int from, int to) {
-        auto* row = reinterpret_cast<QRgb*>(surface_.scanLine(y));
-        for (int x = from; x <= to; ++x) {
-            if (style == FillSolid || hatchCovers(style, x, y)) {
-                row[x] = paint;
-            }
+        if (solid) {
+            auto* row = reinterpret_cast<QRgb*>(surface_.scanLine(y));
+            std::fill(row + from, row + to + 1, paint);
         }
     });
-    if (filled && style != FillTransparent) {
+    if (filled && solid) {
         notify();
     }
     return filled;

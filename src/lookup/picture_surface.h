@@ -19,27 +19,13 @@ constexpr BoxColour BoxWhite = 0xFFFFFFu;
 BoxColour boxColourFromRgb(QRgb rgb);
 QRgb rgbFromBoxColour(BoxColour colour);
 
-// Coordinate units of a picture box, numbered as its ScaleMode values.
-enum class ScaleUnit : int {
-    Twip = 1,
-    Point = 2,
-    Pixel = 3,
-    Inch = 5,
-    Millimetre = 6,
-    Centimetre = 7
-};
+// Coordinate units of a picture box, numbered as its ScaleMode values: the slots work
+// in twips, the surface in pixels.
+enum class ScaleUnit : int { Twip = 1, Pixel = 3 };
 
-// Fill styles of a picture box: 0 solid, 1 transparent, 2..7 hatch patterns.
-enum FillStyleValue : int {
-    FillSolid = 0,
-    FillTransparent = 1,
-    FillHorizontalLine = 2,
-    FillVerticalLine = 3,
-    FillUpwardDiagonal = 4,
-    FillDownwardDiagonal = 5,
-    FillCross = 6,
-    FillDiagonalCross = 7,
-};
+// Fill styles of a picture box: 0 solid (what a flood fill sets), 1 transparent (a new
+// box's, which paints nothing).
+enum FillStyleValue : int { FillSolid = 0, FillTransparent = 1 };
 
 // The drawing model of one picture box. It holds a picture, drawn unscaled at the
 // top-left corner of a white drawing surface of fixed size, plus whatever was painted on
@@ -93,7 +79,7 @@ public:
 
     // The brush area fills paint with.
     int FillStyle() const { return fillStyle_; }
-    void setFillStyle(int style); // 0..7; another value is a failure
+    void setFillStyle(int style); // FillSolid or FillTransparent; another value is a failure
     BoxColour FillColor() const { return fillColour_; }
     void setFillColor(BoxColour colour) { fillColour_ = colour & 0xFFFFFFu; }
 

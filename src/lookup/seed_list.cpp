@@ -2,8 +2,6 @@
 
 #include "core/blank_text.h"
 #include "core/rounding.h"
-#include "lookup/flood_fill.h"
-#include "lookup/picture_surface.h"
 
 namespace zilvaro {
 
@@ -86,12 +84,6 @@ std::optional<QString> formatSeedList(const std::vector<SeedPoint>& seeds) {
         list += QStringLiteral("%1%2").arg(seed.x, SeedNumberWidth).arg(seed.y, SeedNumberWidth);
     }
     return list;
-}
-
-void fillSlotFromSeedList(PictureSurface& slot, QStringView seedList) {
-    for (const SeedPoint& point : seedPoints(seedList)) {
-        Module3::FloodFillPicture(slot, point.x, point.y, BoxBlack);
-    }
 }
 
 } // namespace zilvaro

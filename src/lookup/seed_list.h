@@ -11,8 +11,6 @@
 
 namespace zilvaro {
 
-class PictureSurface;
-
 // Twips per pixel of the display the window, its pictures and the seed points are made
 // for (96 dots per inch). A sharp picture (device pixel ratio 2) has twice as many pixels
 // to the twip, 7.5 twips a pixel, so the same seed points fall on the same roots.
@@ -52,9 +50,5 @@ std::vector<SeedPoint> seedPoints(QStringView seedList);
 // field), which seedPoints reads back to the same seeds. nullopt for more than MaxSeeds
 // seeds or a coordinate that does not fit in its columns (below -999 or above 9999).
 std::optional<QString> formatSeedList(const std::vector<SeedPoint>& seeds);
-
-// Colours one root in a slot: Module3::FloodFillPicture(slot, x, y, black) for each
-// seed point of the list, in order.
-void fillSlotFromSeedList(PictureSurface& slot, QStringView seedList);
 
 } // namespace zilvaro

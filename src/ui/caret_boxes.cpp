@@ -1,7 +1,5 @@
 #include "ui/caret_boxes.h"
 
-#include "core/code_points.h"
-
 #include <QScrollBar>
 
 #include <QTextCursor>
@@ -50,30 +48,18 @@ QValidator::State SingleLineValidator::validate(QString& input, int& position) c
 
 // ---- CaretLineEdit ----
 
-CaretLineEdit::CaretLineEdit(QWidget* parent) : QLineEdit(parent) {
+CaretLineEdit::CaretLineEdit(QWidget* parent) : CaretBox<QLineEdit>(parent) {
     setValidator(new SingleLineValidator(this));
 }
 
-int CaretLineEdit::SelStart() const {
-    const int units = hasSelectedText() ? selectionStart() : cursorPosition();
-    return characterIndexOf(text(), units);
-}
-
-int CaretLineEdit::SelLength() const {
+std::pair<int, int> CaretLineEdit::unitSelection() const {
     if (!hasSelectedText()) {
-        return 0;
+        return {cursorPosition(), cursorPosition()};
     }
-    return characterIndexOf(text(), selectionEnd()) - characterIndexOf(text(), selectionStart());
+    return {selectionStart(), selectionEnd()};
 }
 
-QString CaretLineEdit::SelText() const {
-    return selectedText();
-}
-
-void CaretLineEdit::setSelection(int start, int length) {
-    const QString t = text();
-    const int from = unitPositionOf(t, start);
-    const int to = unitPositionOf(t, start + length);
+void CaretLineEdit::selectUnits(int from, int to) {
     if (to > from) {
         QLineEdit::setSelection(from, to - from);
     } else {
@@ -82,19 +68,9 @@ void CaretLineEdit::setSelection(int start, int length) {
     }
 }
 
-void CaretLineEdit::mouseReleaseEvent(QMouseEvent* event) {
-    QLineEdit::mouseReleaseEvent(event);
-    emit clicked();
-}
-
-void CaretLineEdit::keyReleaseEvent(QKeyEvent* event) {
-    QLineEdit::keyReleaseEvent(event);
-    emit keyReleased();
-}
-
 // ---- CaretTextEdit ----
 
-CaretTextEdit::CaretTextEdit(QWidget* parent) : QPlainTextEdit(parent) {
+CaretTextEdit::CaretTextEdit(QWidget* parent) : CaretBox<QPlainTextEdit>(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -105,38 +81,16 @@ CaretTextEdit::CaretTextEdit(QWidget* parent) : QPlainTextEdit(parent) {
     setUndoRedoEnabled(false);
 }
 
-int CaretTextEdit::SelStart() const {
+std::pair<int, int> CaretTextEdit::unitSelection() const {
     const QTextCursor c = textCursor();
-    return characterIndexOf(toPlainText(), c.selectionStart());
+    return {c.selectionStart(), c.selectionEnd()};
 }
 
-int CaretTextEdit::SelLength() const {
-    const QTextCursor c = textCursor();
-    const QString t = toPlainText();
-    return characterIndexOf(t, c.selectionEnd()) - characterIndexOf(t, c.selectionStart());
-}
-
-QString CaretTextEdit::SelText() const {
-    // The strip holds no paragraph breaks, so the selected text is plain.
-    return textCursor().selectedText();
-}
-
-void CaretTextEdit::setSelection(int start, int length) {
-    const QString t = toPlainText();
+void CaretTextEdit::selectUnits(int from, int to) {
     QTextCursor c = textCursor();
-    c.setPosition(unitPositionOf(t, start));
-    c.setPosition(unitPositionOf(t, start + length), QTextCursor::KeepAnchor);
+    c.setPosition(from);
+    c.setPosition(to, QTextCursor::KeepAnchor);
     setTextCursor(c);
-}
-
-void CaretTextEdit::mouseReleaseEvent(QMouseEvent* event) {
-    QPlainTextEdit::mouseReleaseEvent(event);
-    emit clicked();
-}
-
-void CaretTextEdit::keyReleaseEvent(QKeyEvent* event) {
-    QPlainTextEdit::keyReleaseEvent(event);
-    emit keyReleased();
 }
 
 } // namespace zilvaro

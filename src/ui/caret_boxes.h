@@ -1,40 +1,81 @@
 #pragma once
 
+#include "core/code_points.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QValidator>
 
+#include <utility>
+
 namespace zilvaro {
 
-// Text boxes that report a click after the toolkit has placed the caret (or made the
-// selection by dragging), and a key release after the key's own effect, so that the
-// handlers read the caret where the user left it.
-//
-// Selection start and length are counted in characters (code points), so a character
-// outside the Basic Multilingual Plane is never split into half surrogates.
-//
-// The box is one line: text pasted or dropped into it keeps its first line without the
-// line break (a line copied from another program ends in one), as the platform's line
-// edits do when told to.
-class CaretLineEdit : public QLineEdit {
+// What a caret box reports, after the toolkit has handled the event.
+class CaretSignals : public QObject {
     Q_OBJECT
-
-public:
-    explicit CaretLineEdit(QWidget* parent = nullptr);
-
-    int SelStart() const;
-    int SelLength() const;
-    QString SelText() const;
-    // Selects length characters from start; clamped to the text, as a text box does.
-    void setSelection(int start, int length);
 
 signals:
     void clicked();
     void keyReleased();
+};
+
+// A text box (Box: QLineEdit or QPlainTextEdit) that reports a click after the toolkit
+// has placed the caret (or made the selection by dragging), and a key release after the
+// key's own effect, so that the handlers read the caret where the user left it.
+//
+// Selection start and length are counted in characters (code points), so a character
+// outside the Basic Multilingual Plane is never split into half surrogates. A box says
+// where its selection lies in UTF-16 units; the counting in characters is done here.
+template <class Box> class CaretBox : public Box {
+public:
+    explicit CaretBox(QWidget* parent = nullptr) : Box(parent) {}
+
+    const CaretSignals* caretSignals() const { return &signals_; }
+
+    int SelStart() const { return characterIndexOf(boxText(), unitSelection().first); }
+    int SelLength() const {
+        const QString text = boxText();
+        const auto [start, end] = unitSelection();
+        return characterIndexOf(text, end) - characterIndexOf(text, start);
+    }
+    virtual QString SelText() const = 0;
+    // Selects length characters from start; clamped to the text, as a text box does.
+    void setSelection(int start, int length) {
+        const QString text = boxText();
+        selectUnits(unitPositionOf(text, start), unitPositionOf(text, start + length));
+    }
 
 protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
+    virtual QString boxText() const = 0;
+    // The selection's start and end in UTF-16 units; both the caret without one.
+    virtual std::pair<int, int> unitSelection() const = 0;
+    virtual void selectUnits(int from, int to) = 0;
+
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        Box::mouseReleaseEvent(event);
+        emit signals_.clicked();
+    }
+    void keyReleaseEvent(QKeyEvent* event) override {
+        Box::keyReleaseEvent(event);
+        emit signals_.keyReleased();
+    }
+
+private:
+    CaretSignals signals_;
+};
+
+// The character input box. It is one line: text pasted or dropped into it keeps its
+// first line without the line break (a line copied from another program ends in one),
+// as the platform's line edits do when told to.
+class CaretLineEdit : public CaretBox<QLineEdit> {
+public:
+    explicit CaretLineEdit(QWidget* parent = nullptr);
+    QString SelText() const override { return selectedText(); }
+
+protected:
+    QString boxText() const override { return text(); }
+    std::pair<int, int> unitSelection() const override;
+    void selectUnits(int from, int to) override;
 };
 
 // Cuts what was inserted into a line edit at its first line break (after dropping the
@@ -53,24 +94,16 @@ private:
 
 // The result strip: a multi-line box with a vertical scroll bar. The user reads and
 // selects in it but does not type into it; only the finders write it.
-class CaretTextEdit : public QPlainTextEdit {
-    Q_OBJECT
-
+class CaretTextEdit : public CaretBox<QPlainTextEdit> {
 public:
     explicit CaretTextEdit(QWidget* parent = nullptr);
-
-    int SelStart() const;
-    int SelLength() const;
-    QString SelText() const;
-    void setSelection(int start, int length);
-
-signals:
-    void clicked();
-    void keyReleased();
+    // The strip holds no paragraph breaks, so the selected text is plain.
+    QString SelText() const override { return textCursor().selectedText(); }
 
 protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
+    QString boxText() const override { return toPlainText(); }
+    std::pair<int, int> unitSelection() const override;
+    void selectUnits(int from, int to) override;
 };
 
 } // namespace zilvaro

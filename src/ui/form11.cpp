@@ -236,19 +236,29 @@ void Form11::connectHandlers() {
     connect(Command2, &QPushButton::clicked, this, [this] { entry([this] { Command2_Click(); }); });
     connect(Command8, &QPushButton::clicked, this, [this] { entry([this] { Command8_Click(); }); });
     // A picker's Change is the user typing into its edit field; its Click is choosing an
-    // item from its list. Both build the stroke pattern anew.
-    for (QComboBox* picker : strokePickers) {
-        connect(picker->lineEdit(), &QLineEdit::textEdited, this,
-                [this] { entry([this] { bian(); }); });
-        connect(picker, &QComboBox::activated, this, [this] { entry([this] { bian(); }); });
+    // item from its list.
+    const Handler changes[] = {&Form11::Combo1_Change, &Form11::Combo2_Change,
+                               &Form11::Combo3_Change, &Form11::Combo4_Change,
+                               &Form11::Combo5_Change};
+    const Handler clicks[] = {&Form11::Combo1_Click, &Form11::Combo2_Click, &Form11::Combo3_Click,
+                              &Form11::Combo4_Click, &Form11::Combo5_Click};
+    for (std::size_t k = 0; k < strokePickers.size(); ++k) {
+        connect(strokePickers[k]->lineEdit(), &QLineEdit::textEdited, this,
+                [this, change = changes[k]] { entry([this, change] { (this->*change)(); }); });
+        connect(strokePickers[k], &QComboBox::activated, this,
+                [this, click = clicks[k]] { entry([this, click] { (this->*click)(); }); });
     }
     connect(Combo6, &SimpleCombo::changed, this, [this] { entry([this] { Combo6_Change(); }); });
     connect(Combo6, &SimpleCombo::clicked, this, [this] { entry([this] { Combo6_Click(); }); });
     connect(Text5, &QLineEdit::textChanged, this, [this] { entry([this] { Text5_Change(); }); });
-    connect(Text5, &CaretLineEdit::clicked, this, [this] { entry([this] { Text5_Click(); }); });
-    connect(Text5, &CaretLineEdit::keyReleased, this, [this] { entry([this] { Text5_KeyUp(); }); });
-    connect(Text6, &CaretTextEdit::clicked, this, [this] { entry([this] { Text6_Click(); }); });
-    connect(Text6, &CaretTextEdit::keyReleased, this, [this] { entry([this] { Text6_KeyUp(); }); });
+    connect(Text5->caretSignals(), &CaretSignals::clicked, this,
+            [this] { entry([this] { Text5_Click(); }); });
+    connect(Text5->caretSignals(), &CaretSignals::keyReleased, this,
+            [this] { entry([this] { Text5_KeyUp(); }); });
+    connect(Text6->caretSignals(), &CaretSignals::clicked, this,
+            [this] { entry([this] { Text6_Click(); }); });
+    connect(Text6->caretSignals(), &CaretSignals::keyReleased, this,
+            [this] { entry([this] { Text6_KeyUp(); }); });
 }
 
 void Form11::Form_Load() {

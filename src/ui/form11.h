@@ -27,7 +27,9 @@ class CaretTextEdit;
 class PictureBox;
 class SimpleCombo;
 class UrlOpener;
-struct TableHit;
+namespace test {
+class Form11Probe;
+}
 
 // A list box the user never sees: its rows and the row last chosen.
 struct HiddenList {
@@ -55,25 +57,50 @@ public:
            QWidget* parent = nullptr);
     ~Form11() override;
 
-    // ---- Start-up and shut-down ----
     // Start-up steps after the single-instance test, before the window is first shown.
     // Failures propagate to the caller.
     void Form_Load();
+    // Shut-down: closes the record file.
     void Form_Unload();
-    QString programDir() const { return programDir_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The tests drive and check the window through this subclass.
+    friend class test::Form11Probe;
+
+    // A handler or procedure of the window, named as control_event.
+    using Handler = void (Form11::*)();
+    // The five segment runs of one table, segment 1 to 5.
+    using SegmentRuns = std::array<Handler, 5>;
 
     // ---- Record state and the lookup ----
+    // Reads record CurrentRecordNumber into CurrentRecord and the detail boxes
+    // (Text11..Text14, Text17..Text20). It shows nothing on screen by itself.
     void display();
     void Command6_Click();
+    void presentHit();
+    void presentMiss();
     std::int16_t CurrentRecordNumber = 0;
     CharacterRecord CurrentRecord;
     std::int16_t LookupFound = 0;
 
     // ---- Table search ----
-    void TextSearch(const QString& segment, const QString& needle);
-    void TextSearchf(const QString& segment, const QString& needle);
+    // Where each of the two table searches goes on from (textSearch for the finders,
+    // textSearchF for the reverse pinyin lookup); 0 whenever no enumeration runs.
     std::int32_t TextSearchCursor = 0;
     std::int32_t TextSearchfCursor = 0;
+    // The found flag Label1bh and the hit text Label2bh after a hit, and after the miss
+    // that ends every enumeration (the hit text keeps the last hit).
+    void reportTableHit(const QString& hit);
+    void reportTableMiss();
+    // Runs the handler of the segment (1..5) among runs; 0 runs none.
+    void runSegment(const SegmentRuns& runs, int segment);
+    // Lists every row of the segment matching the query into the result strip: one
+    // write of the strip to empty it, then one per hit with the flag and hit text set.
+    void listSegmentIntoStrip(const QString& segment, const WatchedText& query);
 
     // ---- Stroke finder ----
     void bian();
@@ -88,11 +115,12 @@ public:
     void Combo5_Change() { bian(); }
     void Combo5_Click() { bian(); }
     void Text2bhw_Change();
-    void Command41_Click() { strokeSegmentRun(1); }
-    void Command42_Click() { strokeSegmentRun(2); }
-    void Command43_Click() { strokeSegmentRun(3); }
-    void Command44_Click() { strokeSegmentRun(4); }
-    void Command45_Click() { strokeSegmentRun(5); }
+    // Command41_Click .. Command45_Click list stroke segment 1..5.
+    void Command41_Click() { listSegmentIntoStrip(Text1bhw[0], Text2bhw); }
+    void Command42_Click() { listSegmentIntoStrip(Text1bhw[1], Text2bhw); }
+    void Command43_Click() { listSegmentIntoStrip(Text1bhw[2], Text2bhw); }
+    void Command44_Click() { listSegmentIntoStrip(Text1bhw[3], Text2bhw); }
+    void Command45_Click() { listSegmentIntoStrip(Text1bhw[4], Text2bhw); }
     void Command8_Click();
     // The help text of the stroke finder, its line breaks LF CR as given.
     static QString strokeHelpText();
@@ -100,18 +128,17 @@ public:
     // ---- Pinyin finder and reverse pinyin lookup ----
     void Combo6_Change();
     void Combo6_Click();
+    void syllableEntry(bool click);
     void Text2bh_Change();
-    void Command88bh1_Click() { pinyinSegmentRun(1); }
-    void Command88bh2_Click() { pinyinSegmentRun(2); }
-    void Command88bh3_Click() { pinyinSegmentRun(3); }
-    void Command88bh4_Click() { pinyinSegmentRun(4); }
-    void Command88bh5_Click() { pinyinSegmentRun(5); }
+    // Command88bh1_Click .. Command88bh5_Click list pinyin segment 1..5.
+    void Command88bh1_Click() { listSegmentIntoStrip(Text1bh[0], Text2bh); }
+    void Command88bh2_Click() { listSegmentIntoStrip(Text1bh[1], Text2bh); }
+    void Command88bh3_Click() { listSegmentIntoStrip(Text1bh[2], Text2bh); }
+    void Command88bh4_Click() { listSegmentIntoStrip(Text1bh[3], Text2bh); }
+    void Command88bh5_Click() { listSegmentIntoStrip(Text1bh[4], Text2bh); }
+    // The reverse pinyin lookup of the character in Text2bh: its reading into the
+    // pinyin line.
     void Command9z_Click();
-    void Command9a_Click() { readingSegmentRun(1); }
-    void Command9b_Click() { readingSegmentRun(2); }
-    void Command9c_Click() { readingSegmentRun(3); }
-    void Command9d_Click() { readingSegmentRun(4); }
-    void Command9e_Click() { readingSegmentRun(5); }
 
     // ---- Input box, result strip and list ----
     void Text5_Change();
@@ -124,7 +151,6 @@ public:
     void List1_Click();
     void Label3_Change();
     void Label4_Change();
-    void Label4_Click() { Label4_Change(); }
 
     // ---- About dialog and links ----
     void Command2_Click();
@@ -165,7 +191,7 @@ public:
     // The pinyin line and the code line with their white copies.
     void setCaption(QLabel* label, const QString& caption);
 
-    // ---- Controls the user never sees ----
+    // ---- Controls the user never sees (docs/ARCHITECTURE.md says what each holds) ----
     WatchedText Text23;
     WatchedText Text31{QStringLiteral("Text31")};
     WatchedText Text32{QStringLiteral("Text32")};
@@ -188,23 +214,8 @@ public:
     std::array<QString, 5> Text1bh;
     std::array<QString, 5> Text1bhw;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-
-private:
     void buildRoster();
     void connectHandlers();
-    void presentHit();
-    void presentMiss();
-    void strokeSegmentRun(int segment);
-    // Lists every row of the segment matching the query into the result strip, one write
-    // of the strip to empty it and one per hit.
-    void listSegmentIntoStrip(const QString& segment, const WatchedText& query);
-    void reportTableHit(const TableHit& hit);
-    void pinyinSegmentRun(int segment);
-    void readingSegmentRun(int segment);
-    void syllableEntry(bool click);
     // Runs a handler entered from the toolkit through the failure treatment.
     // Nothing runs once the window is being destroyed.
     void entry(const std::function<void()>& handler) {

@@ -6,7 +6,7 @@
 #include "lookup/code_line.h"
 #include "lookup/decomposition_picture.h"
 #include "lookup/identification_code.h"
-#include "lookup/seed_list.h"
+#include "lookup/root_fill.h"
 #include "lookup/slot_rules.h"
 #include "ui/assets.h"
 #include "ui/picture_box.h"

@@ -4,6 +4,8 @@
 
 #include "core/blank_text.h"
 #include "core/gbk.h"
+#include "finders/reading_search.h"
+#include "finders/segment_choice.h"
 #include "finders/syllable_query.h"
 #include "ui/caret_boxes.h"
 #include "ui/simple_combo.h"
@@ -33,7 +35,7 @@ void Form11::syllableEntry(bool click) {
     // A text that cannot be a syllable (seven letters or more, or one that does not start
     // with a letter a to z) searches nothing; the strip, the lookup and the pinyin line
     // keep what they show, so the line never names a reading the character lacks.
-    if (!query || pinyinSegmentOf(query->front()) == 0) {
+    if (!query || pinyinSegmentOf(*query) == 0) {
         return;
     }
     Text2bh.set(*query);
@@ -55,12 +57,10 @@ void Form11::Text2bh_Change() {
         return;
     }
     if (Label20.text() != QLatin1String("1")) {
-        for (int segment = 1; segment <= 5; ++segment) {
-            const QString first = Text2bh.text().left(1);
-            if (pinyinSegmentOf(first[0]) == segment) {
-                pinyinSegmentRun(segment);
-            }
-        }
+        static constexpr SegmentRuns runs = {
+            &Form11::Command88bh1_Click, &Form11::Command88bh2_Click, &Form11::Command88bh3_Click,
+            &Form11::Command88bh4_Click, &Form11::Command88bh5_Click};
+        runSegment(runs, pinyinSegmentOf(Text2bh.text()));
         return;
     }
     if (isDoubleByte(Text2bh.text())) {
@@ -71,33 +71,19 @@ void Form11::Text2bh_Change() {
     }
 }
 
-void Form11::pinyinSegmentRun(int segment) {
-    listSegmentIntoStrip(Text1bh[segment - 1], Text2bh);
-}
-
 void Form11::Command9z_Click() {
-    // Segments in order; the first that leaves a reading in the pinyin line ends it.
-    void (Form11::*const runs[])() = {&Form11::Command9a_Click, &Form11::Command9b_Click,
-                                      &Form11::Command9c_Click, &Form11::Command9d_Click,
-                                      &Form11::Command9e_Click};
-    for (auto run : runs) {
-        (this->*run)();
-        if (!Label24->text().isEmpty()) {
-            return;
+    // One run per segment searched (Command9a .. Command9e): the pinyin line emptied,
+    // then each reading found written into it, so the last one stays.
+    const std::vector<QStringList> runs = readingSearch(Text1bh, Text2bh.text(), TextSearchfCursor);
+    for (const QStringList& readings : runs) {
+        setCaption(Label24, QString());
+        setCaption(Label25, QString());
+        for (const QString& reading : readings) {
+            reportTableHit(reading);
+            setCaption(Label24, Label2bh.text());
+            setCaption(Label25, Label24->text());
         }
-    }
-}
-
-void Form11::readingSegmentRun(int segment) {
-    setCaption(Label24, QString());
-    setCaption(Label25, QString());
-    for (;;) {
-        TextSearchf(Text1bh[segment - 1], Text2bh.text());
-        if (Label1bh.text() != QLatin1String("1")) {
-            return;
-        }
-        setCaption(Label24, Label2bh.text());
-        setCaption(Label25, Label24->text());
+        reportTableMiss();
     }
 }
 

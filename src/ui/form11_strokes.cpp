@@ -3,6 +3,7 @@
 #include "ui/form11.h"
 
 #include "core/gbk.h"
+#include "finders/segment_choice.h"
 #include "finders/stroke_code.h"
 #include "ui/caret_boxes.h"
 
@@ -20,16 +21,11 @@ QString helpTextForDisplay(QString text) {
 } // namespace
 
 void Form11::bian() {
-    QString pieces;
-    for (QComboBox* picker : strokePickers) {
-        pieces += strokePiece(picker->currentText());
+    std::array<QString, 5> pickerTexts;
+    for (std::size_t k = 0; k < pickerTexts.size(); ++k) {
+        pickerTexts[k] = strokePickers[k]->currentText();
     }
-    Text4.set(pieces);
-    for (int position = 0; position < 5; ++position) {
-        QString code = Text4.text();
-        code[position] = strokeDigit(code[position]);
-        Text4.set(code);
-    }
+    Text4.set(strokeCodeOf(pickerTexts));
     Text2bhw.set(Text4.text());
     const QString strip = text6();
     if (!strip.isEmpty()) {
@@ -46,28 +42,10 @@ void Form11::bian() {
 }
 
 void Form11::Text2bhw_Change() {
-    if (Text2bhw.text().startsWith(u'0')) {
-        return;
-    }
-    if (Text2bhw.text().startsWith(u'1')) {
-        Command41_Click();
-    }
-    if (Text2bhw.text().startsWith(u'2')) {
-        Command42_Click();
-    }
-    if (Text2bhw.text().startsWith(u'3')) {
-        Command43_Click();
-    }
-    if (Text2bhw.text().startsWith(u'4')) {
-        Command44_Click();
-    }
-    if (Text2bhw.text().startsWith(u'5')) {
-        Command45_Click();
-    }
-}
-
-void Form11::strokeSegmentRun(int segment) {
-    listSegmentIntoStrip(Text1bhw[segment - 1], Text2bhw);
+    static constexpr SegmentRuns runs = {&Form11::Command41_Click, &Form11::Command42_Click,
+                                         &Form11::Command43_Click, &Form11::Command44_Click,
+                                         &Form11::Command45_Click};
+    runSegment(runs, strokeSegmentOf(Text2bhw.text()));
 }
 
 QString Form11::strokeHelpText() {

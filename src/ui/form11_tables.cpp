@@ -1,37 +1,35 @@
-// The table search as the window runs it: each operation keeps its own cursor and
-// reports through the found flag Label1bh and the hit text Label2bh.
+// The table searches as the window runs them: a finder lists a segment's hits, and the
+// window writes them one at a time through the found flag Label1bh and the hit text
+// Label2bh, as each search step reports them.
 #include "ui/form11.h"
 
 #include "data/table_search.h"
+#include "finders/segment_hits.h"
 
 namespace zilvaro {
 
-void Form11::TextSearch(const QString& segment, const QString& needle) {
-    reportTableHit(textSearch(segment, needle, TextSearchCursor));
-}
-
-void Form11::TextSearchf(const QString& segment, const QString& needle) {
-    reportTableHit(textSearchF(segment, needle, TextSearchfCursor));
-}
-
-void Form11::reportTableHit(const TableHit& hit) {
-    if (!hit.found) {
-        Label1bh.set(QStringLiteral("0")); // the hit text keeps the last hit
-        return;
-    }
+void Form11::reportTableHit(const QString& hit) {
     Label1bh.set(QStringLiteral("1"));
-    Label2bh.set(hit.text);
+    Label2bh.set(hit);
+}
+
+void Form11::reportTableMiss() {
+    Label1bh.set(QStringLiteral("0")); // the hit text keeps the last hit
+}
+
+void Form11::runSegment(const SegmentRuns& runs, int segment) {
+    if (segment >= 1 && segment <= static_cast<int>(runs.size())) {
+        (this->*runs[segment - 1])();
+    }
 }
 
 void Form11::listSegmentIntoStrip(const QString& segment, const WatchedText& query) {
     setText6(QString());
-    for (;;) {
-        TextSearch(segment, query.text());
-        if (Label1bh.text() != QLatin1String("1")) {
-            return;
-        }
+    for (const QString& hit : segmentHits(textSearch, segment, query.text(), TextSearchCursor)) {
+        reportTableHit(hit);
         setText6(text6() + Label2bh.text() + u' ');
     }
+    reportTableMiss();
 }
 
 } // namespace zilvaro

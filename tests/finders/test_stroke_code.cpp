@@ -26,3 +26,11 @@ TEST(StrokeDigit, EachStrokeHasItsClass) {
     EXPECT_EQ(strokeDigit(u'乙'), u'5');
     EXPECT_EQ(strokeDigit(u'3'), u'3'); // a digit already replaced stays
 }
+
+TEST(StrokeCode, FivePickersGiveFiveDigits) {
+    EXPECT_EQ(strokeCodeOf({"一", " ", " ", " ", " "}), QStringLiteral("10000"));
+    EXPECT_EQ(strokeCodeOf({"一", "一", "一", "丨", " "}), QStringLiteral("11120"));
+    EXPECT_EQ(strokeCodeOf({"丨", "乙", "丨", "丿", "丨"}), QStringLiteral("25232"));
+    // Empty, typed or doubled texts are no stroke, wherever they stand.
+    EXPECT_EQ(strokeCodeOf({"", "丶", "一丨", "x", "乙"}), QStringLiteral("04005"));
+}

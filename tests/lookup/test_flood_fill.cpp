@@ -1,5 +1,4 @@
 #include "lookup/flood_fill.h"
-#include "lookup/picture_surface.h"
 #include "picture_art.h"
 
 #include <gtest/gtest.h>
@@ -50,6 +49,17 @@ QImage referenceFill(QImage image, int x, int y, QRgb colour, FloodMode mode, QR
     return image;
 }
 
+// Paints the area findFloodArea finds with fill, into a 32-bit copy of the image (the
+// area is read from the image as it was).
+bool paintArea(QImage& image, int x, int y, QRgb colour, FloodMode mode, QRgb fill) {
+    const QImage source = image;
+    image = image.convertToFormat(QImage::Format_RGB32);
+    return findFloodArea(source, x, y, colour, mode, [&](int row, int from, int to) {
+        auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(row));
+        std::fill(pixels + from, pixels + to + 1, fill);
+    });
+}
+
 } // namespace
 
 TEST(FloodFill, SurfaceModePaintsOnlyTheConnectedAreaOfTheSeedColour) {
@@ -61,7 +71,7 @@ TEST(FloodFill, SurfaceModePaintsOnlyTheConnectedAreaOfTheSeedColour) {
         ".####.....",
         "..........",
     });
-    EXPECT_TRUE(floodFill(image, 2, 2, White, FloodMode::Surface, Red));
+    EXPECT_TRUE(paintArea(image, 2, 2, White, FloodMode::Surface, Red));
     EXPECT_EQ(toArt(image), (std::vector<std::string>{
                                 "..........",
                                 ".####.....",
@@ -71,7 +81,7 @@ TEST(FloodFill, SurfaceModePaintsOnlyTheConnectedAreaOfTheSeedColour) {
                                 "..........",
                             }));
     // The outside is one area that surrounds the box and the blue dot.
-    EXPECT_TRUE(floodFill(image, 0, 0, White, FloodMode::Surface, Blue));
+    EXPECT_TRUE(paintArea(image, 0, 0, White, FloodMode::Surface, Blue));
     EXPECT_EQ(countColour(image, Blue), 60 - 12 - 4);
     EXPECT_EQ(countColour(image, Red), 4);
 }
@@ -83,7 +93,7 @@ TEST(FloodFill, BorderModePaintsEveryColourUpToTheBorder) {
         "r#.gbr...",
         "rrrrrr...",
     });
-    EXPECT_TRUE(floodFill(image, 1, 1, Red, FloodMode::Border, Black));
+    EXPECT_TRUE(paintArea(image, 1, 1, Red, FloodMode::Border, Black));
     EXPECT_EQ(toArt(image), (std::vector<std::string>{
                                 "rrrrrr...",
                                 "r####r.b.",
@@ -91,7 +101,7 @@ TEST(FloodFill, BorderModePaintsEveryColourUpToTheBorder) {
                                 "rrrrrr...",
                             }));
     // A seed on the border colour has no area.
-    EXPECT_FALSE(floodFill(image, 0, 0, Red, FloodMode::Border, Black));
+    EXPECT_FALSE(paintArea(image, 0, 0, Red, FloodMode::Border, Black));
     EXPECT_EQ(countColour(image, Red), 16);
 }
 
@@ -100,13 +110,13 @@ TEST(FloodFill, SeedsOutsideOrOfAnotherColourPaintNothing) {
     for (QPoint seed : {QPoint(-1, 0), QPoint(0, -1), QPoint(3, 0), QPoint(0, 3),
                         QPoint(-100000, 5), QPoint(1 << 30, 1 << 30)}) {
         QImage image = original;
-        EXPECT_FALSE(floodFill(image, seed.x(), seed.y(), White, FloodMode::Surface, Red));
-        EXPECT_FALSE(floodFill(image, seed.x(), seed.y(), Black, FloodMode::Border, Red));
+        EXPECT_FALSE(paintArea(image, seed.x(), seed.y(), White, FloodMode::Surface, Red));
+        EXPECT_FALSE(paintArea(image, seed.x(), seed.y(), Black, FloodMode::Border, Red));
         EXPECT_EQ(image, original);
     }
     // Surface mode, seed not of the surface colour.
     QImage image = original;
-    EXPECT_FALSE(floodFill(image, 1, 1, White, FloodMode::Surface, Red));
+    EXPECT_FALSE(paintArea(image, 1, 1, White, FloodMode::Surface, Red));
     EXPECT_EQ(image, original);
 }
 
@@ -114,7 +124,7 @@ TEST(FloodFill, SeedOnTheFillColourLeavesThePictureAsItWas) {
     const QImage original = fromArt({"##..", "#..#", "####"});
     QImage image = original;
     // Black painted black: the area exists, and nothing changes.
-    EXPECT_TRUE(floodFill(image, 0, 0, Black, FloodMode::Surface, Black));
+    EXPECT_TRUE(paintArea(image, 0, 0, Black, FloodMode::Surface, Black));
     EXPECT_EQ(image, original);
 }
 
@@ -129,7 +139,7 @@ TEST(FloodFill, DoesNotLeakThroughADiagonalGapInAnOutline) {
         ".####...",
         "........",
     });
-    EXPECT_TRUE(floodFill(image, 2, 2, White, FloodMode::Surface, Red));
+    EXPECT_TRUE(paintArea(image, 2, 2, White, FloodMode::Surface, Red));
     EXPECT_EQ(toArt(image), (std::vector<std::string>{
                                 "........",
                                 ".####...",
@@ -157,7 +167,7 @@ TEST(FloodFill, ReachesEveryCornerOfWindingAreas) {
         "...........#.....",
     });
     const QImage expected = referenceFill(image, 4, 4, White, FloodMode::Surface, Red);
-    EXPECT_TRUE(floodFill(image, 4, 4, White, FloodMode::Surface, Red));
+    EXPECT_TRUE(paintArea(image, 4, 4, White, FloodMode::Surface, Red));
     EXPECT_EQ(toArt(image), toArt(expected));
     EXPECT_EQ(countColour(image, White), 5); // walled off at the bottom right
 }
@@ -178,7 +188,7 @@ TEST(FloodFill, AgreesWithABreadthFirstFillOnNoise) {
         for (FloodMode mode : {FloodMode::Surface, FloodMode::Border}) {
             const QRgb bound = mode == FloodMode::Surface ? seed : Black;
             QImage filled = image;
-            floodFill(filled, x, y, bound, mode, Red);
+            paintArea(filled, x, y, bound, mode, Red);
             EXPECT_EQ(toArt(filled), toArt(referenceFill(image, x, y, bound, mode, Red)))
                 << "round " << round << " seed " << x << "," << y;
         }
@@ -207,7 +217,7 @@ TEST(FloodFill, FillsAHugeAreaWithoutRecursion) {
     // corridors, the worst case for a recursive fill's depth.
     QImage open(2000, 2000, QImage::Format_RGB32);
     open.fill(White);
-    EXPECT_TRUE(floodFill(open, 1000, 1000, White, FloodMode::Surface, Black));
+    EXPECT_TRUE(paintArea(open, 1000, 1000, White, FloodMode::Surface, Black));
     EXPECT_EQ(countColour(open, Black), 2000 * 2000);
 
     QImage maze(2000, 2000, QImage::Format_RGB32);
@@ -217,67 +227,13 @@ TEST(FloodFill, FillsAHugeAreaWithoutRecursion) {
         std::fill(row, row + 2000, Black);
         row[(y / 2) % 2 == 0 ? 1999 : 0] = White; // the way through to the next corridor
     }
-    EXPECT_TRUE(floodFill(maze, 0, 0, White, FloodMode::Surface, Red));
+    EXPECT_TRUE(paintArea(maze, 0, 0, White, FloodMode::Surface, Red));
     EXPECT_EQ(countColour(maze, White), 0);
 }
 
-TEST(FloodFill, ConvertsAOneBitPictureBeforePainting) {
+TEST(FloodFill, ReadsAOneBitPicture) {
     QImage mono = fromArt({"....", ".##.", "#..#", "...."}).convertToFormat(QImage::Format_Mono);
     ASSERT_EQ(mono.format(), QImage::Format_Mono);
-    EXPECT_TRUE(floodFill(mono, 1, 2, White, FloodMode::Surface, Black));
+    EXPECT_TRUE(paintArea(mono, 1, 2, White, FloodMode::Surface, Black));
     EXPECT_EQ(toArt(mono), (std::vector<std::string>{"....", ".##.", "####", "####"}));
-}
-
-// Module3::FloodFillPicture on a picture box, in twips.
-
-TEST(FloodFillPicture, SeedInTwipsGoesToTheNearestPixel) {
-    PictureSurface box(4, 1);
-    box.setPicture(fromArt({"..#."}));
-    // 22 twips is 1.47 pixels, pixel 1; 23 twips is 1.53, pixel 2 (black already).
-    Module3::FloodFillPicture(box, 23, 0, BoxBlack);
-    EXPECT_EQ(toArt(box.surface()), std::vector<std::string>{"..#."});
-    Module3::FloodFillPicture(box, 22, 0, BoxColour{0x0000FF}); // 00BBGGRR: red
-    EXPECT_EQ(toArt(box.surface()), std::vector<std::string>{"rr#."});
-    // Pixel 3, from 45 twips: a separate area.
-    Module3::FloodFillPicture(box, 45, 7, BoxColour{0xFF0000}); // blue
-    EXPECT_EQ(toArt(box.surface()), std::vector<std::string>{"rr#b"});
-}
-
-TEST(FloodFillPicture, SeedOutsideOrOnBlackPaintsNothing) {
-    PictureSurface box(3, 3);
-    box.setPicture(fromArt({"...", ".#.", "..."}));
-    const QImage before = box.surface();
-    for (auto [x, y] : {std::pair{-15, 0}, {0, -8}, {45, 0}, {0, 38}, {100000, 100000}}) {
-        Module3::FloodFillPicture(box, x, y, BoxBlack);
-    }
-    Module3::FloodFillPicture(box, 15, 15, BoxBlack); // the black centre
-    EXPECT_EQ(box.surface(), before);
-    // A point just inside (37 twips is 2.47 pixels) still fills.
-    Module3::FloodFillPicture(box, 37, 37, BoxBlack);
-    EXPECT_EQ(countColour(box.surface(), Black), 9);
-}
-
-TEST(FloodFillPicture, BorderColourBoundsTheArea) {
-    PictureSurface box(6, 3);
-    box.setPicture(fromArt({"..r...", ".br...", "..r..."}));
-    Module3::FloodFillPicture(box, 0, 0, BoxBlack, BoxColour{0x0000FF});
-    EXPECT_EQ(toArt(box.surface()), (std::vector<std::string>{"##r...", "##r...", "##r..."}));
-}
-
-TEST(FloodFillPicture, KeepsTheBoxsOwnBrush) {
-    PictureSurface box(3, 1);
-    box.setPicture(fromArt({"..."}));
-    box.setFillStyle(FillTransparent);
-    box.setFillColor(0x00FF00);
-    Module3::FloodFillPicture(box, 0, 0, BoxBlack);
-    // The fill painted black with a solid brush, whatever the box's brush was...
-    EXPECT_EQ(toArt(box.surface()), std::vector<std::string>{"###"});
-    // ...and the box's brush is the same afterwards: a fill with it paints nothing.
-    EXPECT_EQ(box.FillStyle(), FillTransparent);
-    EXPECT_EQ(box.FillColor(), 0x00FF00u);
-    EXPECT_TRUE(box.ExtFloodFill(0, 0, BoxBlack, FloodMode::Surface));
-    EXPECT_EQ(toArt(box.surface()), std::vector<std::string>{"###"});
-    box.setFillStyle(FillSolid);
-    EXPECT_TRUE(box.ExtFloodFill(0, 0, BoxBlack, FloodMode::Surface));
-    EXPECT_EQ(toArt(box.surface()), std::vector<std::string>{"ggg"});
 }

@@ -1,12 +1,9 @@
 #include "core/failure.h"
-#include "lookup/picture_surface.h"
 #include "lookup/seed_list.h"
-#include "picture_art.h"
 
 #include <gtest/gtest.h>
 
 using namespace zilvaro;
-using namespace zilvaro::test;
 
 namespace {
 std::vector<SeedPoint> points(const char* list) {
@@ -102,30 +99,4 @@ TEST(SeedList, ReadsBackWhatItWrites) {
     const QString full = formatSeedList(nine).value();
     EXPECT_EQ(full.size(), CharacterRecord::FillPointsWidth);
     EXPECT_EQ(seedPoints(full), nine);
-}
-
-TEST(SeedList, FillsEachSeedsAreaBlack) {
-    // Two white cells inside a black frame, and a red cell.
-    const QImage picture = fromArt({
-        "#########",
-        "#..#..#r#",
-        "#..#..###",
-        "#########",
-    });
-    PictureSurface slot(9, 4);
-    slot.setPicture(picture);
-    // Seed 1 in the left cell at pixel (1, 1); seed 2 in the same cell at (2, 2);
-    // seed 3 on the frame; seed 4 far outside.
-    fillSlotFromSeedList(slot, u"  15  15  30  30   0   09999 100");
-    EXPECT_EQ(toArt(slot.surface()), (std::vector<std::string>{
-                                         "#########",
-                                         "####..#r#",
-                                         "####..###",
-                                         "#########",
-                                     }));
-    // The red cell's area turns black too; a list of blanks paints nothing more.
-    fillSlotFromSeedList(slot, u" 105  15");
-    fillSlotFromSeedList(slot, QString(72, u' '));
-    EXPECT_EQ(toArt(slot.surface())[1], "####..###");
-    EXPECT_EQ(slot.FillStyle(), FillTransparent);
 }

@@ -1,8 +1,7 @@
 #include "common/data_error.h"
+#include "core/gbk.h"
+#include "data/character_record.h"
 #include "data_builder.h"
-
-#include <core/gbk.h>
-#include <data/character_record.h>
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,9 @@
 #include "character_data.h"
 #include "common/data_error.h"
+#include "core/gbk.h"
 #include "outline_picture.h"
 #include "seed_points.h"
 #include "stroke_outlines.h"
-
-#include <core/gbk.h>
 
 #include <gtest/gtest.h>
 

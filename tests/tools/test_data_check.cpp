@@ -1,21 +1,21 @@
 // The check of the generated character data in the program's folder: wwbb11.dat and
 // bmp/, replayed record by record with the program's own slot filling and flood fill.
 
+#include "core/gbk.h"
+#include "data/record_file.h"
 #include "data_builder.h"
 #include "decomposition.h"
+#include "lookup/code_line.h"
+#include "lookup/decomposition_picture.h"
+#include "lookup/identification_code.h"
+#include "lookup/picture_surface.h"
+#include "lookup/root_fill.h"
+#include "lookup/seed_list.h"
+#include "lookup/slot_rules.h"
 #include "outline_picture.h"
 #include "record_builder.h"
 #include "seed_points.h"
 #include "stroke_outlines.h"
-
-#include <core/gbk.h>
-#include <data/record_file.h>
-#include <lookup/code_line.h>
-#include <lookup/decomposition_picture.h>
-#include <lookup/identification_code.h>
-#include <lookup/picture_surface.h>
-#include <lookup/seed_list.h>
-#include <lookup/slot_rules.h>
 
 #include <QFile>
 #include <QFileInfo>

@@ -71,7 +71,7 @@ void Form11Test::SetUpTestSuite() {
 
 void Form11Test::SetUp() {
     guard = std::make_unique<FailureGuard>(reporter);
-    form = std::make_unique<Form11>(folder_, *guard, opener);
+    form = std::make_unique<Form11Probe>(folder_, *guard, opener);
     form->activateWindow();
     ASSERT_TRUE(guard->run([this] { form->Form_Load(); }));
     form->show();

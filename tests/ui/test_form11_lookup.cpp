@@ -20,7 +20,7 @@ TEST(Form11Lookup, StartUpShowsRecordOneInTheDetailBoxes) {
     RecordingReporter reporter;
     FailureGuard guard(reporter);
     RecordingOpener opener;
-    Form11 form(folder.path(), guard, opener);
+    Form11Probe form(folder.path(), guard, opener);
     ASSERT_TRUE(guard.run([&] { form.Form_Load(); }));
     EXPECT_EQ(form.CurrentRecordNumber, 1);
     EXPECT_EQ(form.Text11.text(), QStringLiteral("啊 "));
@@ -36,7 +36,7 @@ TEST(Form11Lookup, AMissingRecordFileFailsAtStartUpWithItsPath) {
     RecordingReporter reporter;
     FailureGuard guard(reporter);
     RecordingOpener opener;
-    Form11 form(folder.path(), guard, opener);
+    Form11Probe form(folder.path(), guard, opener);
     EXPECT_FALSE(guard.run([&] { form.Form_Load(); }));
     ASSERT_EQ(reporter.messages.size(), 1);
     EXPECT_TRUE(reporter.messages[0].contains(folder.recordFilePath()));
@@ -49,7 +49,7 @@ TEST(Form11Lookup, AnEmptyOrScrambledRecordFileFailsAtStartUpSayingSo) {
     RecordingReporter reporter;
     FailureGuard guard(reporter);
     RecordingOpener opener;
-    Form11 form(folder.path(), guard, opener);
+    Form11Probe form(folder.path(), guard, opener);
     EXPECT_FALSE(guard.run([&] { form.Form_Load(); }));
     EXPECT_EQ(reporter.messages,
               QStringList{QStringLiteral("The record file ") + folder.recordFilePath() +
@@ -62,7 +62,7 @@ TEST(Form11Lookup, AnEmptyOrScrambledRecordFileFailsAtStartUpSayingSo) {
     shuffled.writeRecords(records);
     RecordingReporter told;
     FailureGuard second(told);
-    Form11 other(shuffled.path(), second, opener);
+    Form11Probe other(shuffled.path(), second, opener);
     EXPECT_FALSE(second.run([&] { other.Form_Load(); }));
     ASSERT_EQ(told.messages.size(), 1);
     EXPECT_TRUE(
@@ -93,7 +93,7 @@ struct SpoiledPictures {
     RecordingReporter reporter;
     FailureGuard guard{reporter};
     RecordingOpener opener;
-    Form11 form{folder.path(), guard, opener};
+    Form11Probe form{folder.path(), guard, opener};
 };
 } // namespace
 
@@ -126,7 +126,7 @@ TEST(Form11Lookup, WritingTheQueryBoxLooksTheCharacterUp) {
     RecordingReporter reporter;
     FailureGuard guard(reporter);
     RecordingOpener opener;
-    Form11 form(folder.path(), guard, opener);
+    Form11Probe form(folder.path(), guard, opener);
     form.Form_Load();
 
     form.Text23.set(QStringLiteral("埃"));
@@ -148,7 +148,7 @@ TEST(Form11Lookup, ABlankQueryStartsNoLookupButADirectCallDoes) {
     RecordingReporter reporter;
     FailureGuard guard(reporter);
     RecordingOpener opener;
-    Form11 form(folder.path(), guard, opener);
+    Form11Probe form(folder.path(), guard, opener);
     form.Form_Load();
     form.Text23.set(QStringLiteral(" "));
     EXPECT_EQ(form.Text23.text(), QStringLiteral(" ")); // no lookup ran to empty it

@@ -111,7 +111,7 @@ protected:
         folder.writeRecords(records);
         writePictures(folder, characters, fourAreas());
         guard = std::make_unique<FailureGuard>(reporter);
-        form = std::make_unique<Form11>(folder.path(), *guard, opener);
+        form = std::make_unique<Form11Probe>(folder.path(), *guard, opener);
         form->Form_Load();
     }
     void lookUp(const QString& character) {
@@ -123,7 +123,7 @@ protected:
     RecordingReporter reporter;
     std::unique_ptr<FailureGuard> guard;
     RecordingOpener opener;
-    std::unique_ptr<Form11> form;
+    std::unique_ptr<Form11Probe> form;
 };
 
 } // namespace

@@ -122,7 +122,7 @@ TEST_F(StrokeFinder, TypedTextCountsOnlyWhenItIsExactlyOneStroke) {
 }
 
 TEST_F(StrokeFinder, TheHelpMessageShowsThreeLines) {
-    const QString text = Form11::strokeHelpText();
+    const QString text = Form11Probe::strokeHelpText();
     EXPECT_EQ(text.count(QStringLiteral("\n\r")), 5);
     EXPECT_TRUE(text.endsWith(QStringLiteral("！\n\r")));
     QString shownText, shownTitle;

@@ -1,11 +1,10 @@
 #include "character_data.h"
 
 #include "common/data_error.h"
+#include "core/gbk.h"
+#include "data/character_record.h"
 #include "outline_picture.h"
 #include "seed_points.h"
-
-#include <core/gbk.h>
-#include <data/character_record.h>
 
 #include <algorithm>
 
@@ -43,9 +42,10 @@ CharacterData buildCharacter(const Decomposition& entry, const StrokeOutlines& s
             }
             const std::optional<QString> list = formatSeedList(points);
             if (!list) {
-                throw tools::DataError(QStringLiteral("%1: the seeds of slot %2 do not fit a seed list")
-                                    .arg(entry.character)
-                                    .arg(k));
+                throw tools::DataError(
+                    QStringLiteral("%1: the seeds of slot %2 do not fit a seed list")
+                        .arg(entry.character)
+                        .arg(k));
             }
             fillPoints[static_cast<size_t>(k)] = *list;
             const auto slot = static_cast<size_t>(k);

@@ -3,9 +3,8 @@
 #include "character_data.h"
 #include "common/data_error.h"
 #include "common/input_file.h"
+#include "core/gbk.h"
 #include "stroke_outlines.h"
-
-#include <core/gbk.h>
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,9 @@
 #include "decomposition.h"
 
 #include "common/data_error.h"
-
-#include <common/decomposition_line.h>
-#include <core/gbk.h>
-#include <lookup/identification_code.h>
+#include "common/decomposition_line.h"
+#include "core/gbk.h"
+#include "lookup/identification_code.h"
 
 #include <QStringList>
 
@@ -90,7 +89,7 @@ Decomposition parseDecompositionLine(const QString& text, const QString& where) 
     // The character is the key of its record.
     if (characterCount(line->character) != 1 || !isDoubleByte(line->character)) {
         throw tools::DataError(QStringLiteral("%1: \"%2\" is not one double-byte GBK character")
-                            .arg(where, line->character));
+                                   .arg(where, line->character));
     }
     Decomposition e;
     e.character = line->character;

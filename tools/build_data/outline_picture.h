@@ -2,7 +2,7 @@
 
 #include "stroke_outlines.h"
 
-#include <lookup/decomposition_picture.h>
+#include "lookup/decomposition_picture.h"
 
 #include <QImage>
 

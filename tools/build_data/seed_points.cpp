@@ -1,8 +1,7 @@
 #include "seed_points.h"
 
 #include "common/data_error.h"
-
-#include <core/rounding.h>
+#include "core/rounding.h"
 
 #include <algorithm>
 #include <limits>

@@ -2,7 +2,7 @@
 
 #include "outline_picture.h"
 
-#include <lookup/seed_list.h>
+#include "lookup/seed_list.h"
 
 #include <QPoint>
 #include <QRect>

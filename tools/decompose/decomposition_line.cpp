@@ -1,10 +1,9 @@
 #include "decomposition_line.h"
 
 #include "code_table.h"
+#include "lookup/code_line.h"
 #include "root_chart.h"
 #include "strokes.h"
-
-#include <lookup/code_line.h>
 
 #include <QSet>
 

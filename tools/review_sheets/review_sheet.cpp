@@ -10,7 +10,7 @@
 #include "lookup/decomposition_picture.h"
 #include "lookup/identification_code.h"
 #include "lookup/picture_surface.h"
-#include "lookup/seed_list.h"
+#include "lookup/root_fill.h"
 #include "lookup/slot_rules.h"
 #include "ui/assets.h"
 #include "ui/fonts.h"
