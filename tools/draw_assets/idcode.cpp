@@ -1,5 +1,7 @@
 #include "drawing.h"
 
+#include "lookup/decomposition_picture.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -70,8 +72,9 @@ QPainterPath symbolPath(const IdentificationCode& code) {
 
 QImage drawIdentificationCode(int index, int scale) {
     const IdentificationCode& code = kCodes.at(static_cast<size_t>(index));
-    const int width = 108;
-    const int height = index == 13 ? 108 : 109;
+    // The size of a decomposition picture; picture 13 is one row shorter, as it always was.
+    const int width = zilvaro::DecompositionPictureSize.width();
+    const int height = zilvaro::DecompositionPictureSize.height() - (index == 13 ? 1 : 0);
     QImage canvas(width * scale, height * scale, QImage::Format_RGB32);
     canvas.fill(Qt::white);
     QPainter p(&canvas);

@@ -5,40 +5,33 @@
 //
 // Usage: embed_tables OUTPUT.cpp TABLES_FOLDER
 
+#include "common/atomic_file.h"
+#include "common/data_error.h"
+#include "common/input_file.h"
 #include "core/gbk.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QFile>
-#include <QSaveFile>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
 
 #include <cstdio>
-#include <stdexcept>
 
 namespace {
 
-struct BadInput : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+using zilvaro::tools::DataError;
 
 QString decodeSegment(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw BadInput(QStringLiteral("%1: cannot be read").arg(path).toStdString());
-    }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = zilvaro::tools::readInputFile(path);
     if (bytes.isEmpty()) {
-        throw BadInput(QStringLiteral("%1: is empty").arg(path).toStdString());
+        throw DataError(path, 0, QStringLiteral("is empty"));
     }
     // Line by line, so a fault names its line.
     const QList<QByteArray> lines = bytes.split('\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (zilvaro::fromGbk(lines[i]).contains(QChar::ReplacementCharacter)) {
-            throw BadInput(
-                QStringLiteral("%1:%2: is not valid GBK text").arg(path).arg(i + 1).toStdString());
+            throw DataError(path, static_cast<int>(i + 1), QStringLiteral("is not valid GBK text"));
         }
     }
     return zilvaro::fromGbk(bytes);
@@ -106,12 +99,7 @@ int main(int argc, char* argv[]) {
         out << "const TableText StrokeTableTexts[5] = {" << entries[1].join(QStringLiteral(", "))
             << "};\n\n} // namespace zilvaro\n";
         out.flush();
-        QSaveFile file(args[1]);
-        const QByteArray bytes = source.toUtf8();
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-            !file.commit()) {
-            throw BadInput(QStringLiteral("%1: cannot be written").arg(args[1]).toStdString());
-        }
+        zilvaro::tools::writeFileAtomically(args[1], source.toUtf8());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "embed_tables: %s\n", e.what());
         return 1;
