@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake -S . -B build >/dev/null
 cmake --build build -j2 --target make_tables
-build/tools/make_tables "$PWD"
+build/tools/make_tables/make_tables "$PWD"
