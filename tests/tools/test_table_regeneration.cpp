@@ -1,9 +1,9 @@
 // The committed reference tables are what make_tables writes from the packages today, and
-// the reverse lookup shows every character's main reading.
+// the reverse lookup's search finds every character's main reading in them.
 
 #include "data/reference_tables.h"
 #include "data/syllables.h"
-#include "data/table_search.h"
+#include "finders/reading_search.h"
 
 #include "table_builder.h"
 
@@ -23,20 +23,15 @@ QByteArray committedFile(const QString& name) {
     return file.readAll();
 }
 
-// The reading the reverse lookup shows: the last row of the lowest-numbered segment that
-// holds the character, or empty text.
+// The reading the reverse lookup shows: the last reading its search finds, or empty text.
 QString shownReading(const QString& character) {
+    std::array<QString, 5> segments;
     for (int n = 1; n <= 5; ++n) {
-        QString reading;
-        std::int32_t cursor = 0;
-        for (TableHit hit; (hit = textSearchF(pinyinSegment(n), character, cursor)).found;) {
-            reading = hit.text;
-        }
-        if (!reading.isEmpty()) {
-            return reading;
-        }
+        segments[static_cast<size_t>(n - 1)] = pinyinSegment(n);
     }
-    return {};
+    std::int32_t cursor = 0;
+    const std::vector<QStringList> runs = readingSearch(segments, character, cursor);
+    return runs.empty() || runs.back().isEmpty() ? QString() : runs.back().last();
 }
 
 // The tables as the generator builds them now from the installed packages.
