@@ -165,6 +165,31 @@ TEST(DecompositionPicture, SavesAOneBitBitmapOfTheRightSize) {
     }
 }
 
+// The same picture gives the same file: every byte that pads a row is zero, for both
+// picture sizes, and the file reads back to the same pixels.
+TEST(DecompositionPicture, WritesTheSameFileForTheSamePixels) {
+    const std::vector<bool> black = outline(rasterise(cross(), crossSlots));
+    const std::vector<bool> sharp = outline(rasterise(cross(), crossSlots, 2));
+    for (const QImage& picture : {outlineImage(black), outlineImage(sharp, 2 * PictureWidth)}) {
+        const QByteArray bytes = bitmapFileBytes(picture);
+        ASSERT_FALSE(bytes.isEmpty());
+        const int width = picture.width();
+        const int stride = (width + 31) / 32 * 4;
+        const int used = (width + 7) / 8;
+        const int pixels = quint8(bytes[10]) | quint8(bytes[11]) << 8;
+        ASSERT_EQ(bytes.size(), pixels + stride * picture.height());
+        for (int row = 0; row < picture.height(); ++row) {
+            for (int i = used; i < stride; ++i) {
+                ASSERT_EQ(bytes[pixels + row * stride + i], '\0') << width << " row " << row;
+            }
+        }
+        EXPECT_EQ(bitmapFileBytes(picture), bytes);
+        const QImage loaded = QImage::fromData(bytes, "BMP");
+        EXPECT_EQ(loaded.convertToFormat(QImage::Format_RGB32),
+                  picture.convertToFormat(QImage::Format_RGB32));
+    }
+}
+
 TEST(DecompositionPicture, DrawsTheSharpPictureFromTheSameGeometryTwiceAsFine) {
     const PixelStates low = rasterise(cross(), crossSlots);
     const PixelStates sharp = rasterise(cross(), crossSlots, SharpScale);

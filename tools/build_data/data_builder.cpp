@@ -4,6 +4,7 @@
 #include "common/data_error.h"
 #include "common/input_file.h"
 #include "core/gbk.h"
+#include "outline_picture.h"
 #include "stroke_outlines.h"
 
 #include <QDir>
@@ -71,8 +72,8 @@ void removeFolder(const QString& path) {
 // Writes one picture into the new pictures' folder. A picture that shows the same pixels as
 // the one of the previous build becomes a second link to that file instead: replacing
 // thousands of files that did not change would cost the file system far more time than
-// drawing them. (The pixels are compared, not the bytes: the BMP writer leaves the padding
-// at the end of each row undefined.)
+// drawing them. (The pixels are compared, not the bytes, so a previous build's file whose
+// row padding is not zeroed still counts as the same picture.)
 void savePicture(const QImage& picture, const QString& file, const QString& previous,
                  const QString& character) {
     if (QFileInfo::exists(previous)) {
@@ -87,7 +88,10 @@ void savePicture(const QImage& picture, const QString& file, const QString& prev
             }
         }
     }
-    if (!picture.save(file, "BMP")) {
+    const QByteArray bytes = bitmapFileBytes(picture);
+    QFile out(file);
+    if (bytes.isEmpty() || !out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() ||
+        !out.flush()) {
         throw DataError(QStringLiteral("%1: cannot write %2").arg(character, file));
     }
 }

@@ -48,4 +48,9 @@ std::vector<bool> outline(const PixelStates& states);
 // The 1-bit picture of an outline (width pixels a row): colour 0 white, colour 1 black.
 QImage outlineImage(const std::vector<bool>& black, int width = PictureWidth);
 
+// The BMP file of a picture, the same bytes for the same pixels on every run: Qt's BMP
+// writer leaves the bytes that pad each row to four bytes as it found them in memory, so
+// they are set to zero here. Empty if the picture cannot be written.
+QByteArray bitmapFileBytes(const QImage& picture);
+
 } // namespace zilvaro::build
