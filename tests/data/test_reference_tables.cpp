@@ -7,7 +7,8 @@
 #include "core/failure.h"
 #include "core/gbk.h"
 
-#include <QFile>
+#include "committed_tables.h"
+
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -17,12 +18,6 @@
 using namespace zilvaro;
 
 namespace {
-
-QByteArray committedFile(const QString& name) {
-    QFile file(QStringLiteral(ZILVARO_SOURCE_DIR "/assets/tables/%1.txt").arg(name));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-    return file.readAll();
-}
 
 // The rows of a segment text without their CR LF.
 QStringList rowsOf(const QString& segment) {
@@ -101,8 +96,8 @@ QString shownReading(const QString& character) {
 
 TEST(ReferenceTables, ProgramCarriesTheCommittedFilesByteForByte) {
     for (int n = 1; n <= TableSegmentCount; ++n) {
-        EXPECT_EQ(toGbk(pinyinSegment(n)), committedFile(pinyinSegmentName(n))) << n;
-        EXPECT_EQ(toGbk(strokeSegment(n)), committedFile(strokeSegmentName(n))) << n;
+        EXPECT_EQ(toGbk(pinyinSegment(n)), test::committedTableFile(pinyinSegmentName(n))) << n;
+        EXPECT_EQ(toGbk(strokeSegment(n)), test::committedTableFile(strokeSegmentName(n))) << n;
     }
     EXPECT_EQ(pinyinSegmentName(1), QStringLiteral("Text1bh1"));
     EXPECT_EQ(strokeSegmentName(5), QStringLiteral("Text1bh5w"));
@@ -114,7 +109,7 @@ TEST(PinyinTable, RowFormatAndSegmentsByInitialLetter) {
     const QString groups[] = {"abcde", "fghijk", "lmnopq", "rstuvwx", "yz"};
     const QRegularExpression field(QStringLiteral("^[a-z]+ *$"));
     for (int n = 1; n <= 5; ++n) {
-        const QByteArray bytes = committedFile(pinyinSegmentName(n));
+        const QByteArray bytes = test::committedTableFile(pinyinSegmentName(n));
         ASSERT_EQ(bytes.size() % 10, 0) << n;
         for (qsizetype at = 0; at < bytes.size(); at += 10) {
             EXPECT_EQ(bytes.mid(at + 8, 2), QByteArray("\r\n")) << n << " byte " << at;
@@ -195,7 +190,7 @@ TEST(PinyinTable, FactsOfTheLanguage) {
 TEST(StrokeTable, RowFormatAndSegmentsByFirstDigit) {
     const QRegularExpression code(QStringLiteral("^[1-5]+0*$"));
     for (int n = 1; n <= 5; ++n) {
-        const QByteArray bytes = committedFile(strokeSegmentName(n));
+        const QByteArray bytes = test::committedTableFile(strokeSegmentName(n));
         ASSERT_EQ(bytes.size() % 9, 0) << n;
         for (qsizetype at = 0; at < bytes.size(); at += 9) {
             EXPECT_EQ(bytes.mid(at + 7, 2), QByteArray("\r\n")) << n << " byte " << at;

@@ -7,7 +7,8 @@
 
 #include "table_builder.h"
 
-#include <QFile>
+#include "committed_tables.h"
+
 #include <QHash>
 #include <QSet>
 
@@ -16,12 +17,6 @@
 using namespace zilvaro;
 
 namespace {
-
-QByteArray committedFile(const QString& name) {
-    QFile file(QStringLiteral(ZILVARO_SOURCE_DIR "/assets/tables/%1.txt").arg(name));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-    return file.readAll();
-}
 
 // The reading the reverse lookup shows: the last reading its search finds, or empty text.
 QString shownReading(const QString& character) {
@@ -70,8 +65,8 @@ const Generated& generatedTables() {
 TEST(ReferenceTables, CommittedTablesAreWhatTheGeneratorWritesFromThePackages) {
     const Generated& generated = generatedTables();
     for (int n = 1; n <= TableSegmentCount; ++n) {
-        EXPECT_TRUE(generated.pinyin[n - 1] == committedFile(pinyinSegmentName(n))) << n;
-        EXPECT_TRUE(generated.stroke[n - 1] == committedFile(strokeSegmentName(n))) << n;
+        EXPECT_TRUE(generated.pinyin[n - 1] == test::committedTableFile(pinyinSegmentName(n))) << n;
+        EXPECT_TRUE(generated.stroke[n - 1] == test::committedTableFile(strokeSegmentName(n))) << n;
     }
 }
 
