@@ -1,11 +1,11 @@
 // The decomposition-line parser over arbitrary text: a line it accepts writes back to a
 // line that reads the same.
-#include "decomposition_line.h"
+#include "common/decomposition_line.h"
 #include "fuzz_check.h"
 
 #include <cstdint>
 
-using namespace zilvaro::decompose;
+using namespace zilvaro::tools;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QString text =
