@@ -10,8 +10,8 @@
 #include "ui/caret_boxes.h"
 #include "ui/fonts.h"
 #include "ui/form_controls.h"
-#include "ui/maker.h"
 #include "ui/picture_box.h"
+#include "ui/program_documents.h"
 #include "ui/simple_combo.h"
 #include "zilvaro_version.h"
 
@@ -176,11 +176,13 @@ void Form11::buildRoster() {
     Picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture2->setPixmap(QPixmap::fromImage(assets::picture(assets::kNoEntry, scale)));
     place(Picture2, 2700, 3000, 5790, 1080);
-    Label27 = textLabel(
-        Picture2, QStringLiteral("有不会拆的汉字，可以联系作者，作者可以帮你，作者联系网址："),
-        songFont(9), 420, 570);
+    // What the notice covers and where to read more: the guide installed with the
+    // program (there is no author to write to).
+    Label27 =
+        textLabel(Picture2, QStringLiteral("本程序只收录 GB2312 的 6763 个汉字，详见使用说明："),
+                  songFont(9), 420, 570);
     auto* link = new LinkLabel(Picture2);
-    link->setText(maker::webSite());
+    link->setText(documents::chineseGuide());
     link->setFont(songFont(9, false, true));
     link->move(twipsPoint(1860, 810));
     sizeToText(*link);

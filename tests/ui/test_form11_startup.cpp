@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 using namespace zilvaro;
 using namespace zilvaro::test;
@@ -108,8 +109,6 @@ TEST_F(StartUp, TextsTooltipsAndPickerItems) {
     EXPECT_EQ(form->Label15->text(), QStringLiteral("<= 输入查询汉字"));
     EXPECT_EQ(form->Label9->text(), QStringLiteral("〖编码〗"));
     EXPECT_EQ(form->Label23->text(), QStringLiteral("〖拼音〗"));
-    EXPECT_EQ(form->Label27->text(),
-              QStringLiteral("有不会拆的汉字，可以联系作者，作者可以帮你，作者联系网址："));
     EXPECT_EQ(form->Text88->text(), QStringLiteral("焦点用和窗体大小用"));
 }
 
@@ -225,11 +224,19 @@ TEST_F(StartUp, TabGoesThroughEveryVisibleControlInLayoutOrderAndBack) {
     EXPECT_TRUE(form->Command2->hasFocus());
 }
 
-TEST_F(StartUp, TheNoticeLinkOpensTheMakersWebSite) {
+TEST_F(StartUp, TheNoticeSaysWhatIsCoveredAndLinksToTheGuide) {
+    EXPECT_EQ(form->Label27->text(),
+              QStringLiteral("本程序只收录 GB2312 的 6763 个汉字，详见使用说明："));
+    EXPECT_EQ(form->Label28->text(), QStringLiteral("README.zh-CN.md"));
+    // Both lines fit the notice.
+    form->Picture2->show();
+    for (QLabel* line : {form->Label27, form->Label28}) {
+        EXPECT_TRUE(form->Picture2->rect().contains(line->geometry()))
+            << line->text().toStdString();
+    }
     form->Label28_Click();
     ASSERT_EQ(opener.opened.size(), 1);
-    EXPECT_EQ(opener.opened[0], QStringLiteral("https://zilvaro.example"));
-    EXPECT_EQ(form->Label28->text(), QStringLiteral("https://zilvaro.example"));
+    EXPECT_EQ(QUrl(opener.opened[0]).toLocalFile(), folder_ + QStringLiteral("/README.zh-CN.md"));
 }
 
 TEST(SingleInstance, ASecondStartEndsAtOnceWhileTheFirstRuns) {
