@@ -1,5 +1,7 @@
 #include "ui/caret_boxes.h"
 
+#include "ui/form_controls.h"
+
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -172,6 +174,23 @@ void CaretTextEdit::selectUnits(int from, int to) {
     c.setPosition(from);
     c.setPosition(to, QTextCursor::KeepAnchor);
     setTextCursor(c);
+}
+
+void CaretTextEdit::paintEvent(QPaintEvent* event) {
+    CaretBox<QPlainTextEdit>::paintEvent(event);
+    if (hasFocus()) {
+        drawFocusMark(*viewport());
+    }
+}
+
+void CaretTextEdit::focusInEvent(QFocusEvent* event) {
+    CaretBox<QPlainTextEdit>::focusInEvent(event);
+    viewport()->update();
+}
+
+void CaretTextEdit::focusOutEvent(QFocusEvent* event) {
+    CaretBox<QPlainTextEdit>::focusOutEvent(event);
+    viewport()->update();
 }
 
 } // namespace zilvaro

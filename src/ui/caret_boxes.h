@@ -124,6 +124,10 @@ protected:
     QString boxText() const override { return toPlainText(); }
     std::pair<int, int> unitSelection() const override;
     void selectUnits(int from, int to) override;
+    // With the focus, the strip draws a focus mark, since its caret alone blinks.
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };
 
 } // namespace zilvaro

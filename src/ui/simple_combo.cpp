@@ -1,6 +1,7 @@
 #include "ui/simple_combo.h"
 
 #include "core/blank_text.h"
+#include "ui/form_controls.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -13,7 +14,8 @@ namespace {
 
 // The list of the combo box. Taking the focus, a list view makes its first row the
 // current one when none is; here no row is reached until a key moves to one, so that
-// tabbing into the list searches nothing and Down then goes to the first row.
+// tabbing into the list searches nothing and Down then goes to the first row. With the
+// focus it draws a focus mark, which the style does not for a list without a current row.
 class SyllableList : public QListWidget {
 public:
     using QListWidget::QListWidget;
@@ -21,10 +23,23 @@ public:
 protected:
     void focusInEvent(QFocusEvent* event) override {
         const bool noRow = currentRow() < 0;
-        const QSignalBlocker blocker(this);
-        QListWidget::focusInEvent(event);
-        if (noRow) {
-            selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+        {
+            const QSignalBlocker blocker(this);
+            QListWidget::focusInEvent(event);
+            if (noRow) {
+                selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+            }
+        }
+        viewport()->update();
+    }
+    void focusOutEvent(QFocusEvent* event) override {
+        QListWidget::focusOutEvent(event);
+        viewport()->update();
+    }
+    void paintEvent(QPaintEvent* event) override {
+        QListWidget::paintEvent(event);
+        if (hasFocus()) {
+            drawFocusMark(*viewport());
         }
     }
 };
