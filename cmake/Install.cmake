@@ -8,6 +8,9 @@
 #   <datadir>/metainfo           AppStream metadata
 #   <docdir>                     copyright
 #
+# The program folder also holds the guide (README.md, README.zh-CN.md, the screenshot) and
+# LICENCES.txt, which the windows link to.
+#
 # The program reads its data from the folder it lies in and never writes there, so the
 # program folder may be read-only.
 
@@ -74,6 +77,17 @@ while(zilvaro_source_licences)
 endwhile()
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
+# The documents the About dialog and the no-entry notice link to lie in the program
+# folder: the guide in both languages (with the screenshot it shows) and the licence
+# summary. The build folder gets copies, so that build/zilvaro links to them as well.
+set(zilvaro_documents README.md README.zh-CN.md docs/screenshot.png)
+foreach(document ${zilvaro_documents})
+    configure_file(${PROJECT_SOURCE_DIR}/${document} ${ZILVARO_PROGRAM_DIR}/${document} COPYONLY)
+    get_filename_component(folder ${document} DIRECTORY)
+    install(FILES ${PROJECT_SOURCE_DIR}/${document} DESTINATION ${ZILVARO_INSTALL_DIR}/${folder})
+endforeach()
+configure_file(${PROJECT_SOURCE_DIR}/packaging/copyright ${ZILVARO_PROGRAM_DIR}/LICENCES.txt COPYONLY)
+
 # Desktop integration.
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/zilvaro.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -105,7 +119,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The package carries the program without its debugging information.
 set(CPACK_STRIP_FILES TRUE)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://zilvaro.example)
 # Qt's libraries come from the shared-library dependencies of the program; the fonts are
 # named by hand: AR PL UMing draws the windows' Chinese text, DejaVu Serif their Latin
 # letters and digits (UMing draws l, 1 and I alike at small sizes).

@@ -238,6 +238,82 @@ first_display() {
 }
 expect 01-start "first display: empty slots, code line, pinyin line and strip" first_display
 
+# --- 1a. The keyboard ---------------------------------------------------------------------
+# A window manager gives a new window the keyboard focus; Xvfb has none, so the test does
+# it. Within the window the focus is in the input box: typing looks a character up at
+# once, without a click.
+xdotool windowfocus --sync "$main"
+type_text 字
+looked_up() { slots_black 300 300 0 0 && lines_shown; }
+expect 01a-typed-at-start "typing right after start looks 字 up" looked_up
+
+# Tab goes from the input box through every visible control, in the order of the layout,
+# and back to the input box. Each stop shows its focus mark, so the control's pixels change
+# as the focus arrives.
+tab_stops=(
+    "20 46 97 20 the syllable field"
+    "20 68 97 250 the syllable list"
+    "254 44 57 20 stroke picker 1"
+    "315 44 57 20 stroke picker 2"
+    "376 44 57 20 stroke picker 3"
+    "437 44 57 20 stroke picker 4"
+    "498 44 57 20 stroke picker 5"
+    "568 43 29 20 the help button ?"
+    "146 66 449 103 the result strip"
+    "12 6 45 21 the About button"
+    "68 7 199 20 the input box"
+)
+take 01b-tab-00
+previous=$shot
+stop=0
+for entry in "${tab_stops[@]}"; do
+    set -- $entry
+    region="$1 $2 $3 $4"
+    shift 4
+    stop=$((stop + 1))
+    xdotool key Tab
+    focused() { changed_from $region "$previous"; }
+    expect "01b-tab-$(printf %02d $stop)" "Tab $stop reaches $*" focused
+    previous=$shot
+done
+# Back in the input box: typing replaces its text and looks up again.
+xdotool key ctrl+a
+type_text a
+latin_typed() { notice_shown && [ "$(blue "$shot" $pinyin_line)" -eq 0 ]; }
+expect 01c-typed-after-tab "after a round of Tab, typing goes into the input box" latin_typed
+
+# Up and Down in the syllable field move through the list each time, and the focus stays
+# in the field. The row chosen is drawn in the highlight colour; rows are 14 pixels high.
+highlight_top() {
+    convert "$shot" -crop 70x250+24+68 +repage -depth 8 txt:- |
+        awk -F'[(),: ]+' 'NR > 1 { if ($5 > 150 && $3 < 100 && $4 > 100 && $4 < 180) n[$2]++ }
+            END { for (y = 0; y < 250; y++) if (n[y] > 30) { print y; exit } print -1 }'
+}
+click 60 56
+type_text an
+strip_filled() { at_least "$(black "$shot" $strip)" 8; }
+typed_an() { [ "$(highlight_top)" -ge 0 ] && strip_filled && lines_shown; }
+expect 01d-typed-an "typing an into the syllable field lists its characters" typed_an
+rows_moved=$(highlight_top)
+for down in 1 2; do
+    before_down=$shot
+    xdotool key Down
+    moved() {
+        [ "$(highlight_top)" -eq $((rows_moved + 14)) ] && changed_from $strip "$before_down" &&
+            changed_from $pinyin_line "$before_down" && strip_filled
+    }
+    expect "01d-down-$down" "Down $down in the syllable field moves the list one row and lists its syllable" moved
+    rows_moved=$((rows_moved + 14))
+done
+# The list back at its top for the steps below, which click its third row.
+xdotool key ctrl+a
+type_text a
+at_top() { [ "$(highlight_top)" -ge 0 ] && [ "$(highlight_top)" -le 2 ] && strip_filled; }
+expect 01e-syllable-a "typing a brings the list back to its first row" at_top
+# And the input box empty again, with the focus.
+click 168 17
+xdotool key ctrl+a BackSpace
+
 # --- 2. Typing 字 into the character input box -------------------------------------------
 click 168 17
 type_text 字

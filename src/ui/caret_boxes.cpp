@@ -1,8 +1,15 @@
 #include "ui/caret_boxes.h"
 
-#include <QScrollBar>
+#include "ui/form_controls.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScrollBar>
 #include <QTextCursor>
+
 #include <algorithm>
 
 namespace zilvaro {
@@ -18,17 +25,23 @@ QValidator::State SingleLineValidator::validate(QString& input, int& position) c
         accepted_ = input;
         return Acceptable;
     }
-    // The inserted text is what lies between the part in common with the text accepted
-    // last at the front and the part in common at the back.
-    qsizetype front = 0;
+    // The inserted text ends at the caret, which an insertion leaves after it; what
+    // follows the caret followed the insertion point in the text accepted last. It
+    // starts where the part in common with that text at the front ends. (Where the caret
+    // says otherwise, as for a text set whole, the parts in common at both ends.)
     const qsizetype shorter = std::min(input.size(), accepted_.size());
-    while (front < shorter && input[front] == accepted_[front]) {
-        ++front;
+    qsizetype back = input.size() - position;
+    if (back < 0 || back > shorter ||
+        QStringView(input).right(back) != QStringView(accepted_).right(back)) {
+        back = 0;
+        while (back < shorter &&
+               input[input.size() - 1 - back] == accepted_[accepted_.size() - 1 - back]) {
+            ++back;
+        }
     }
-    qsizetype back = 0;
-    while (back < shorter - front &&
-           input[input.size() - 1 - back] == accepted_[accepted_.size() - 1 - back]) {
-        ++back;
+    qsizetype front = 0;
+    while (front < shorter - back && input[front] == accepted_[front]) {
+        ++front;
     }
     QString inserted = input.mid(front, input.size() - front - back);
     const auto start = std::find_if_not(inserted.cbegin(), inserted.cend(), isBreak);
@@ -68,6 +81,76 @@ void CaretLineEdit::selectUnits(int from, int to) {
     }
 }
 
+bool CaretLineEdit::reportPaste(const std::function<void()>& paste) {
+    const QString before = text();
+    const qsizetype replacedFrom = hasSelectedText() ? selectionStart() : cursorPosition();
+    paste();
+    const QString after = text();
+    if (after == before) {
+        return false;
+    }
+    // A paste leaves the caret after what it inserted, and the text after the caret as
+    // it was; the insertion starts where the selection it replaced started (or the
+    // caret stood), and never before the part both texts begin with ends.
+    const qsizetype end = cursorPosition();
+    const qsizetype tail = after.size() - end;
+    qsizetype start = 0;
+    while (start < end && start < before.size() && after[start] == before[start]) {
+        ++start;
+    }
+    start = std::clamp<qsizetype>(std::min({start, before.size() - tail, replacedFrom}), 0, end);
+    emit signals_.pasted(after.mid(start, end - start));
+    return true;
+}
+
+void CaretLineEdit::keyPressEvent(QKeyEvent* event) {
+    afterPasteKey_ = event->matches(QKeySequence::Paste);
+    if (afterPasteKey_) {
+        reportPaste([&] { QLineEdit::keyPressEvent(event); });
+    } else {
+        QLineEdit::keyPressEvent(event);
+    }
+}
+
+void CaretLineEdit::keyReleaseEvent(QKeyEvent* event) {
+    QLineEdit::keyReleaseEvent(event);
+    if (!afterPasteKey_) {
+        emit signals_.keyReleased();
+    }
+}
+
+void CaretLineEdit::mouseReleaseEvent(QMouseEvent* event) {
+    // Where the platform has a selection to paste, the middle button's release pastes it.
+    if (event->button() == Qt::MiddleButton &&
+        reportPaste([&] { QLineEdit::mouseReleaseEvent(event); })) {
+        return;
+    }
+    if (event->button() == Qt::MiddleButton) {
+        emit signals_.clicked(); // released already: nothing was pasted
+        return;
+    }
+    CaretBox<QLineEdit>::mouseReleaseEvent(event);
+}
+
+void CaretLineEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    if (!menu) {
+        return;
+    }
+    // The menu's Paste pastes as the box's own paste does, and reports what it inserted.
+    // It is known by its text, which the toolkit translates under the line edit's name.
+    const QString pasteText = QLineEdit::tr("&Paste");
+    for (QAction* action : menu->actions()) {
+        if (action->text() == pasteText || action->text().startsWith(pasteText + u'\t')) {
+            action->disconnect(this);
+            connect(action, &QAction::triggered, this,
+                    [this] { reportPaste([this] { paste(); }); });
+        }
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
 // ---- CaretTextEdit ----
 
 CaretTextEdit::CaretTextEdit(QWidget* parent) : CaretBox<QPlainTextEdit>(parent) {
@@ -91,6 +174,23 @@ void CaretTextEdit::selectUnits(int from, int to) {
     c.setPosition(from);
     c.setPosition(to, QTextCursor::KeepAnchor);
     setTextCursor(c);
+}
+
+void CaretTextEdit::paintEvent(QPaintEvent* event) {
+    CaretBox<QPlainTextEdit>::paintEvent(event);
+    if (hasFocus()) {
+        drawFocusMark(*viewport());
+    }
+}
+
+void CaretTextEdit::focusInEvent(QFocusEvent* event) {
+    CaretBox<QPlainTextEdit>::focusInEvent(event);
+    viewport()->update();
+}
+
+void CaretTextEdit::focusOutEvent(QFocusEvent* event) {
+    CaretBox<QPlainTextEdit>::focusOutEvent(event);
+    viewport()->update();
 }
 
 } // namespace zilvaro

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QValidator>
 
+#include <functional>
 #include <utility>
 
 namespace zilvaro {
@@ -17,6 +18,8 @@ class CaretSignals : public QObject {
 signals:
     void clicked();
     void keyReleased();
+    // Text was pasted (with a key, the context menu or the middle button): what went in.
+    void pasted(const QString& text);
 };
 
 // A text box (Box: QLineEdit or QPlainTextEdit) that reports a click after the toolkit
@@ -60,13 +63,18 @@ protected:
         emit signals_.keyReleased();
     }
 
-private:
     CaretSignals signals_;
 };
 
 // The character input box. It is one line: text pasted or dropped into it keeps its
 // first line without the line break (a line copied from another program ends in one),
 // as the platform's line edits do when told to.
+//
+// A paste, however made (the platform's paste keys, Ctrl+V and Shift+Insert; Paste in
+// the context menu; the middle button, which pastes the selection), reports the text it
+// inserted (pasted) after the box's own change. The key releases that end a paste key
+// (V, then Ctrl) report nothing, and a middle-button paste is no click: the paste
+// alone says what to look up.
 class CaretLineEdit : public CaretBox<QLineEdit> {
 public:
     explicit CaretLineEdit(QWidget* parent = nullptr);
@@ -76,6 +84,18 @@ protected:
     QString boxText() const override { return text(); }
     std::pair<int, int> unitSelection() const override;
     void selectUnits(int from, int to) override;
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    // Runs a paste and reports what it inserted; false when it changed nothing.
+    bool reportPaste(const std::function<void()>& paste);
+
+    // The last key pressed was a paste key: the releases up to the next press are its.
+    bool afterPasteKey_ = false;
 };
 
 // Cuts what was inserted into a line edit at its first line break (after dropping the
@@ -104,6 +124,10 @@ protected:
     QString boxText() const override { return toPlainText(); }
     std::pair<int, int> unitSelection() const override;
     void selectUnits(int from, int to) override;
+    // With the focus, the strip draws a focus mark, since its caret alone blinks.
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };
 
 } // namespace zilvaro

@@ -10,8 +10,8 @@
 #include "ui/caret_boxes.h"
 #include "ui/fonts.h"
 #include "ui/form_controls.h"
-#include "ui/maker.h"
 #include "ui/picture_box.h"
+#include "ui/program_documents.h"
 #include "ui/simple_combo.h"
 #include "zilvaro_version.h"
 
@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QTextCursor>
@@ -86,6 +87,10 @@ QComboBox* strokePicker(QWidget* parent, int left, const QString& tip) {
     combo->setToolTip(tip);
     place(combo, left, 660, 855, 300);
     combo->setEditText(QStringLiteral(" "));
+    // The picker's Click is choosing an item from its list. The edit field's end (the
+    // focus leaving it, Return) would report its text as a choice where an item bears
+    // it, and the blank is one: Tab through the pickers would search and move the focus.
+    QObject::disconnect(combo->lineEdit(), SIGNAL(editingFinished()), combo, nullptr);
     return combo;
 }
 
@@ -124,8 +129,9 @@ void Form11::buildRoster() {
     const int scale = pictureScaleFor(devicePixelRatioF());
     background_ = assets::picture(assets::kBackground, scale);
 
-    // The focus holder, outside the client area, first in the tab order.
+    // Outside the client area; the user cannot see it, so it takes no focus.
     Text88 = new QLineEdit(QStringLiteral("焦点用和窗体大小用"), this);
+    Text88->setFocusPolicy(Qt::NoFocus);
     place(Text88, 0, -1000, 1215, 285);
 
     Command2 = new QPushButton(QStringLiteral("关于"), this);
@@ -146,7 +152,8 @@ void Form11::buildRoster() {
     Combo6 = new SimpleCombo(this);
     Combo6->setFont(songFont(9));
     place(Combo6, 300, 690, 1455, 4140);
-    Combo6->setText(QStringLiteral("输入拼音"));
+    // The prompt is no text of the field: it goes with the first key.
+    Combo6->setPlaceholderText(QStringLiteral("输入拼音"));
     // The list follows a typed syllable in the spelling its rows have (ZH and lv find
     // zha and lu).
     Combo6->setMatchKey(
@@ -169,11 +176,13 @@ void Form11::buildRoster() {
     Picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture2->setPixmap(QPixmap::fromImage(assets::picture(assets::kNoEntry, scale)));
     place(Picture2, 2700, 3000, 5790, 1080);
-    Label27 = textLabel(
-        Picture2, QStringLiteral("有不会拆的汉字，可以联系作者，作者可以帮你，作者联系网址："),
-        songFont(9), 420, 570);
+    // What the notice covers and where to read more: the guide installed with the
+    // program (there is no author to write to).
+    Label27 =
+        textLabel(Picture2, QStringLiteral("本程序只收录 GB2312 的 6763 个汉字，详见使用说明："),
+                  songFont(9), 420, 570);
     auto* link = new LinkLabel(Picture2);
-    link->setText(maker::webSite());
+    link->setText(documents::chineseGuide());
     link->setFont(songFont(9, false, true));
     link->move(twipsPoint(1860, 810));
     sizeToText(*link);
@@ -184,8 +193,7 @@ void Form11::buildRoster() {
 
     const int slotLeft[] = {2220, 3885, 5565, 7245};
     for (int k = 3; k >= 0; --k) {
-        Picture1[k] = new PictureBox(this);
-        Picture1[k]->setFocusPolicy(Qt::TabFocus); // in the tab order, without a focus mark
+        Picture1[k] = new PictureBox(this); // shows, takes no input and no focus
         place(Picture1[k], slotLeft[k], 2610, 1680, 1695);
     }
 
@@ -215,15 +223,19 @@ void Form11::buildRoster() {
                       Text6, Picture2, Picture1[3], Picture1[2], Picture1[1], Picture1[0], Frame1,
                       Line2, Label22, Label15});
 
-    // Tab order: the focus holder first, then the visible controls.
-    QWidget* tabOrder[] = {Text88,      Picture1[0], Picture1[1], Picture1[2],
-                           Picture1[3], Text6,       Text5,       Combo6->editField(),
-                           Command8,    Combo1,      Combo2,      Combo3,
-                           Combo4,      Combo5,      Command2};
+    // Tab order: the layout read from the input box, round to it again. Only visible
+    // controls take the focus, and the window opens with it in the input box, so typing
+    // looks a character up at once.
+    QWidget* tabOrder[] = {Text5,          Combo6->editField(),
+                           Combo6->list(), Combo1,
+                           Combo2,         Combo3,
+                           Combo4,         Combo5,
+                           Command8,       Text6,
+                           Command2};
     for (size_t i = 0; i + 1 < std::size(tabOrder); ++i) {
         setTabOrder(tabOrder[i], tabOrder[i + 1]);
     }
-    Text88->setFocus();
+    Text5->setFocus();
 }
 
 void Form11::connectHandlers() {
@@ -255,6 +267,8 @@ void Form11::connectHandlers() {
             [this] { entry([this] { Text5_Click(); }); });
     connect(Text5->caretSignals(), &CaretSignals::keyReleased, this,
             [this] { entry([this] { Text5_KeyUp(); }); });
+    connect(Text5->caretSignals(), &CaretSignals::pasted, this,
+            [this](const QString& pasted) { entry([this, pasted] { lookUpPastedText(pasted); }); });
     connect(Text6->caretSignals(), &CaretSignals::clicked, this,
             [this] { entry([this] { Text6_Click(); }); });
     connect(Text6->caretSignals(), &CaretSignals::keyReleased, this,

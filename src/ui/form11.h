@@ -144,6 +144,8 @@ private:
     void Text5_Change();
     void Text5_Click();
     void Text5_KeyUp();
+    // A paste into Text5: looks up the first Chinese character of what was pasted.
+    void lookUpPastedText(const QString& pasted);
     void Text6_Change();
     void Text6_Click();
     void Text6_KeyUp();
@@ -183,7 +185,7 @@ private:
     LineControl* Line2 = nullptr;
     QLabel* Label22 = nullptr;
     QLabel* Label15 = nullptr;
-    QLineEdit* Text88 = nullptr; // outside the client area: holds the focus at start
+    QLineEdit* Text88 = nullptr; // outside the client area; takes no focus
 
     // Writes the result strip; its change handler runs when the text changed.
     void setText6(const QString& text);

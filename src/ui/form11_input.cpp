@@ -4,6 +4,7 @@
 
 #include "core/blank_text.h"
 #include "core/gbk.h"
+#include "core/pasted_character.h"
 #include "ui/caret_boxes.h"
 #include "ui/picture_box.h"
 
@@ -54,6 +55,18 @@ void Form11::Text5_KeyUp() {
         return;
     }
     const QString character = characterNumber(Text5->text(), k);
+    Text23.set(character);
+    Label20.set(QStringLiteral("1"));
+    Text2bh.set(character);
+}
+
+void Form11::lookUpPastedText(const QString& pasted) {
+    // The box's change has looked up its own first character; what the user meant is
+    // the first character of the paste, whatever the box held around it.
+    const QString character = characterToLookUpIn(pasted);
+    if (character.isEmpty()) {
+        return;
+    }
     Text23.set(character);
     Label20.set(QStringLiteral("1"));
     Text2bh.set(character);

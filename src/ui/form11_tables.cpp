@@ -5,6 +5,7 @@
 
 #include "data/table_search.h"
 #include "finders/segment_hits.h"
+#include "ui/caret_boxes.h"
 
 namespace zilvaro {
 
@@ -30,6 +31,9 @@ void Form11::listSegmentIntoStrip(const QString& segment, const WatchedText& que
         setText6(text6() + Label2bh.text() + u' ');
     }
     reportTableMiss();
+    // A search that found nothing says so in the empty strip; the words are no text of
+    // the strip, which stays empty for every handler that reads it.
+    Text6->setPlaceholderText(text6().isEmpty() ? QStringLiteral("没有找到汉字") : QString());
 }
 
 } // namespace zilvaro

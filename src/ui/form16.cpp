@@ -2,17 +2,19 @@
 
 #include "ui/assets.h"
 #include "ui/fonts.h"
-#include "ui/maker.h"
+#include "ui/program_documents.h"
 #include "zilvaro_version.h"
 
+#include <QCoreApplication>
 #include <QPalette>
 
 namespace zilvaro {
 
-Form16::Form16(UrlOpener& opener, QWidget* parent)
+Form16::Form16(UrlOpener& opener, QWidget* parent, const QString& programDir)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      opener_(opener) {
+      opener_(opener),
+      programDir_(programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir) {
     setObjectName(QStringLiteral("Form16"));
     setWindowTitle(QStringLiteral(" 关于"));
     setWindowIcon(assets::icon());
@@ -27,19 +29,21 @@ Form16::Form16(UrlOpener& opener, QWidget* parent)
                                QColor(0x80, 0x80, 0x80), 1);
     Line1[1]->setObjectName(QStringLiteral("Line1_1"));
 
-    Label7 = addLink(maker::downloadPage(), 2310, 2670);
+    // Zilvaro has no web site, mail address or contact number: the rows that named them
+    // lead to what is installed with it instead.
+    Label7 = addLink(documents::licences(), 2310, 2670);
     Label7->setObjectName(QStringLiteral("Label7"));
-    Label8 = addLabel(QStringLiteral("其它软件： "), 1320, 2655);
+    Label8 = addLabel(QStringLiteral("许可证书： "), 1320, 2655);
     Label8->setObjectName(QStringLiteral("Label8"));
-    Label4 = addLabel(QStringLiteral("联系ＱＱ： ") + maker::qqNumber(), 1320, 2328);
+    Label4 = addLabel(QStringLiteral("五笔码表： rime-data-wubi（Debian）"), 1320, 2328);
     Label4->setObjectName(QStringLiteral("Label4"));
-    Label5 = addLink(maker::mailAddress(), 2310, 2002);
+    Label5 = addLink(documents::englishGuide(), 2310, 2002);
     Label5->setObjectName(QStringLiteral("Label5"));
-    Label3 = addLabel(QStringLiteral("联系邮箱： "), 1320, 2002);
+    Label3 = addLabel(QStringLiteral("英文说明： "), 1320, 2002);
     Label3->setObjectName(QStringLiteral("Label3"));
-    Label6 = addLink(maker::webSite(), 2310, 1676);
+    Label6 = addLink(documents::chineseGuide(), 2310, 1676);
     Label6->setObjectName(QStringLiteral("Label6"));
-    Label2 = addLabel(QStringLiteral("官方网站： "), 1320, 1676);
+    Label2 = addLabel(QStringLiteral("使用说明： "), 1320, 1676);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label1 = addLabel(QStringLiteral("软件名称： Zilvaro " ZILVARO_VERSION), 1320, 1350);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -64,9 +68,9 @@ Form16::Form16(UrlOpener& opener, QWidget* parent)
     connect(Label7, &LinkLabel::clicked, this, &Form16::Label7_Click);
 }
 
-void Form16::showModal(QWidget* parent, UrlOpener& opener) {
+void Form16::showModal(QWidget* parent, UrlOpener& opener, const QString& programDir) {
     // Made afresh every time: nothing of an earlier opening survives.
-    Form16 dialog(opener, parent);
+    Form16 dialog(opener, parent, programDir);
     dialog.setWindowModality(Qt::ApplicationModal);
     // A dialog with a parent is placed centred over the parent's window when shown.
     dialog.exec();
@@ -77,15 +81,15 @@ void Form16::Command1_Click() {
 }
 
 void Form16::Label5_Click() {
-    opener_.open(maker::mailTarget());
+    opener_.open(documents::target(programDir_, documents::englishGuide()));
 }
 
 void Form16::Label6_Click() {
-    opener_.open(maker::webSite());
+    opener_.open(documents::target(programDir_, documents::chineseGuide()));
 }
 
 void Form16::Label7_Click() {
-    opener_.open(maker::downloadPage());
+    opener_.open(documents::target(programDir_, documents::licences()));
 }
 
 QLabel* Form16::addLabel(const QString& caption, int left, int top) {

@@ -11,23 +11,27 @@
 
 namespace zilvaro {
 
-// The About dialog: the program's name and version, the maker's web site, mail address,
-// QQ number and download page. It keeps no state and never touches the main window;
-// each opening creates it afresh and closing destroys it.
+// The About dialog: the program's name and version, links to its guide in Chinese and
+// in English and to its licence texts, and where its Wubi codes come from. It keeps no
+// state and never touches the main window; each opening creates it afresh and closing
+// destroys it.
 class Form16 : public QDialog {
     Q_OBJECT
 
 public:
-    // Links open through opener, which must outlive the dialog.
-    explicit Form16(UrlOpener& opener, QWidget* parent = nullptr);
+    // Links open through opener, which must outlive the dialog, and lead to the
+    // documents in programDir (by default the running program's folder).
+    explicit Form16(UrlOpener& opener, QWidget* parent = nullptr,
+                    const QString& programDir = QString());
 
     // Creates the dialog in its initial state, shows it modally centred over parent and
     // returns once it has been closed and destroyed.
-    static void showModal(QWidget* parent, UrlOpener& opener);
+    static void showModal(QWidget* parent, UrlOpener& opener,
+                          const QString& programDir = QString());
 
     // Closes the dialog.
     void Command1_Click();
-    // The three links: mail, web site, download page.
+    // The three links: the English guide, the Chinese guide, the licence texts.
     void Label5_Click();
     void Label6_Click();
     void Label7_Click();
@@ -50,6 +54,7 @@ private:
     LinkLabel* addLink(const QString& caption, int left, int top);
 
     UrlOpener& opener_;
+    QString programDir_;
 };
 
 } // namespace zilvaro

@@ -85,4 +85,11 @@ void LineControl::paintEvent(QPaintEvent*) {
     }
 }
 
+void drawFocusMark(QWidget& viewport) {
+    QPainter painter(&viewport);
+    painter.setPen(QPen(viewport.palette().color(QPalette::Highlight), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(QPoint(0, 0), viewport.size() - QSize(1, 1)));
+}
+
 } // namespace zilvaro

@@ -19,6 +19,11 @@ QRect twipsRect(int left, int top, int width, int height);
 // with the caption at its top-left corner.
 void sizeToText(QLabel& label);
 
+// Draws the focus mark of a box whose style shows none (a list, the result strip): a
+// one-pixel frame in the highlight colour along the edge of its viewport. Called at the
+// end of the box's own painting, while it has the focus.
+void drawFocusMark(QWidget& viewport);
+
 // A label that runs its click handler when the left button is pressed and released on it.
 class LinkLabel : public QLabel {
     Q_OBJECT

@@ -101,6 +101,7 @@ void Form11Test::typeIntoPicker(int picker, const QString& text) {
 
 void Form11Test::chooseInPicker(int picker, int row) {
     QComboBox* combo = form->strokePickers[picker - 1];
+    combo->setFocus(); // as a click on the picker's arrow gives it
     combo->setCurrentIndex(row);
     emit combo->activated(row);
 }

@@ -3,11 +3,19 @@
 #include "ui/caret_boxes.h"
 #include "ui/picture_box.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
+
+#include <functional>
+#include <utility>
 
 using namespace zilvaro;
 using namespace zilvaro::test;
@@ -24,14 +32,83 @@ TEST_F(InputBox, TypingACharacterLooksItUpAndShowsItsReading) {
     EXPECT_TRUE(form->Picture2->isHidden());
 }
 
-TEST_F(InputBox, APasteWithAKeyCombinationLooksUpTheCharacterBeforeTheCaret) {
-    QGuiApplication::clipboard()->setText(QStringLiteral("中国"));
-    form->Text5->setFocus();
-    QTest::keyClick(form->Text5, Qt::Key_V, Qt::ControlModifier);
-    ASSERT_EQ(form->Text5->text(), QStringLiteral("中国"));
-    // The change looked up 中; the key release then looked up 国, before the caret.
-    EXPECT_EQ(form->Label4.text(), QStringLiteral("国"));
-    EXPECT_EQ(form->Label24->text(), QStringLiteral("guo   "));
+TEST_F(InputBox, EveryPasteLooksUpTheFirstChineseCharacterOfWhatWasPasted) {
+    // The keys of a paste (press Ctrl, press V, release V, release Ctrl): none of the
+    // releases looks up the character before the caret.
+    auto ctrlV = [this] {
+        QTest::keyPress(form->Text5, Qt::Key_Control);
+        QTest::keyClick(form->Text5, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyRelease(form->Text5, Qt::Key_Control);
+    };
+    auto shiftInsert = [this] { QTest::keyClick(form->Text5, Qt::Key_Insert, Qt::ShiftModifier); };
+    // Paste in the box's own context menu, as the user picks it.
+    auto menuPaste = [this] {
+        bool triggered = false;
+        QTimer::singleShot(0, this->form.get(), [&triggered] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (QAction* action : menu->actions()) {
+                if (action->text().startsWith(QLatin1String("&Paste"))) {
+                    action->trigger();
+                    triggered = true;
+                }
+            }
+            menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                form->Text5->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(form->Text5, &event);
+        QTRY_VERIFY(triggered);
+    };
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"Ctrl+V", ctrlV}, {"Shift+Insert", shiftInsert}, {"context menu", menuPaste}};
+    for (const auto& [way, paste] : ways) {
+        SCOPED_TRACE(way);
+        // A sentence ending in 。: its first character, and no notice.
+        form->Text5->clear();
+        form->Text5->setFocus();
+        QGuiApplication::clipboard()->setText(QStringLiteral("中国。"));
+        paste();
+        EXPECT_EQ(form->Text5->text(), QStringLiteral("中国。"));
+        EXPECT_EQ(form->Label4.text(), QStringLiteral("中"));
+        EXPECT_EQ(form->Label24->text(), QStringLiteral("zhong "));
+        EXPECT_TRUE(form->Picture2->isHidden());
+        // The caret stays after what was pasted.
+        EXPECT_EQ(form->Text5->cursorPosition(), 3);
+        // Into text that is there already, with punctuation and blanks in front: what was
+        // pasted counts, not the box's first character.
+        form->Text5->setText(QStringLiteral("国字"));
+        form->Text5->setCursorPosition(1);
+        QGuiApplication::clipboard()->setText(QStringLiteral(" “五笔”，"));
+        paste();
+        EXPECT_EQ(form->Text5->text(), QStringLiteral("国 “五笔”，字"));
+        EXPECT_EQ(form->Label4.text(), QStringLiteral("五"));
+        EXPECT_EQ(form->Label24->text(), QStringLiteral("wu    "));
+        EXPECT_EQ(form->Text5->cursorPosition(), 7);
+        // Over a selection that begins like the paste: the whole paste counts.
+        form->Text5->setText(QStringLiteral("中国"));
+        form->Text5->selectAll();
+        QGuiApplication::clipboard()->setText(QStringLiteral("中文"));
+        paste();
+        EXPECT_EQ(form->Text5->text(), QStringLiteral("中文"));
+        EXPECT_EQ(form->Label4.text(), QStringLiteral("中"));
+    }
+    // After a paste, the next key is the user's again: Left then releases onto 中.
+    form->Text5->setText(QStringLiteral("中国"));
+    form->Text5->setCursorPosition(2);
+    QTest::keyClick(form->Text5, Qt::Key_Left);
+    EXPECT_EQ(form->Label4.text(), QStringLiteral("中"));
+}
+
+TEST_F(InputBox, AMiddleButtonPasteLooksUpTheFirstChineseCharacterPasted) {
+    if (!QGuiApplication::clipboard()->supportsSelection()) {
+        GTEST_SKIP() << "this platform has no selection to paste with the middle button";
+    }
+    form->Text5->setText(QStringLiteral("国"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("。字"), QClipboard::Selection);
+    QTest::mouseClick(form->Text5, Qt::MiddleButton, {}, QPoint(2, form->Text5->height() / 2));
+    EXPECT_EQ(form->Text5->text(), QStringLiteral("。字国"));
+    EXPECT_EQ(form->Label4.text(), QStringLiteral("字"));
 }
 
 TEST_F(InputBox, APastedLineTakesItsTextWithoutTheLineBreak) {
@@ -54,6 +131,13 @@ TEST_F(InputBox, APastedLineTakesItsTextWithoutTheLineBreak) {
     QGuiApplication::clipboard()->setText(QStringLiteral("字\n"));
     form->Text5->paste();
     EXPECT_EQ(form->Text5->text(), QStringLiteral("中字国"));
+    EXPECT_EQ(form->Text5->cursorPosition(), 2);
+    // A paste that begins with the character after the caret loses none of the text.
+    form->Text5->setText(QStringLiteral("中"));
+    form->Text5->setCursorPosition(0);
+    QGuiApplication::clipboard()->setText(QStringLiteral("中国\n"));
+    form->Text5->paste();
+    EXPECT_EQ(form->Text5->text(), QStringLiteral("中国中"));
     EXPECT_EQ(form->Text5->cursorPosition(), 2);
 }
 

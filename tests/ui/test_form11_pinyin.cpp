@@ -1,5 +1,6 @@
 #include "form11_fixture.h"
 
+#include "finders/syllable_query.h"
 #include "ui/caret_boxes.h"
 #include "ui/simple_combo.h"
 
@@ -132,24 +133,73 @@ TEST_F(PinyinFinder, TextThatIsNoSyllableLeavesTheLookupAndThePinyinLine) {
     }
 }
 
-TEST_F(PinyinFinder, DownInTheSyllableFieldChoosesTheNextSyllable) {
+TEST_F(PinyinFinder, ThePromptGoesWithTheFirstKeyAndTypingAnSearchesAn) {
+    QLineEdit* edit = form->Combo6->editField();
+    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(5, edit->height() / 2));
+    ASSERT_TRUE(edit->hasFocus());
+    QTest::keyClicks(edit, QStringLiteral("an"));
+    EXPECT_EQ(edit->text(), QStringLiteral("an"));
+    EXPECT_EQ(form->Text2bh.text(), QStringLiteral("an    "));
+    EXPECT_TRUE(stripCharacters().contains(QStringLiteral("安")));
+    EXPECT_EQ(form->Label24->text(), QStringLiteral("an"));
+}
+
+TEST_F(PinyinFinder, UpAndDownInTheSyllableFieldMoveThroughTheListEachTime) {
     QLineEdit* edit = form->Combo6->editField();
     edit->setFocus();
-    edit->selectAll();
     QTest::keyClicks(edit, QStringLiteral("an"));
     // The list follows the typing without a click: the focus stays in the field.
     EXPECT_EQ(form->Combo6->list()->currentRow(), rowOf(form->Combo6, QStringLiteral("an")));
-    EXPECT_TRUE(edit->hasFocus());
-    QTest::keyClick(edit, Qt::Key_Down);
-    EXPECT_EQ(form->Combo6->list()->currentRow(), rowOf(form->Combo6, QStringLiteral("ang")));
-    EXPECT_EQ(edit->text(), QStringLiteral("ang"));
-    EXPECT_EQ(form->Text2bh.text(), QStringLiteral("ang   "));
-    EXPECT_TRUE(stripCharacters().contains(QStringLiteral("昂")));
-    EXPECT_EQ(form->Label24->text(), QStringLiteral("ang"));
-    EXPECT_EQ(form->Label4.text(), form->text6().left(1));
-    // As a click on the row: the focus goes to the strip, after its first character.
+    const struct {
+        Qt::Key key;
+        const char* syllable;
+        const char* character;
+    } steps[] = {
+        {Qt::Key_Down, "ang", "昂"}, {Qt::Key_Down, "ao", "奥"}, {Qt::Key_Up, "ang", "昂"}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.syllable);
+        QTest::keyClick(edit, step.key);
+        const QString syllable = QLatin1String(step.syllable);
+        EXPECT_EQ(form->Combo6->list()->currentRow(), rowOf(form->Combo6, syllable));
+        EXPECT_EQ(edit->text(), syllable);
+        EXPECT_EQ(form->Text2bh.text(), paddedSyllable(syllable).value_or(QString()));
+        EXPECT_TRUE(stripCharacters().contains(QString::fromUtf8(step.character)));
+        EXPECT_EQ(form->Label24->text(), syllable);
+        EXPECT_EQ(form->Label4.text(), form->text6().left(1));
+        EXPECT_TRUE(edit->hasFocus());
+    }
+    // Return takes the syllable as a click on its row would: the focus goes to the strip,
+    // after its first character.
+    QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_TRUE(form->Text6->hasFocus());
     EXPECT_EQ(form->Text6->SelStart(), 1);
+}
+
+TEST_F(PinyinFinder, ASyllableWithNoCharacterSaysSoInTheEmptyStrip) {
+    form->Combo6->chooseRow(rowOf(form->Combo6, QStringLiteral("a")));
+    const QImage found = form->Text6->viewport()->grab().toImage();
+    EXPECT_EQ(form->Text6->placeholderText(), QString());
+    QLineEdit* edit = form->Combo6->editField();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("zz"));
+    EXPECT_EQ(form->text6(), QString()); // the words are no text of the strip
+    EXPECT_EQ(form->Text6->placeholderText(), QStringLiteral("没有找到汉字"));
+    EXPECT_EQ(form->Text6->toolTip(), QString());
+    // The strip shows them: its empty viewport is not blank.
+    QImage shown = form->Text6->viewport()->grab().toImage();
+    QImage blank(shown.size(), shown.format());
+    blank.fill(shown.pixel(shown.width() - 1, shown.height() - 1));
+    EXPECT_NE(shown, blank);
+    EXPECT_NE(shown, found);
+    // The old character stays looked up, its mailboxes as they were.
+    EXPECT_EQ(form->Label4.text(), QStringLiteral("啊"));
+    EXPECT_EQ(form->List1.items.first(), QStringLiteral("啊"));
+    // The next search that finds characters takes the words away.
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClick(edit, Qt::Key_A);
+    EXPECT_FALSE(form->text6().isEmpty());
+    EXPECT_EQ(form->Text6->placeholderText(), QString());
 }
 
 TEST_F(PinyinFinder, TheListFollowsCapitalsAndUmlautSpellings) {

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 using namespace zilvaro;
 using namespace zilvaro::test;
@@ -101,13 +102,13 @@ TEST_F(StartUp, TextsTooltipsAndPickerItems) {
         }
         EXPECT_EQ(items, p == 0 ? strokes : strokes + QStringList{QStringLiteral(" ")});
     }
-    EXPECT_EQ(form->Combo6->text(), QStringLiteral("输入拼音"));
+    // The syllable field's prompt is a placeholder, no text of the field.
+    EXPECT_EQ(form->Combo6->text(), QString());
+    EXPECT_EQ(form->Combo6->editField()->placeholderText(), QStringLiteral("输入拼音"));
     EXPECT_EQ(form->Label22->text(), QStringLiteral("鼠标选择笔画输入："));
     EXPECT_EQ(form->Label15->text(), QStringLiteral("<= 输入查询汉字"));
     EXPECT_EQ(form->Label9->text(), QStringLiteral("〖编码〗"));
     EXPECT_EQ(form->Label23->text(), QStringLiteral("〖拼音〗"));
-    EXPECT_EQ(form->Label27->text(),
-              QStringLiteral("有不会拆的汉字，可以联系作者，作者可以帮你，作者联系网址："));
     EXPECT_EQ(form->Text88->text(), QStringLiteral("焦点用和窗体大小用"));
 }
 
@@ -152,38 +153,90 @@ TEST_F(StartUp, TheFirstDisplayShowsNothingLookedUpAndRanNoHandler) {
     EXPECT_EQ(form->Label1bh.text(), QStringLiteral("0"));
     EXPECT_EQ(form->Label2bh.text(), QStringLiteral("Label2"));
     EXPECT_EQ(form->Text11.text(), QStringLiteral("啊 ")); // record 1
-    EXPECT_TRUE(form->Text88->hasFocus());
+    EXPECT_EQ(form->text6(), QString());
+    EXPECT_EQ(form->Text6->placeholderText(), QString()); // nothing searched yet
     EXPECT_EQ(form->Text6->viewport()->cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(form->Label28->cursor().shape(), Qt::BitmapCursor);
 }
 
-TEST_F(StartUp, TheTabOrderFollowsTheLayout) {
-    const QList<QWidget*> expected = {
-        form->Text88, form->Picture1[0], form->Picture1[1], form->Picture1[2], form->Picture1[3],
-        form->Text6,  form->Text5,       form->Combo6,      form->Command8,    form->Combo1,
-        form->Combo2, form->Combo3,      form->Combo4,      form->Combo5,      form->Command2};
-    // Press Tab round the window, naming each focus by the control that holds it.
-    form->activateWindow();
+TEST_F(StartUp, TheWindowOpensWithTheFocusInTheInputBoxSoTypingLooksUp) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    form->Text88->setFocus();
-    QList<QWidget*> seen;
-    for (int presses = 0; presses < expected.size(); ++presses) {
-        QWidget* focus = QApplication::focusWidget();
-        for (QWidget* control : expected) {
-            if (focus == control || control->isAncestorOf(focus)) {
-                seen.append(control);
-            }
-        }
-        QTest::keyClick(focus, Qt::Key_Tab);
-    }
-    EXPECT_EQ(seen, expected);
+    EXPECT_TRUE(form->Text5->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
+    EXPECT_EQ(form->Text5->text(), QStringLiteral("a"));
+    typeText(QApplication::focusWidget(), QStringLiteral("字"));
+    EXPECT_EQ(form->Label4.text(), QStringLiteral("字"));
 }
 
-TEST_F(StartUp, TheNoticeLinkOpensTheMakersWebSite) {
+TEST_F(StartUp, TabGoesThroughEveryVisibleControlInLayoutOrderAndBack) {
+    const QList<QWidget*> expected = {form->Text5,          form->Combo6->editField(),
+                                      form->Combo6->list(), form->Combo1,
+                                      form->Combo2,         form->Combo3,
+                                      form->Combo4,         form->Combo5,
+                                      form->Command8,       form->Text6,
+                                      form->Command2,       form->Text5};
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    // Press Tab round the window, naming each focus by the control that holds it; every
+    // stop is a control the user sees, and passing one starts nothing.
+    auto tabRound = [&] {
+        const QString strip = form->text6();
+        const QString looked = form->Label4.text();
+        QList<QWidget*> seen;
+        for (int presses = 0; presses < expected.size(); ++presses) {
+            QWidget* focus = QApplication::focusWidget();
+            if (!focus) {
+                break;
+            }
+            const QRect area(focus->mapTo(form.get(), QPoint()), focus->size());
+            EXPECT_TRUE(focus->isVisible() && form->rect().contains(area))
+                << focus->metaObject()->className();
+            QWidget* named = focus;
+            for (QWidget* control : expected) {
+                if (focus == control || control->isAncestorOf(focus)) {
+                    named = control;
+                }
+            }
+            seen.append(named);
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        EXPECT_EQ(seen, expected);
+        EXPECT_EQ(form->text6(), strip);
+        EXPECT_EQ(form->Label4.text(), looked);
+    };
+    {
+        SCOPED_TRACE("at start");
+        tabRound();
+    }
+    {
+        // With candidates in the strip and blanks in the pickers, which are items of
+        // their lists: leaving a picker is no choice from its list.
+        SCOPED_TRACE("after a search");
+        form->Combo6->chooseRow(0);
+        ASSERT_FALSE(form->text6().isEmpty());
+        form->Text5->setFocus();
+        tabRound();
+    }
+    // Shift+Tab goes the same way back: the last Tab left the focus in the syllable field.
+    ASSERT_TRUE(form->Combo6->editField()->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(form->Text5->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(form->Command2->hasFocus());
+}
+
+TEST_F(StartUp, TheNoticeSaysWhatIsCoveredAndLinksToTheGuide) {
+    EXPECT_EQ(form->Label27->text(),
+              QStringLiteral("本程序只收录 GB2312 的 6763 个汉字，详见使用说明："));
+    EXPECT_EQ(form->Label28->text(), QStringLiteral("README.zh-CN.md"));
+    // Both lines fit the notice.
+    form->Picture2->show();
+    for (QLabel* line : {form->Label27, form->Label28}) {
+        EXPECT_TRUE(form->Picture2->rect().contains(line->geometry()))
+            << line->text().toStdString();
+    }
     form->Label28_Click();
     ASSERT_EQ(opener.opened.size(), 1);
-    EXPECT_EQ(opener.opened[0], QStringLiteral("https://zilvaro.example"));
-    EXPECT_EQ(form->Label28->text(), QStringLiteral("https://zilvaro.example"));
+    EXPECT_EQ(QUrl(opener.opened[0]).toLocalFile(), folder_ + QStringLiteral("/README.zh-CN.md"));
 }
 
 TEST(SingleInstance, ASecondStartEndsAtOnceWhileTheFirstRuns) {

@@ -4,11 +4,13 @@
 #include "zilvaro_version.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -80,13 +82,13 @@ TEST(Form16, ShowsEveryControlWithItsCaptionAndPlace) {
     };
     const Expected labels[] = {
         {dialog.Label1, QStringLiteral("软件名称： Zilvaro " ZILVARO_VERSION), {88, 90}},
-        {dialog.Label2, QStringLiteral("官方网站： "), {88, 112}},
-        {dialog.Label6, QStringLiteral("https://zilvaro.example"), {154, 112}},
-        {dialog.Label3, QStringLiteral("联系邮箱： "), {88, 133}},
-        {dialog.Label5, QStringLiteral("support@zilvaro.example"), {154, 133}},
-        {dialog.Label4, QStringLiteral("联系ＱＱ： 10000"), {88, 155}},
-        {dialog.Label8, QStringLiteral("其它软件： "), {88, 177}},
-        {dialog.Label7, QStringLiteral("https://zilvaro.example/down.htm"), {154, 178}},
+        {dialog.Label2, QStringLiteral("使用说明： "), {88, 112}},
+        {dialog.Label6, QStringLiteral("README.zh-CN.md"), {154, 112}},
+        {dialog.Label3, QStringLiteral("英文说明： "), {88, 133}},
+        {dialog.Label5, QStringLiteral("README.md"), {154, 133}},
+        {dialog.Label4, QStringLiteral("五笔码表： rime-data-wubi（Debian）"), {88, 155}},
+        {dialog.Label8, QStringLiteral("许可证书： "), {88, 177}},
+        {dialog.Label7, QStringLiteral("LICENCES.txt"), {154, 178}},
     };
     for (const Expected& e : labels) {
         SCOPED_TRACE(e.caption.toStdString());
@@ -117,7 +119,7 @@ TEST(Form16, FontsAndLookOfTheLinks) {
         EXPECT_EQ(link->cursor().shape(), Qt::BitmapCursor);
         EXPECT_EQ(link->cursor().hotSpot(), QPoint(5, 0));
     }
-    EXPECT_NE(dialog.Label4->cursor().shape(), Qt::BitmapCursor); // the QQ number is no link
+    EXPECT_NE(dialog.Label4->cursor().shape(), Qt::BitmapCursor); // the code table is no link
 }
 
 TEST(Form16, EveryFontOfTheDialogDrawsLOneAndCapitalIApart) {
@@ -148,26 +150,45 @@ TEST(Form16, ControlsLieFrontToBackInTheListedOrder) {
     EXPECT_EQ(order, expected);
 }
 
-TEST(Form16, LinksOpenTheirTargetsAndLeaveTheDialogOpen) {
+TEST(Form16, LinksOpenTheDocumentsInstalledWithTheProgramAndLeaveTheDialogOpen) {
     RecordingOpener opener;
     QWidget parent;
     parent.resize(614, 339);
     parent.show();
-    const bool ran = whileOpen(&parent, opener, [&](Form16& dialog) {
-        QTest::mouseClick(dialog.Label6, Qt::LeftButton);
-        QTest::mouseClick(dialog.Label5, Qt::LeftButton);
-        QTest::mouseClick(dialog.Label7, Qt::LeftButton);
-        QTest::mouseClick(dialog.Label7, Qt::LeftButton); // again: opens again
-        QTest::mouseClick(dialog.Label4, Qt::LeftButton); // not a link
-        QTest::mouseClick(dialog.Label6, Qt::RightButton);
-        EXPECT_TRUE(dialog.isVisible());
-        EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
+    // The build folder holds the program and the documents, as the installed folder does.
+    const QString folder = QStringLiteral(ZILVARO_PROGRAM_DIR);
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<Form16*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        ran = true;
+        QTest::mouseClick(dialog->Label6, Qt::LeftButton);
+        QTest::mouseClick(dialog->Label5, Qt::LeftButton);
+        QTest::mouseClick(dialog->Label7, Qt::LeftButton);
+        QTest::mouseClick(dialog->Label7, Qt::LeftButton); // again: opens again
+        QTest::mouseClick(dialog->Label4, Qt::LeftButton); // not a link
+        QTest::mouseClick(dialog->Label6, Qt::RightButton);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(QApplication::activeModalWidget(), dialog);
+        dialog->Command1_Click();
     });
+    Form16::showModal(&parent, opener, folder);
     EXPECT_TRUE(ran);
-    EXPECT_EQ(opener.targets, (QStringList{QStringLiteral("https://zilvaro.example"),
-                                           QStringLiteral("mailto:support@zilvaro.example"),
-                                           QStringLiteral("https://zilvaro.example/down.htm"),
-                                           QStringLiteral("https://zilvaro.example/down.htm")}));
+    ASSERT_EQ(opener.targets.size(), 4);
+    const QStringList documents = {QStringLiteral("README.zh-CN.md"), QStringLiteral("README.md"),
+                                   QStringLiteral("LICENCES.txt"), QStringLiteral("LICENCES.txt")};
+    for (int i = 0; i < 4; ++i) {
+        const QUrl target(opener.targets[i]);
+        EXPECT_TRUE(target.isLocalFile()) << opener.targets[i].toStdString();
+        EXPECT_EQ(target.toLocalFile(), folder + u'/' + documents[i]);
+        // Each leads to a document that is there, and not empty.
+        EXPECT_GT(QFileInfo(target.toLocalFile()).size(), 1000) << opener.targets[i].toStdString();
+    }
+    // Without a folder given, the running program's own.
+    Form16 dialog(opener);
+    dialog.Label6_Click();
+    EXPECT_EQ(QUrl(opener.targets.last()).toLocalFile(),
+              QCoreApplication::applicationDirPath() + QStringLiteral("/README.zh-CN.md"));
 }
 
 TEST(Form16, PressingOnALinkAndReleasingElsewhereOpensNothing) {
