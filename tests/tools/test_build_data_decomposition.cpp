@@ -116,9 +116,14 @@ TEST(SlotLayout, ShowsWholeCharactersAndStrokesOfTheOtherKinds) {
     // A character root: the whole character, then its first, second and last strokes.
     const SlotLayout wu = layoutSlots(parse("五\tgghg\tgg\tgghg\troot\tg:0,1,2,3"), 4);
     EXPECT_EQ(wu.strokeSlots, (std::vector<std::uint8_t>{S0 | S1, S0 | S2, S0, S0 | S3}));
-    // With a three-letter code: the first and the last stroke; slot 3 stays empty.
-    const SlotLayout li = layoutSlots(parse("力\tltn\tlt\tltn\troot\tl:0,1"), 2);
-    EXPECT_EQ(li.strokeSlots, (std::vector<std::uint8_t>{S0 | S1, S0 | S2}));
+    // In the order the line lists them, the order Wubi reads them: 戈 agnt reads its 丿
+    // (stroke 2) last, after the dot.
+    const SlotLayout ge = layoutSlots(parse("戈\tagnt\t\tagnt\troot\ta:0,1,3,2"), 4);
+    EXPECT_EQ(ge.strokeSlots, (std::vector<std::uint8_t>{S0 | S1, S0 | S2, S0 | S3, S0}));
+    // With a three-letter code: the first and the last stroke, 力 ltn its 丿 first; slot 3
+    // stays empty.
+    const SlotLayout li = layoutSlots(parse("力\tltn\tlt\tltn\troot\tl:1,0"), 2);
+    EXPECT_EQ(li.strokeSlots, (std::vector<std::uint8_t>{S0 | S2, S0 | S1}));
     EXPECT_EQ(li.content[3], SlotContent::Empty);
 
     const SlotLayout yi = layoutSlots(parse("一\tggll\tg\tgg\tstroke\tg:0"), 1);

@@ -188,7 +188,14 @@ TEST(RootChart, MalformedLinesNameFileAndLine) {
     EXPECT_EQ(parse(QStringLiteral("g\t某\troot\t横\t1\t玩\n")), at("bad kind \"root\""));
     EXPECT_EQ(parse(QStringLiteral("f\t土\tchar\t横,竖,横\t3\t地\n")), at("土 is charted twice"));
     EXPECT_EQ(parse(QStringLiteral("g\t某\tpart\t横\t1\n")),
-              at("expected 6 or 7 tab-separated columns"));
+              at("expected 6 to 8 tab-separated columns"));
+    // The shape rules of the eighth column name a known rule and the root's own strokes.
+    EXPECT_EQ(parse(QStringLiteral("d\t某\tpart\t横,撇\t2\t玩\t-\t穿(1,2)\n")),
+              at("shape rule \"穿(1,2)\" names strokes the root does not have"));
+    EXPECT_TRUE(parse(QStringLiteral("d\t某\tpart\t横,撇\t2\t玩\t-\t弯(1,0)\n"))
+                    .startsWith(at("unknown shape rule \"弯(1,0)\"")));
+    EXPECT_TRUE(
+        parse(QStringLiteral("d\t某\tpart\t横,撇\t2\t玩\t-\t首起(1,0)|穿(1,0) 隔\n")).isEmpty());
     EXPECT_EQ(parse(QStringLiteral("l\t某\tpart\t横\t1\t玩\t钩子\n")),
               at("unknown stroke \"钩子\""));
     // Every root carries its witnesses, single characters.

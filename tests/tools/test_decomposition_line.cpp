@@ -194,3 +194,26 @@ TEST(DecompositionLine, HandOnlyFormsCarryTheirLastStrokeRule) {
     const CharacterFacts wrong = {QStringLiteral("321554"), {"thpy"}, 3, true, {}};
     EXPECT_NE(problems("延\tthpy\t\tthp\tcompound\tt:0\th:1,2,3\tp:4,5", wrong), QString());
 }
+
+TEST(DecompositionLine, ACharacterRootListsItsStrokesAsItsCodeReadsThem) {
+    // The letters after the key name the first, second and last strokes by class.
+    EXPECT_EQ(readingOrder(QStringLiteral("1534"), QStringLiteral("agnt")),
+              (QVector<int>{0, 1, 3, 2})); // 戈: its 丿 last
+    EXPECT_EQ(readingOrder(QStringLiteral("53"), QStringLiteral("ltn")),
+              (QVector<int>{1, 0})); // 力: 丿 then 乙
+    EXPECT_EQ(readingOrder(QStringLiteral("2121"), QStringLiteral("hhhg")),
+              (QVector<int>{0, 2, 1, 3})); // 止: both 竖 before the 横 between them
+    EXPECT_EQ(readingOrder(QStringLiteral("442"), QStringLiteral("nyhy")),
+              (QVector<int>{0, 2, 1})); // 忄
+    EXPECT_EQ(readingOrder(QStringLiteral("1251"), QStringLiteral("gghg")),
+              (QVector<int>{0, 1, 2, 3})); // 五, in writing order
+    // A letter that names no stroke class, or no stroke of its class left.
+    EXPECT_EQ(readingOrder(QStringLiteral("1353334"), QStringLiteral("egey")), QVector<int>());
+    EXPECT_EQ(readingOrder(QStringLiteral("11"), QStringLiteral("fgh")), QVector<int>());
+
+    const CharacterFacts ge = {QStringLiteral("1534"), {"agnt"}, 0, false, {}};
+    EXPECT_EQ(problems("戈\tagnt\t\tagnt\troot\ta:0,1,3,2", ge), QString());
+    EXPECT_EQ(problems("戈\tagnt\t\tagnt\troot\ta:0,1,2,3", ge),
+              QStringLiteral("the strokes of a character root are listed as Wubi reads them "
+                             "for its code: 0,1,3,2"));
+}

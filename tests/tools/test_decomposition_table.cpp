@@ -97,8 +97,10 @@ TEST(DecompositionTable, NoCharacterIsLeftUndecided) {
 
 TEST(DecompositionTable, EveryLinePassesItsChecks) {
     // Every stroke in one root, roots as charted, keys reproducing the full code (with the
-    // identification code), codes agreeing with the code table, a rule of the code line.
-    const Decomposer decomposer(sources().chart, sources().names, sources().codes, sources().hints);
+    // identification code), codes agreeing with the code table, a rule of the code line;
+    // each root's shape rules kept and its strokes together.
+    const Decomposer decomposer(sources().chart, sources().names, sources().codes, sources().hints,
+                                &sources().outlines);
     int checked = 0;
     for (const QString& c : table().order) {
         const DecompositionLine& line = table().lines.value(c);
@@ -115,6 +117,44 @@ TEST(DecompositionTable, EveryLinePassesItsChecks) {
         ++checked;
     }
     EXPECT_GT(checked, 5000);
+}
+
+TEST(DecompositionTable, ShapeRulesRejectEachFamilysWrongReading) {
+    const Decomposer decomposer(sources().chart, sources().names, sources().codes, sources().hints,
+                                &sources().outlines);
+    const auto problems = [&](const char* text) {
+        QString error;
+        const auto line = DecompositionLine::parse(QString::fromUtf8(text), &error);
+        EXPECT_TRUE(line.has_value()) << error.toStdString();
+        return checkLine(*line, decomposer.facts(line->character), sources().chart,
+                         RootOrder::Interleaved)
+            .join(u'|');
+    };
+    // ⊥ as ⺊: the 竖 of 惠 stands on the 提 below it.
+    EXPECT_EQ(problems("惠\tgjhn\tgjh\tgjhn\tcompound\tg:0\tj:1,2,3,4\th:5,6\ty:7\tn:8,9,10,11"),
+              QStringLiteral("root 3 is no 卜字变体(⺊): its strokes break 中起(1,0)"));
+    // 一 + 八 as 大: the 撇 of 寒 only touches the 横.
+    EXPECT_EQ(problems("寒\tpfju\tpfj\tpfju\tcompound\tp:0,1,2\tf:3,4\tj:5,6\td:7,8,9\tu:10,11"),
+              QStringLiteral("root 4 is no 大: its strokes break 穿(1,0)"));
+    // 一 + 口 as 五, and 冖 split into 丶 and 乙, in 璺.
+    EXPECT_EQ(problems("璺\twfmy\twfm\twfmy\tcompound\tw:0,1\tf:2,3\tm:4,5\tg:6,7,8,9\t"
+                       "v:10,11,12\ty:13\tn:14\tg:15,16,17,18\ty:19"),
+              QStringLiteral("root 4 is no 五: its strokes break 中起(2,1)|"
+                             "strokes 13 to 14 are split, but they are one root"));
+    EXPECT_EQ(problems("寝\tpuvc\t\tpuvc\tcompound\tp:0,1,2\tu:3,4,5\tv:6,7,8\ty:9\tn:10\t"
+                       "c:11,12"),
+              QStringLiteral("strokes 9 to 10 are split, but they are one root"));
+    // Exchanged strokes: the two 火 of 炎 listed the other way round, as 燮 once gave the
+    // strokes of its 言 to its 火; the two 三 of 非 trading a 横.
+    EXPECT_EQ(problems("炎\toou\t\too\tcompound\to:4,5,6,7\to:0,1,2,3"),
+              QStringLiteral("root 2 (火) begins before root 1 (火)"));
+    EXPECT_EQ(problems("非\tdjdd\t\tdjd\tcompound\td:1,2,7\tj:0,4\td:3,5,6"),
+              QStringLiteral("root 3 (三) lies apart around stroke 4 of another root"));
+    // The readings that keep the rules pass, 非 interleaving by its rule.
+    EXPECT_EQ(problems("非\tdjdd\t\tdjd\tcompound\td:1,2,3\tj:0,4\td:5,6,7"), QString());
+    EXPECT_EQ(problems("惠\tgjhn\tgjh\tgjhn\tcompound\tg:0\tj:1,2,3,4\th:5\tg:6\ty:7\t"
+                       "n:8,9,10,11"),
+              QString());
 }
 
 TEST(DecompositionTable, TheDecomposerRegeneratesItByteForByte) {

@@ -251,6 +251,15 @@ TEST(ReviewSheets, DrawsFromTheLevelsOfGb2312Reproducibly) {
     EXPECT_EQ(drawRandom(3008, 7, 2).size(), 3008);
     EXPECT_FALSE(failureOf([] { drawRandom(3009, 7, 2); }).isEmpty());
     EXPECT_FALSE(failureOf([] { drawRandom(1, 7, 3); }).isEmpty());
+    // From a table's characters only, such as the hand overrides.
+    const ReviewTable hand =
+        readTable(QStringLiteral(ZILVARO_SOURCE_DIR "/data/decomposition-overrides.tsv"));
+    const QStringList handDrawn = drawRandomFrom(hand, 40, 7);
+    EXPECT_EQ(handDrawn, drawRandomFrom(hand, 40, 7));
+    EXPECT_EQ(handDrawn.size(), 40);
+    for (const QString& c : handDrawn)
+        EXPECT_TRUE(hand.lines.contains(c)) << c.toStdString();
+    EXPECT_FALSE(failureOf([&] { drawRandomFrom(hand, int(hand.lines.size()) + 1, 7); }).isEmpty());
 }
 
 TEST(ReviewSheets, StrokeStartsNeedOneMedianPerStroke) {

@@ -1,4 +1,5 @@
 #include "shape.h"
+#include "shape_rules.h"
 #include "strokes.h"
 
 #include <gtest/gtest.h>
@@ -40,4 +41,38 @@ TEST(ShapeDistance, TellsRootsFromStrokesOfTheSameNames) {
     EXPECT_LT(shapeDistance(strokesOf("再", {1, 2}), strokesOf("冂")), 0.2);
     EXPECT_GT(shapeDistance(strokesOf("再", {1, 2, 3}), strokesOf("山")), PoorShape);
     EXPECT_GT(shapeDistance(strokesOf("锦", {10, 11, 12}), strokesOf("山")), PoorShape);
+}
+
+namespace {
+bool holds(const char* rule, const char* character, const QVector<int>& strokes) {
+    QString error;
+    const ShapeRule r = ShapeRule::parse(QString::fromUtf8(rule), int(strokes.size()), &error);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    return r.holds(strokesOf(character, strokes));
+}
+} // namespace
+
+TEST(ShapeRule, TellsRootsFromStrokesThatOnlyTouch) {
+    // 大: its 撇 crosses the 横; the 八 under the 横 of 寒 and 其 only touches it.
+    EXPECT_TRUE(holds("穿(1,0)", "达", {0, 1, 2}));
+    EXPECT_FALSE(holds("穿(1,0)", "寒", {7, 8, 9}));
+    EXPECT_FALSE(holds("穿(1,0)", "其", {5, 6, 7}));
+    // 十: its 竖 crosses the 横; the 竖 of 下 hangs from it.
+    EXPECT_TRUE(holds("穿(1,0)", "十", {0, 1}));
+    EXPECT_FALSE(holds("穿(1,0)", "下", {0, 1}));
+    // ⺊: the 横 leaves the middle of the 竖; the 竖 of 惠 and 禺 stands on the 提 (⊥).
+    EXPECT_TRUE(holds("中起(1,0)", "点", {0, 1}));
+    EXPECT_TRUE(holds("中起(1,0)", "颅", {0, 1}));
+    EXPECT_FALSE(holds("中起(1,0)", "惠", {5, 6}));
+    EXPECT_FALSE(holds("中起(1,0)", "禺", {6, 7}));
+    // 五: the 横折 crosses the middle of the 竖; the 口 under the 一 of 璺 and 爨 starts at
+    // the top of its 竖.
+    EXPECT_TRUE(holds("中起(2,1)", "吾", {0, 1, 2, 3}));
+    EXPECT_FALSE(holds("中起(2,1)", "璺", {6, 7, 8, 9}));
+    EXPECT_FALSE(holds("中起(2,1)", "爨", {6, 7, 8, 9}));
+    // 犬: the dot above the 横; the dot of 太 lies under it.
+    EXPECT_TRUE(holds("上(3,0)", "犬", {0, 1, 2, 3}));
+    EXPECT_FALSE(holds("上(3,0)", "太", {0, 1, 2, 3}));
+    // Alternatives: one of them is enough.
+    EXPECT_TRUE(holds("中起(1,0)|穿(1,0)", "十", {0, 1}));
 }

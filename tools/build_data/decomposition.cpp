@@ -152,12 +152,14 @@ SlotLayout layoutSlots(const Decomposition& e, int strokeCount) {
         break;
     case CharacterKind::Root: {
         showAll(0);
-        // The letters after the key stand for the first, second ... and last strokes.
+        // The letters after the key stand for the first, second ... and last strokes, in
+        // the order the line lists them: the order Wubi reads them (戈 agnt: its 丿 last).
+        const std::vector<int>& order = e.roots.front().strokes;
+        const int count = static_cast<int>(order.size());
         const int shown = std::min(codeLength, 4) - 1;
         for (int i = 0; i < shown; ++i) {
-            const int stroke =
-                (i == shown - 1 && shown > 1) ? strokeCount - 1 : std::min(i, strokeCount - 1);
-            showStroke(stroke, i + 1);
+            const int at = (i == shown - 1 && shown > 1) ? count - 1 : std::min(i, count - 1);
+            showStroke(order[static_cast<size_t>(at)], i + 1);
         }
         break;
     }

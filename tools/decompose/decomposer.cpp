@@ -56,6 +56,22 @@ bool Decomposer::poorShape(const QString& character, const Piece& piece) const {
     return shapeDistance(group, root->medians) > PoorShape;
 }
 
+bool Decomposer::breaksShape(const QString& character, const Root& root,
+                             const QVector<int>& strokes) const {
+    if (!outlines_ || root.shapeRules.isEmpty())
+        return false;
+    const auto own = outlines_->constFind(character);
+    if (own == outlines_->cend())
+        return false;
+    QVector<Median> group;
+    for (int s : strokes) {
+        if (s >= own->medians.size())
+            return false;
+        group.append(own->medians[s]);
+    }
+    return !brokenShapeRules(root.shapeRules, group).isEmpty();
+}
+
 int strokeTotal(const QVector<RootField>& roots) {
     int total = 0;
     for (const RootField& r : roots)
@@ -79,8 +95,12 @@ ComponentSplit componentSplit(const QVector<RootField>& roots, int first, int en
         }
     }
     QVector<std::pair<QVector<int>, QChar>> expected;
-    for (const RootField& r : own)
-        expected.append({r.strokes, r.key});
+    // A character root lists its strokes in Wubi's reading order; compare them as sets.
+    for (const RootField& r : own) {
+        QVector<int> strokes = r.strokes;
+        std::sort(strokes.begin(), strokes.end());
+        expected.append({strokes, r.key});
+    }
     std::sort(inside.begin(), inside.end());
     std::sort(expected.begin(), expected.end());
     if (inside == expected)
@@ -126,6 +146,12 @@ CharacterFacts Decomposer::facts(const QString& character) const {
     for (int s = 1; s + 1 < letters.size(); ++s)
         if (named(s - 1, u"斜钩") && named(s, u"撇") && named(s + 1, u"点"))
             facts.dotFirst.append(s);
+    for (const QChar letter : letters)
+        facts.strokeNames.append(names_.namesOfLetter(letter));
+    if (outlines_) {
+        facts.outlines = outlines_;
+        facts.medians = outlines_->value(character).medians;
+    }
     return facts;
 }
 
@@ -134,11 +160,13 @@ CharacterFacts Decomposer::facts(const QString& character) const {
 // another root), and a vertical that hooks to hold what is below it as a vertical (the 朩
 // of 茶 is 木). Not the other way round: a vertical without its hook is no 竖钩 (牛 is not
 // 手). A variant counts for less than the name itself, so 夕 (撇, 横撇, 点) still wins over
-// 夂 (撇, 横撇, 捺) where the stroke is a dot; and shapes that tell roots apart stay apart
+// 夂 (撇, 横撇, 捺) where the stroke is a dot. The stroke data's second dot (点2, the dot of
+// 冖 in 寝 蹄) is a dot. Shapes that tell roots apart stay apart
 // (横折 is not 横折提).
 bool isNameVariant(const QString& stroke, const QString& root) {
     return (root == u"捺" && stroke == u"点") || (root == u"点" && stroke == u"捺") ||
-           (root == u"横" && stroke == u"提") || (root == u"竖" && stroke == u"竖钩");
+           (root == u"点" && stroke == u"点2") || (root == u"横" && stroke == u"提") ||
+           (root == u"竖" && stroke == u"竖钩");
 }
 
 Decomposer::NameMatch Decomposer::nameMatches(const Root& root, const QString& letters,
@@ -349,7 +377,8 @@ bool Decomposer::finishTail(const Context& context, const QVector<int>& remainin
         QVector<const Root*> roots;
         if (consecutive(strokes))
             for (const Root* r : chart_.withClasses(classesOf(context.classes, strokes)))
-                if (!r->handOnly && (!namesFit || fitsNames(*r, context.letters, strokes)))
+                if (!r->handOnly && (!namesFit || fitsNames(*r, context.letters, strokes)) &&
+                    !breaksShape(context.character, *r, strokes))
                     roots.append(r);
         return roots;
     };
@@ -395,7 +424,14 @@ void Decomposer::search(const Context& context, const QVector<int>& remaining,
     auto record = [&](const QVector<Piece>& found) {
         // A root written around others must have its own shape (丁 of 可, 囗 of 国).
         for (const Piece& p : found)
-            if (p.split && poorShape(context.character, p))
+            if ((p.split && poorShape(context.character, p)) ||
+                breaksShape(context.character, *p.root, p.strokes))
+                return;
+        for (const QVector<int>& place : context.wholePlaces)
+            if (std::none_of(found.begin(), found.end(), [&](const Piece& p) {
+                    return std::all_of(place.begin(), place.end(),
+                                       [&](int s) { return p.strokes.contains(s); });
+                }))
                 return;
         Candidate c;
         c.pieces = found;
@@ -508,7 +544,9 @@ Decision Decomposer::decompose(const QString& character, int strokeCount) const 
         line.kind = own->kind == Root::Kind::Key         ? QStringLiteral("key")
                     : own->kind == Root::Kind::Character ? QStringLiteral("root")
                                                          : QStringLiteral("stroke");
-        line.roots = {{own->key, all}};
+        const QVector<int> order = readingOrder(classes, full);
+        line.roots = {
+            {own->key, own->kind == Root::Kind::Character && !order.isEmpty() ? order : all}};
     } else {
         QVector<Candidate> candidates;
         QVector<Piece> pieces;
@@ -518,7 +556,8 @@ Decision Decomposer::decompose(const QString& character, int strokeCount) const 
                               full,
                               facts.walkEncloses,
                               hints_.hint(character, strokeCount, names_),
-                              strokeCount};
+                              strokeCount,
+                              wholeRootPlaces(facts, chart_)};
         search(context, all, pieces, candidates);
         // The 戈 family's dot and 撇 also as 丶 then 丿 (戊 dnyt).
         for (int mask = 1; mask < (1 << std::min(int(facts.dotFirst.size()), 3)); ++mask) {

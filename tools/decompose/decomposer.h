@@ -91,6 +91,7 @@ private:
         bool walkEncloses = false;
         ComponentHint hint; // layout and components, for splitting a component as its own line
         int strokeCount = 0;
+        QVector<QVector<int>> wholePlaces; // runs of strokes one root must hold (冖)
     };
     void search(const Context& context, const QVector<int>& remaining, QVector<Piece>& pieces,
                 QVector<Candidate>& out) const;
@@ -135,6 +136,8 @@ private:
     int componentsKept(const ComponentHint& hint, int strokeCount,
                        const QVector<Piece>& pieces) const;
     bool poorShape(const QString& character, const Piece& piece) const;
+    // Whether the strokes break a shape rule of the root (一 and 八 read as 大).
+    bool breaksShape(const QString& character, const Root& root, const QVector<int>& strokes) const;
 };
 
 } // namespace zilvaro::decompose

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace zilvaro::decompose {
 
 using tools::DataError;
@@ -55,7 +57,9 @@ QHash<QString, DecompositionLine> loadOverrides(const QString& path, const Sourc
     if (!QFile::exists(path))
         return overrides;
     const QStringList characters = tools::gb2312Texts();
-    const Decomposer decomposer(sources.chart, sources.names, sources.codes, sources.hints);
+    QStringList faults;
+    const Decomposer decomposer(sources.chart, sources.names, sources.codes, sources.hints,
+                                &sources.outlines);
     for (const tools::TsvLine& text : tsvLines(readUtf8InputFile(path))) {
         const int number = text.number;
         QString error;
@@ -70,10 +74,16 @@ QHash<QString, DecompositionLine> loadOverrides(const QString& path, const Sourc
                             QStringLiteral("%1 is overridden twice").arg(line->character));
         const QStringList problems = checkLine(*line, decomposer.facts(line->character),
                                                sources.chart, RootOrder::Interleaved);
+        // Every faulty line is named, not only the first.
         if (!problems.isEmpty())
-            throw DataError(path, number, problems.join(QStringLiteral("; ")));
+            faults.append(DataError(path, number,
+                                    line->character + QStringLiteral(": ") +
+                                        problems.join(QStringLiteral("; ")))
+                              .message());
         overrides.insert(line->character, *line);
     }
+    if (!faults.isEmpty())
+        throw DataError(faults.join(u'\n'));
     return overrides;
 }
 
@@ -92,7 +102,12 @@ TableResult buildTable(const Sources& sources, const QHash<QString, Decompositio
         Decomposer::Groupings nextGroupings;
         auto keep = [&](const QString& c, const DecompositionLine& line) {
             next.lines.append(line.format());
-            nextGroupings.insert(c, line.roots);
+            // As groups of strokes in writing order (a character root lists its own
+            // strokes in Wubi's reading order).
+            QVector<RootField> groups = line.roots;
+            for (RootField& g : groups)
+                std::sort(g.strokes.begin(), g.strokes.end());
+            nextGroupings.insert(c, groups);
         };
         for (const QString& c : tools::gb2312Texts()) {
             if (overrides.contains(c)) {

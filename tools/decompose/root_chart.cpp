@@ -27,8 +27,8 @@ RootChart RootChart::parse(const QString& text, const QString& path) {
     for (const tools::TsvLine& line : tsvLines(text)) {
         const int number = line.number;
         const QStringList& f = line.fields;
-        if (f.size() != 6 && f.size() != 7)
-            throw DataError(path, number, QStringLiteral("expected 6 or 7 tab-separated columns"));
+        if (f.size() < 6 || f.size() > 8)
+            throw DataError(path, number, QStringLiteral("expected 6 to 8 tab-separated columns"));
         Root root;
         root.line = number;
         if (f[0].size() != 1 || !keys.contains(f[0][0]))
@@ -63,10 +63,26 @@ RootChart RootChart::parse(const QString& text, const QString& path) {
         if (root.witnesses.isEmpty() || f[5] == u"-")
             throw DataError(path, number,
                             QStringLiteral("%1 has no witness character").arg(root.root));
-        if (f.size() == 7) {
+        if (f.size() >= 7 && f[6] != u"-") {
             root.lastStrokeClass = strokeClassOfName(f[6]);
             if (root.lastStrokeClass == 0)
                 throw DataError(path, number, QStringLiteral("unknown stroke \"%1\"").arg(f[6]));
+        }
+        if (f.size() == 8) {
+            for (const QString& term : f[7].split(u' ', Qt::SkipEmptyParts)) {
+                if (term == u"隔") {
+                    root.mayInterleave = true;
+                    continue;
+                }
+                if (term == u"整") {
+                    root.whole = true;
+                    continue;
+                }
+                QString error;
+                root.shapeRules.append(ShapeRule::parse(term, int(root.strokes.size()), &error));
+                if (!error.isEmpty())
+                    throw DataError(path, number, error);
+            }
         }
         if (root.isCharacter()) {
             if (root.root.size() != 1)

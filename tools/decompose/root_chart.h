@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shape_rules.h"
+
 #include <QChar>
 #include <QHash>
 #include <QString>
@@ -27,6 +29,12 @@ struct Root {
     // Characters whose published full code needs this very root: the root's proof of being
     // a root. A root that shares its strokes with a root on another key has two.
     QStringList witnesses;
+    // How its strokes must meet in a character (穿 中起 上), and whether they may lie apart
+    // around another root's strokes (隔: the 刂 of 非, the dots of 母).
+    QVector<ShapeRule> shapeRules;
+    bool mayInterleave = false;
+    // Never read as single strokes where its shape stands (整: 冖, not 丶 and 乙).
+    bool whole = false;
     int line = 0; // line of the chart file
 
     bool isCharacter() const { return kind != Kind::Part; }

@@ -2,7 +2,7 @@
 // numbers, the key of each root, its codes and the four picture slots as the lookup shows
 // them, twelve to twenty characters to a PNG sheet.
 //
-//   review_sheets [characters...] [--file LIST] [--random N --seed S [--level 1|2]]
+//   review_sheets [characters...] [--file LIST] [--random N --seed S [--level 1|2 | --among TSV]]
 //                 [--table TSV] [--outlines DIR] [--program-dir DIR] [--out DIR]
 //                 [--changed-from OLD_TSV] [--per-sheet N] [--columns N] [--name PREFIX]
 
@@ -49,6 +49,9 @@ int run(const QStringList& arguments) {
         {QStringLiteral("seed"), QStringLiteral("Seed of the random draw."), QStringLiteral("S")},
         {QStringLiteral("level"), QStringLiteral("Draw from GB2312 level 1 or 2 only."),
          QStringLiteral("1|2")},
+        {QStringLiteral("among"),
+         QStringLiteral("Draw from the characters of this table instead (the hand overrides)."),
+         QStringLiteral("TSV")},
         {QStringLiteral("changed-from"),
          QStringLiteral("Add every character whose line differs from this older table."),
          QStringLiteral("TSV")},
@@ -93,11 +96,18 @@ int run(const QStringList& arguments) {
                               ? intOption(parser, QStringLiteral("level"), 1, 2)
                               : 0;
         const int count = intOption(parser, QStringLiteral("random"), 1, 6763);
-        list += review::drawRandom(count, seed, level);
-        drawn = QStringLiteral(", %1 drawn with seed %2%3")
-                    .arg(count)
-                    .arg(seed)
-                    .arg(level ? QStringLiteral(" from level %1").arg(level) : QString());
+        if (parser.isSet(QStringLiteral("among"))) {
+            const QString among = parser.value(QStringLiteral("among"));
+            list += review::drawRandomFrom(review::readTable(among), count, seed);
+            drawn =
+                QStringLiteral(", %1 drawn with seed %2 from %3").arg(count).arg(seed).arg(among);
+        } else {
+            list += review::drawRandom(count, seed, level);
+            drawn = QStringLiteral(", %1 drawn with seed %2%3")
+                        .arg(count)
+                        .arg(seed)
+                        .arg(level ? QStringLiteral(" from level %1").arg(level) : QString());
+        }
     }
     const QString tablePath = parser.value(QStringLiteral("table"));
     const review::ReviewTable table = review::readTable(tablePath);

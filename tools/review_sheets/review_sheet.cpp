@@ -82,8 +82,8 @@ QStringList changedCharacters(const ReviewTable& before, const ReviewTable& afte
     return changed;
 }
 
-QStringList drawRandom(int count, std::uint64_t seed, int level) {
-    QStringList pool = gb2312Texts(level);
+namespace {
+QStringList drawFrom(QStringList pool, int count, std::uint64_t seed) {
     if (count < 0 || count > pool.size()) {
         throw DataError(
             QStringLiteral("cannot draw %1 characters from %2").arg(count).arg(pool.size()));
@@ -96,6 +96,21 @@ QStringList drawRandom(int count, std::uint64_t seed, int level) {
         pool.swapItemsAt(i, j);
     }
     return pool.mid(0, count);
+}
+} // namespace
+
+QStringList drawRandom(int count, std::uint64_t seed, int level) {
+    return drawFrom(gb2312Texts(level), count, seed);
+}
+
+QStringList drawRandomFrom(const ReviewTable& table, int count, std::uint64_t seed) {
+    QStringList pool;
+    for (const QString& character : gb2312Texts()) {
+        if (table.lines.contains(character)) {
+            pool << character;
+        }
+    }
+    return drawFrom(pool, count, seed);
 }
 
 QStringList charactersOf(const QString& text, const QString& where) {

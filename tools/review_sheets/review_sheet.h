@@ -43,6 +43,8 @@ QStringList changedCharacters(const ReviewTable& before, const ReviewTable& afte
 // `count` different characters drawn from the level (0: both levels), reproducibly from
 // `seed`. More characters than the level holds is a tools::DataError.
 QStringList drawRandom(int count, std::uint64_t seed, int level);
+// The same from the characters of a table (the hand overrides), in GB2312 order.
+QStringList drawRandomFrom(const ReviewTable& table, int count, std::uint64_t seed);
 
 // The characters of a text, each once, in their first order; blanks are skipped. A
 // character outside GB2312 is a tools::DataError naming `where`.
