@@ -1,5 +1,6 @@
 #include "program_folder.h"
 
+#include "data/root_file.h"
 #include "form11_fixture.h"
 #include "record_builder.h"
 
@@ -51,6 +52,9 @@ void makeMadeUpFolder(const QString& path) {
         records.append(test::encodeRecord(fields));
     }
     writeFile(fresh.filePath(QStringLiteral("wwbb11.dat")), records);
+    // The roots file the window reads beside it, naming no character: the slots show
+    // their keys alone.
+    writeFile(fresh.filePath(QLatin1String(RootFileName)), formatRootFile({}));
     QDir(fresh.path()).mkdir(QStringLiteral("bmp"));
     const QImage picture = test::plainPicture();
     for (const QString& c : characters) {

@@ -1,7 +1,8 @@
 # Installation and the Debian package, in the GNU layout (GNUInstallDirs):
 #
-#   <prefix>/<libdir>/zilvaro/   the program folder: zilvaro, wwbb11.dat, bmp/ (each
-#                                character's picture and its sharp @2x one), licence texts
+#   <prefix>/<libdir>/zilvaro/   the program folder: zilvaro, wwbb11.dat, roots.tsv, bmp/
+#                                (each character's picture and its sharp @2x one), licence
+#                                texts
 #   <prefix>/<bindir>/zilvaro    launcher that starts the program in its folder
 #   <datadir>/applications       desktop entry
 #   <datadir>/icons/hicolor      icon in every size we draw
@@ -53,7 +54,8 @@ install(CODE "
     endif()
     file(INSTALL \"\${licence}\" DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${ZILVARO_INSTALL_DIR}\")
 ")
-install(FILES ${ZILVARO_PROGRAM_DIR}/wwbb11.dat DESTINATION ${ZILVARO_INSTALL_DIR})
+install(FILES ${ZILVARO_PROGRAM_DIR}/wwbb11.dat ${ZILVARO_PROGRAM_DIR}/roots.tsv
+        DESTINATION ${ZILVARO_INSTALL_DIR})
 install(DIRECTORY ${ZILVARO_PROGRAM_DIR}/bmp DESTINATION ${ZILVARO_INSTALL_DIR})
 
 # The licences of the published data the reference tables are built from, and our own

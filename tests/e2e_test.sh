@@ -228,7 +228,7 @@ changed_from() { # region x y w h, then the earlier screenshot
 
 # --- 1. The first display -----------------------------------------------------------------
 first_display() {
-    slots_black -1 -1 -1 -1 &&
+    slots_black -1 -1 -1 -1 && [ "$(blue "$shot" 148 174 447 113)" -eq 0 ] &&
         [ "$(blue "$shot" $code_line)" -eq 0 ] && [ "$(blue "$shot" $pinyin_line)" -eq 0 ] &&
         [ "$(black "$shot" $strip)" -eq 0 ] && ! notice_shown &&
         # Where no control lies the background picture shows as it is drawn: the top bar
@@ -325,6 +325,19 @@ else
 fi
 expect 02-typed-zi "typing 字 shows its roots, codes and pinyin" typed_zi
 after_zi=$shot
+# Each slot that shows something carries its key letter, small and blue, in a corner
+# that covers no stroke; the empty fourth slot carries none. For 字 the first slot's
+# letter is P and the second's B, which has more ink than P in the same square.
+letter_ink() { blue "$shot" $((slot_x[$1] + 96)) $((174 + 97)) 15 15; }
+if [ "$made_up" = 1 ]; then
+    slot_letters() { at_least "$(letter_ink 0)" 10 && at_least "$(letter_ink 1)" 10; }
+else
+    slot_letters() {
+        at_least "$(letter_ink 0)" 10 && at_least "$(letter_ink 1)" "$(($(letter_ink 0) + 5))" &&
+            at_least "$(blue "$shot" $(slot 2))" 10 && [ "$(blue "$shot" $(slot 3))" -eq 0 ]
+    }
+fi
+expect 02-slot-letters "the slots of 字 show their key letters P, B and F" slot_letters
 
 # --- 3. A Latin letter --------------------------------------------------------------------
 xdotool key ctrl+a
@@ -556,10 +569,13 @@ high_dpi() {
             convert "$shots/13-scale-2-slot-0.png" -colorspace gray -threshold 50% "$work/shown.png"
             convert "$sharp" -colorspace gray -threshold 50% "$work/sharp.png"
             # Per pixel: shown black, picture black. Top: rows above 100 (宀), the rest 子.
+            # The key letter's square in the bottom-right corner (from logical pixel
+            # (96, 97) on) is left out: the letter is drawn over the picture.
             paste <(convert "$work/shown.png" -depth 8 txt:- | tail -n +2) \
                 <(convert "$work/sharp.png" -depth 8 txt:- | tail -n +2) |
                 awk -F'\t' '{
                         split($1, at, /[,:]/)
+                        if (at[1] + 0 >= 192 && at[2] + 0 >= 194) next
                         y = at[2] + 0
                         shown = $1 ~ /#000000/
                         drawn = $2 ~ /#000000/

@@ -60,14 +60,16 @@ folder="$root/usr/lib/zilvaro"
 for path in usr/bin/zilvaro usr/lib/zilvaro/zilvaro; do
     [ -x "$root/$path" ] || fail "$path is missing or not executable"
 done
-for path in usr/lib/zilvaro/wwbb11.dat usr/lib/zilvaro/ARPHICPL.TXT \
+for path in usr/lib/zilvaro/wwbb11.dat usr/lib/zilvaro/roots.tsv usr/lib/zilvaro/ARPHICPL.TXT \
     usr/lib/zilvaro/LICENCES.txt usr/lib/zilvaro/README.md usr/lib/zilvaro/README.zh-CN.md \
     usr/lib/zilvaro/docs/screenshot.png usr/share/doc/zilvaro/copyright \
     usr/share/applications/zilvaro.desktop \
     usr/share/metainfo/example.zilvaro.Zilvaro.metainfo.xml; do
     [ -s "$root/$path" ] || fail "$path is missing or empty"
 done
-cmp -s "$build/wwbb11.dat" "$folder/wwbb11.dat" || fail "the installed wwbb11.dat differs from the built one"
+for file in wwbb11.dat roots.tsv; do
+    cmp -s "$build/$file" "$folder/$file" || fail "the installed $file differs from the built one"
+done
 built_pictures=$(find "$build/bmp" -name '*.bmp' | wc -l)
 installed_pictures=$(find "$folder/bmp" -name '*.bmp' | wc -l)
 [ "$built_pictures" -eq "$installed_pictures" ] ||

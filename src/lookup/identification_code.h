@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QString>
 #include <QStringView>
 
 #include <optional>
@@ -24,5 +25,10 @@ bool isIdentificationLetter(QChar letter);
 // structure (1 left-right, 2 top-bottom, 3 mixed): g f d, h j k, t r e, y u i, n b v. A
 // null QChar outside those ranges.
 QChar identificationLetter(int strokeClass, int structure);
+
+// What the identification code of a letter says, as a learner reads it on its slot:
+// "识别码 F：上下型，末笔为横" for f; for l, the fixed rule of the five single strokes.
+// Empty for a letter that names no picture.
+QString identificationMeaning(QChar letter);
 
 } // namespace zilvaro

@@ -1,6 +1,8 @@
 #include "lookup/slot_rules.h"
 
 #include "core/blank_text.h"
+#include "data/root_file.h"
+#include "lookup/identification_code.h"
 #include "lookup/picture_surface.h"
 
 namespace zilvaro {
@@ -35,6 +37,70 @@ void prepareSlots(const std::array<PictureSurface*, 4>& slotBoxes, QStringView f
 
 bool leavesFourthRootUnfilled(QStringView characterText) {
     return trimBlanks(characterText) == u"倔";
+}
+
+namespace {
+
+// The single stroke a code letter names after a root character's first key: 一 丨 丿 丶 乙.
+QString singleStrokeOf(QChar letter) {
+    switch (letter.unicode()) {
+    case u'g':
+        return QStringLiteral("一");
+    case u'h':
+        return QStringLiteral("丨");
+    case u't':
+        return QStringLiteral("丿");
+    case u'y':
+        return QStringLiteral("丶");
+    case u'n':
+        return QStringLiteral("乙");
+    default:
+        return {};
+    }
+}
+
+// The name of the root slot `slot` shows, or empty where the entry does not say it.
+QString rootNameOf(int slot, QChar letter, const RootEntry& entry) {
+    const qsizetype count = entry.roots.size();
+    if (count == 0) {
+        return {};
+    }
+    const RootEntry::Root* root = nullptr;
+    if (entry.kind == u"key" || entry.kind == u"stroke") {
+        root = &entry.roots.first();
+    } else if (entry.kind == u"root") {
+        if (slot > 0) {
+            return singleStrokeOf(letter);
+        }
+        root = &entry.roots.first();
+    } else if (slot == 3 && count > 4) {
+        root = &entry.roots.last();
+    } else if (slot < count) {
+        root = &entry.roots[slot];
+    }
+    return root && root->key == letter ? root->name : QString();
+}
+
+} // namespace
+
+SlotCaption slotCaption(int slot, QStringView fullCode, QStringView fillPoints3,
+                        QStringView fillPoints4, const RootEntry* roots) {
+    const QStringView code = trimBlanks(fullCode);
+    if (slot < 0 || slot >= 4 || slot >= code.size()) {
+        return {};
+    }
+    const QChar letter = code[slot];
+    const QChar key = letter.toUpper();
+    if ((slot == 2 && isIdentificationMark(fillPoints3)) ||
+        (slot == 3 && isIdentificationMark(fillPoints4))) {
+        const QString meaning = identificationMeaning(letter);
+        return meaning.isEmpty() ? SlotCaption{} : SlotCaption{key, meaning};
+    }
+    if (letter < u'a' || letter > u'y') {
+        return {};
+    }
+    const QString name = roots ? rootNameOf(slot, letter, *roots) : QString();
+    return {key, name.isEmpty() ? QString(key) : name + QStringLiteral(" · ") + key};
 }
 
 } // namespace zilvaro

@@ -280,12 +280,18 @@ void Form11::Form_Load() {
     Label28->setCursor(assets::handCursor());
     RecordFile_ = std::make_unique<RecordFile>(programDir_ + QStringLiteral("/wwbb11.dat"));
     RecordFile_->checkLayout();
+    for (RootEntry& entry :
+         readRootFile(programDir_ + QStringLiteral("/") + QLatin1String(RootFileName))) {
+        const QString character = entry.character;
+        roots_.insert(character, std::move(entry));
+    }
     CurrentRecordNumber = 1;
     display();
     for (PictureBox* slot : Picture1) {
         slot->surface().clearPicture();
         slot->update();
     }
+    captionSlots();
     setCaption(Label5, QString());
     setCaption(Label10, QString());
     setCaption(Label24, QString());

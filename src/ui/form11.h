@@ -4,7 +4,9 @@
 #include "core/watched_text.h"
 #include "data/character_record.h"
 #include "data/record_file.h"
+#include "data/root_file.h"
 
+#include <QHash>
 #include <QImage>
 #include <QStringList>
 #include <QWidget>
@@ -83,6 +85,9 @@ private:
     void Command6_Click();
     void presentHit();
     void presentMiss();
+    // Gives each slot that shows a picture the key letter and tooltip of what it shows
+    // (the roots file names the roots), and takes them from the slots that show none.
+    void captionSlots();
     std::int16_t CurrentRecordNumber = 0;
     CharacterRecord CurrentRecord;
     std::int16_t LookupFound = 0;
@@ -230,6 +235,8 @@ private:
     FailureGuard& guard_;
     UrlOpener& opener_;
     std::unique_ptr<RecordFile> RecordFile_;
+    // The roots file beside the record file: each character's roots by name.
+    QHash<QString, RootEntry> roots_;
     QImage background_;
     bool closing_ = false;
 };

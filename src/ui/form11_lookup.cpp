@@ -2,6 +2,7 @@
 // presentation of what it found (code line, picture slots, no-entry notice).
 #include "ui/form11.h"
 
+#include "core/blank_text.h"
 #include "lookup/binary_search.h"
 #include "lookup/code_line.h"
 #include "lookup/decomposition_picture.h"
@@ -85,18 +86,21 @@ void Form11::presentHit() {
 
     if (isIdentificationMark(Text19.text())) {
         showIdentificationCode(Picture1[2], letterAt(Text12.text(), 2));
+        captionSlots();
         return;
     }
     fillSlotFromSeedList(Picture1[2]->surface(), CurrentRecord.FillPoints3);
 
     if (isIdentificationMark(Text20.text())) {
         showIdentificationCode(Picture1[3], letterAt(Text12.text(), 3));
+        captionSlots();
         return;
     }
     if (leavesFourthRootUnfilled(Text11.text())) {
         CurrentRecord.FillPoints4 = QString(CharacterRecord::FillPointsWidth, u' ');
     }
     fillSlotFromSeedList(Picture1[3]->surface(), CurrentRecord.FillPoints4);
+    captionSlots();
 
     Text23.set(QString());
 }
@@ -109,10 +113,26 @@ void Form11::presentMiss() {
     for (PictureBox* slot : Picture1) {
         slot->surface().clearPicture();
     }
+    captionSlots();
     Picture2->show();
     setCaption(Label10, QString());
     setCaption(Label5, QString());
     Text23.set(QString());
+}
+
+void Form11::captionSlots() {
+    const auto found = roots_.constFind(trimBlanks(Text11.text()).toString());
+    const RootEntry* entry = found == roots_.constEnd() ? nullptr : &found.value();
+    for (int k = 0; k < 4; ++k) {
+        PictureBox* slot = Picture1[k];
+        const SlotCaption caption =
+            slot->surface().hasPicture()
+                ? slotCaption(k, Text12.text(), Text19.text(), Text20.text(), entry)
+                : SlotCaption{};
+        slot->setCornerLetter(caption.key);
+        slot->setToolTip(caption.toolTip);
+        slot->setAccessibleName(caption.toolTip);
+    }
 }
 
 } // namespace zilvaro

@@ -25,6 +25,20 @@ public:
 
     QSize sizeHint() const override;
 
+    // A key letter drawn small over the picture, in the first corner (bottom right, top
+    // right, bottom left, top left) whose square holds no ink of the surface, so that it
+    // covers no stroke; where every corner holds ink, on a white patch in the corner with
+    // the least. A null letter draws none. The letter follows the surface: a new picture
+    // or fill may move it to another corner.
+    void setCornerLetter(QChar letter);
+    QChar cornerLetter() const { return cornerLetter_; }
+
+    // The square, in logical pixels of a box of the given size, where the letter goes on
+    // this surface, and whether that square is free of ink.
+    static QRect letterSquare(const QImage& surface, QSize logicalSize, bool* free = nullptr);
+    // The side of that square in logical pixels.
+    static constexpr int LetterSquareSide = 15;
+
     // Whether a surface of the given scale is drawn smoothed on a screen of the given
     // device pixel ratio: when the ratio is no whole multiple of the scale.
     static bool scalesSmoothly(double devicePixelRatio, int surfaceScale);
@@ -34,6 +48,7 @@ protected:
 
 private:
     PictureSurface surface_;
+    QChar cornerLetter_;
 };
 
 } // namespace zilvaro

@@ -42,3 +42,15 @@ TEST(IdentificationCode, OtherCharactersNameNoPicture) {
     }
     EXPECT_EQ(identificationPictureIndex(QChar()), std::nullopt);
 }
+
+TEST(IdentificationCode, EachLetterSaysWhatTheCodeMeans) {
+    EXPECT_EQ(identificationMeaning(u'f'), QStringLiteral("识别码 F：上下型，末笔为横"));
+    EXPECT_EQ(identificationMeaning(u'g'), QStringLiteral("识别码 G：左右型，末笔为横"));
+    EXPECT_EQ(identificationMeaning(u'k'), QStringLiteral("识别码 K：杂合型，末笔为竖"));
+    EXPECT_EQ(identificationMeaning(u'e'), QStringLiteral("识别码 E：杂合型，末笔为撇"));
+    EXPECT_EQ(identificationMeaning(u'u'), QStringLiteral("识别码 U：上下型，末笔为捺"));
+    EXPECT_EQ(identificationMeaning(u'v'), QStringLiteral("识别码 V：杂合型，末笔为折"));
+    EXPECT_EQ(identificationMeaning(u'l'), QStringLiteral("识别码 L：硬性规定，单笔画的末两码"));
+    EXPECT_EQ(identificationMeaning(u'F'), QString());
+    EXPECT_EQ(identificationMeaning(u'a'), QString());
+}

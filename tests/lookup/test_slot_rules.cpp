@@ -1,3 +1,4 @@
+#include "data/root_file.h"
 #include "lookup/picture_surface.h"
 #include "lookup/slot_rules.h"
 #include "picture_art.h"
@@ -110,4 +111,61 @@ TEST(SlotRules, OnlyTheOneCharacterLeavesItsFourthRootUnfilled) {
     EXPECT_FALSE(leavesFourthRootUnfilled(u"掘 "));
     EXPECT_FALSE(leavesFourthRootUnfilled(u"倔倔"));
     EXPECT_FALSE(leavesFourthRootUnfilled(u""));
+}
+
+namespace {
+
+RootEntry entry(const char* kind, std::initializer_list<std::pair<char16_t, const char*>> roots) {
+    RootEntry e;
+    e.character = QStringLiteral("x");
+    e.kind = QString::fromLatin1(kind);
+    for (const auto& [key, name] : roots) {
+        e.roots.append({QChar(key), QString::fromUtf8(name)});
+    }
+    return e;
+}
+
+QStringList tipsOf(QStringView fullCode, QStringView fp3, QStringView fp4, const RootEntry* e) {
+    QStringList tips;
+    for (int k = 0; k < 4; ++k) {
+        tips.append(slotCaption(k, fullCode, fp3, fp4, e).toolTip);
+    }
+    return tips;
+}
+
+} // namespace
+
+TEST(SlotCaptions, ACompoundNamesItsRootsAndItsIdentificationCode) {
+    const RootEntry zi = entry("compound", {{u'p', "宀"}, {u'b', "子"}});
+    EXPECT_EQ(tipsOf(u"pbf ", field("0"), field(""), &zi),
+              (QStringList{"宀 · P", "子 · B", "识别码 F：上下型，末笔为横", ""}));
+    EXPECT_EQ(slotCaption(0, u"pbf ", field("0"), field(""), &zi).key, u'P');
+
+    // More than four roots: the fourth slot shows the last one.
+    const RootEntry many =
+        entry("compound", {{u'k', "口"}, {u'k', "口"}, {u'd', "犬"}, {u'k', "口"}, {u'k', "口"}});
+    EXPECT_EQ(tipsOf(u"kkdk", field("  15  15"), field("  15  15"), &many),
+              (QStringList{"口 · K", "口 · K", "犬 · D", "口 · K"}));
+}
+
+TEST(SlotCaptions, RootAndKeyCharactersNameWhatTheirCodeLettersName) {
+    // 戈 agnt: the root, then its first, second and last single strokes.
+    const RootEntry ge = entry("root", {{u'a', "戈"}});
+    EXPECT_EQ(tipsOf(u"agnt", field("  15  15"), field("  15  15"), &ge),
+              (QStringList{"戈 · A", "一 · G", "乙 · N", "丿 · T"}));
+    // 王 gggg: every slot shows the key-name character.
+    const RootEntry wang = entry("key", {{u'g', "王"}});
+    EXPECT_EQ(tipsOf(u"gggg", field("  15  15"), field("  15  15"), &wang),
+              (QStringList{"王 · G", "王 · G", "王 · G", "王 · G"}));
+}
+
+TEST(SlotCaptions, WhatTheCodeDoesNotBearOutIsNotShown) {
+    // A name on another key than the code's letter, no entry at all: the key alone.
+    const RootEntry wrong = entry("compound", {{u'q', "乂"}, {u'b', "子"}});
+    EXPECT_EQ(tipsOf(u"pbf", field("0"), field(""), &wrong)[0], QStringLiteral("P"));
+    EXPECT_EQ(tipsOf(u"pbf", field("0"), field(""), nullptr)[1], QStringLiteral("B"));
+    // A code too short for the slot, an upper-case or foreign letter: no caption.
+    EXPECT_TRUE(slotCaption(3, u"pbf", field("0"), field(""), nullptr).key.isNull());
+    EXPECT_TRUE(slotCaption(2, u"kWY", field("0"), field(""), nullptr).key.isNull());
+    EXPECT_TRUE(slotCaption(1, u"k1", field("  15  15"), field(""), nullptr).key.isNull());
 }

@@ -2,6 +2,7 @@
 
 #include "core/gbk.h"
 #include "data/character_record.h"
+#include "data/root_file.h"
 
 #include <QFile>
 
@@ -45,6 +46,17 @@ QStringList gb2312Characters(int n) {
 ProgramFolder::ProgramFolder() {
     if (!dir_.isValid()) {
         throw std::runtime_error("cannot create a temporary folder");
+    }
+    writeRoots({});
+}
+
+void ProgramFolder::writeRoots(const std::vector<RootEntry>& entries) {
+    QString error;
+    const QByteArray bytes = formatRootFile(entries, &error);
+    QFile file(rootFilePath());
+    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size()) {
+        throw std::runtime_error("cannot write the roots file: " + error.toStdString());
     }
 }
 

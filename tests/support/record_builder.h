@@ -7,6 +7,10 @@
 
 #include <vector>
 
+namespace zilvaro {
+struct RootEntry;
+}
+
 namespace zilvaro::test {
 
 // The fields of one record, as text; each is encoded to GBK and blank-filled.
@@ -34,6 +38,9 @@ public:
     QString path() const { return dir_.path(); }
     void setAutoRemove(bool remove) { dir_.setAutoRemove(remove); }
     QString recordFilePath() const { return dir_.filePath(QStringLiteral("wwbb11.dat")); }
+    // The roots file beside it, which a new folder holds with no character in it.
+    QString rootFilePath() const { return dir_.filePath(QStringLiteral("roots.tsv")); }
+    void writeRoots(const std::vector<RootEntry>& entries);
     void writeRecords(const std::vector<RecordFields>& records, const QByteArray& tail = {});
     void writeBytes(const QByteArray& bytes);
 

@@ -1,6 +1,7 @@
 #include "common/data_error.h"
 #include "core/gbk.h"
 #include "data/character_record.h"
+#include "data/root_file.h"
 #include "data_builder.h"
 
 #include <QDir>
@@ -19,6 +20,15 @@ namespace {
 const QString StrokeFolder = QStringLiteral(ZILVARO_SOURCE_DIR "/node_modules/hanzi-writer-data");
 
 // Not in code order: the record file sorts them.
+zilvaro::build::RootSources rootSources() {
+    const QString source = QStringLiteral(ZILVARO_SOURCE_DIR);
+    return {source + u"/data/roots.tsv"_qs,
+            source + u"/node_modules/cnchar-order/cnchar.order.min.js"_qs,
+            source + u"/data/stroke-supplement.tsv"_qs,
+            source + u"/data/stroke-drawing-order.tsv"_qs,
+            source + u"/node_modules/hanzi/lib/data/frequencyjunda.txt.js"_qs};
+}
+
 const char* const Table = "中\tkhk\tk\tkh\tcompound\tk:0,1,2\th:3\n"
                           "\n"
                           "国\tlgyi\tl\tlgy\tcompound\tl:0,1,7\tg:2,3,4,5\ty:6\n"
@@ -38,8 +48,8 @@ protected:
         return path;
     }
     BuildSummary build(const QString& table, const QString& strokes = StrokeFolder) {
-        return buildProgramData(
-            {table, strokes, StrokeFolder + QStringLiteral("/ARPHICPL.TXT"), program});
+        return buildProgramData({table, strokes, StrokeFolder + QStringLiteral("/ARPHICPL.TXT"),
+                                 program, rootSources()});
     }
     QString errorOf(const QString& table, const QString& strokes = StrokeFolder) {
         try {
@@ -76,7 +86,7 @@ TEST_F(DataBuilder, WritesThePicturesTheLicenceAndTheSortedRecords) {
     }
     EXPECT_EQ(order, (QStringList{u"国"_qs, u"一"_qs, u"中"_qs})); // B9FA, D2BB, D6D0
 
-    EXPECT_EQ(programFolder(), (QStringList{u"bmp"_qs, u"wwbb11.dat"_qs}));
+    EXPECT_EQ(programFolder(), (QStringList{u"bmp"_qs, u"roots.tsv"_qs, u"wwbb11.dat"_qs}));
     QStringList pictures = QDir(QDir(program).filePath(u"bmp"_qs)).entryList(QDir::Files);
     pictures.sort();
     QStringList expected{u"ARPHICPL.TXT"_qs, u"一.bmp"_qs,    u"中.bmp"_qs,   u"国.bmp"_qs,
@@ -89,6 +99,23 @@ TEST_F(DataBuilder, WritesThePicturesTheLicenceAndTheSortedRecords) {
     EXPECT_EQ(sharp.size(), QSize(216, 218));
     EXPECT_EQ(sharp.depth(), 1);
     EXPECT_FALSE(read(QStringLiteral("bmp/ARPHICPL.TXT")).isEmpty());
+
+    // The roots file in the records' order, each root named by the chart.
+    const std::vector<zilvaro::RootEntry> roots =
+        zilvaro::parseRootFile(read(QStringLiteral("roots.tsv")), u"roots.tsv"_qs);
+    ASSERT_EQ(roots.size(), 3u);
+    EXPECT_EQ(roots[0].character, u"国");
+    EXPECT_EQ(roots[0].kind, u"compound");
+    EXPECT_EQ(roots[0].identification, u'i');
+    EXPECT_EQ(roots[0].roots, (QVector<zilvaro::RootEntry::Root>{
+                                  {u'l', u"囗"_qs}, {u'g', u"王"_qs}, {u'y', u"丶"_qs}}));
+    EXPECT_GT(roots[0].frequencyRank, 0);
+    EXPECT_EQ(roots[1].character, u"一");
+    EXPECT_EQ(roots[1].kind, u"stroke");
+    EXPECT_TRUE(roots[1].identification.isNull()); // ggll ends in no identification code
+    EXPECT_EQ(roots[1].frequencyRank, 2);
+    EXPECT_EQ(roots[2].roots,
+              (QVector<zilvaro::RootEntry::Root>{{u'k', u"口"_qs}, {u'h', u"丨"_qs}}));
 }
 
 TEST_F(DataBuilder, AFaultyInputNamesItsPlaceAndLeavesThePreviousOutputAlone) {
@@ -115,12 +142,17 @@ TEST_F(DataBuilder, AFaultyInputNamesItsPlaceAndLeavesThePreviousOutputAlone) {
     }
     error = errorOf(writeTable(Table), strokes.path());
     EXPECT_TRUE(error.startsWith(u"国: no stroke data")) << error.toStdString();
+    // A root that no root of the chart on its key fits: 中's 丨 on the key g.
+    error = errorOf(writeTable("中\tkgk\tk\tkg\tcompound\tk:0,1,2\tg:3\n"));
+    EXPECT_EQ(error, u"中: root 2 (g with strokes of the classes 2) is no root of the chart")
+        << error.toStdString();
     // A missing table.
     EXPECT_TRUE(errorOf(dir.filePath(u"none.tsv"_qs)).contains(u"none.tsv: cannot be read"));
 
     EXPECT_EQ(read(QStringLiteral("wwbb11.dat")), records);
     EXPECT_EQ(read(QStringLiteral("bmp/中.bmp")), picture);
-    EXPECT_EQ(programFolder(), (QStringList{u"bmp"_qs, u"wwbb11.dat"_qs})); // no leftovers
+    EXPECT_EQ(programFolder(),
+              (QStringList{u"bmp"_qs, u"roots.tsv"_qs, u"wwbb11.dat"_qs})); // no leftovers
 }
 
 TEST_F(DataBuilder, ABuildReplacesEveryOldPictureAndWhatAnInterruptedOneLeft) {
@@ -130,5 +162,5 @@ TEST_F(DataBuilder, ABuildReplacesEveryOldPictureAndWhatAnInterruptedOneLeft) {
     EXPECT_EQ(read(QStringLiteral("wwbb11.dat")).size(), Record::Size);
     EXPECT_TRUE(read(QStringLiteral("bmp/国.bmp")).isEmpty());
     EXPECT_FALSE(read(QStringLiteral("bmp/中.bmp")).isEmpty());
-    EXPECT_EQ(programFolder(), (QStringList{u"bmp"_qs, u"wwbb11.dat"_qs}));
+    EXPECT_EQ(programFolder(), (QStringList{u"bmp"_qs, u"roots.tsv"_qs, u"wwbb11.dat"_qs}));
 }

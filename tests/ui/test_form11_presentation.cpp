@@ -223,3 +223,87 @@ TEST_F(Presentation, AMissingPictureIsAFailureNamingItsPath) {
     ASSERT_EQ(reporter.messages.size(), 1);
     EXPECT_TRUE(reporter.messages[0].contains(QStringLiteral("bmp/话.bmp")));
 }
+
+TEST_F(Presentation, EachSlotSaysWhichRootItShowsByItsKeyAndTooltip) {
+    folder.writeRoots({{QStringLiteral("字"),
+                        QStringLiteral("compound"),
+                        393,
+                        u'y',
+                        {{u'p', QStringLiteral("宀")},
+                         {u'b', QStringLiteral("子")},
+                         {u'f', QStringLiteral("二")}}}});
+    form = std::make_unique<Form11Probe>(folder.path(), *guard, opener);
+    form->Form_Load();
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_TRUE(slot(k)->cornerLetter().isNull()) << "slot " << k << " before any lookup";
+    }
+
+    lookUp(QStringLiteral("字"));
+    const QString tips[] = {QStringLiteral("宀 · P"), QStringLiteral("子 · B"),
+                            QStringLiteral("二 · F"), QStringLiteral("识别码 Y：左右型，末笔为捺")};
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(slot(k)->toolTip(), tips[k]) << "slot " << k;
+        EXPECT_EQ(slot(k)->accessibleName(), tips[k]) << "slot " << k;
+        EXPECT_EQ(slot(k)->cornerLetter(), QStringLiteral("PBFY")[k]) << "slot " << k;
+    }
+
+    // A character the roots file lacks: the keys alone; an emptied slot says nothing.
+    lookUp(QStringLiteral("只"));
+    EXPECT_EQ(slot(0)->toolTip(), QStringLiteral("K"));
+    EXPECT_EQ(slot(2)->toolTip(), QStringLiteral("识别码 U：上下型，末笔为捺"));
+    EXPECT_TRUE(slot(3)->cornerLetter().isNull());
+    EXPECT_EQ(slot(3)->toolTip(), QString());
+
+    // A miss takes every caption away with the pictures.
+    lookUp(QStringLiteral("中"));
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_TRUE(slot(k)->cornerLetter().isNull()) << "slot " << k;
+        EXPECT_EQ(slot(k)->toolTip(), QString()) << "slot " << k;
+    }
+}
+
+TEST_F(Presentation, AMissingOrDamagedRootsFileIsAFailureNamingIt) {
+    QFile::remove(folder.rootFilePath());
+    form = std::make_unique<Form11Probe>(folder.path(), *guard, opener);
+    EXPECT_FALSE(guard->run([&] { form->Form_Load(); }));
+    ASSERT_EQ(reporter.messages.size(), 1);
+    EXPECT_TRUE(reporter.messages[0].contains(QStringLiteral("roots.tsv")));
+
+    QFile damaged(folder.rootFilePath());
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("not a roots file\n");
+    damaged.close();
+    RecordingReporter second;
+    FailureGuard secondGuard(second);
+    form = std::make_unique<Form11Probe>(folder.path(), secondGuard, opener);
+    EXPECT_FALSE(secondGuard.run([&] { form->Form_Load(); }));
+    ASSERT_EQ(second.messages.size(), 1);
+    EXPECT_TRUE(second.messages[0].contains(QStringLiteral("roots.tsv")));
+    form.reset(); // before the guard it runs through
+}
+
+TEST(PictureBoxLetter, TheKeyLetterTakesACornerWhereItCoversNoStroke) {
+    const QSize size(PictureSurface::SlotWidth, PictureSurface::SlotHeight);
+    QImage surface(size, QImage::Format_RGB32);
+    surface.fill(Qt::white);
+    bool free = false;
+    const QRect bottomRight = PictureBox::letterSquare(surface, size, &free);
+    EXPECT_TRUE(free);
+    EXPECT_EQ(bottomRight.bottomRight(), QPoint(size.width() - 2, size.height() - 2));
+
+    // Ink in the bottom-right corner sends the letter to the top-right one; at scale 2
+    // the same logical square is looked at.
+    surface.setPixel(size.width() - 5, size.height() - 5, qRgb(0, 0, 0));
+    EXPECT_EQ(PictureBox::letterSquare(surface, size, &free).topLeft(),
+              QPoint(bottomRight.left(), 1));
+    EXPECT_TRUE(free);
+    QImage sharp = surface.scaled(size * 2);
+    EXPECT_EQ(PictureBox::letterSquare(sharp, size, &free).topLeft(),
+              QPoint(bottomRight.left(), 1));
+
+    // Ink in every corner: the corner with the least, not free.
+    surface.fill(Qt::black);
+    surface.setPixel(3, 3, qRgb(255, 255, 255));
+    EXPECT_EQ(PictureBox::letterSquare(surface, size, &free).topLeft(), QPoint(1, 1));
+    EXPECT_FALSE(free);
+}

@@ -171,6 +171,24 @@ BuildSummary buildProgramData(const BuildInputs& inputs) {
     std::vector<CharacterData> built =
         buildAll(entries, inputs.strokeFolder, pictures.path(), finalPictures);
 
+    // The roots' names, once the pictures have checked every root's strokes.
+    const RootNamer namer = RootNamer::load(inputs.roots);
+    std::vector<std::pair<int, RootEntry>> rootEntries;
+    for (const Decomposition& entry : entries) {
+        rootEntries.emplace_back(characterKey(entry.character), namer.entryOf(entry));
+    }
+    std::sort(rootEntries.begin(), rootEntries.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<RootEntry> sortedRoots;
+    for (auto& [key, entry] : rootEntries) {
+        sortedRoots.push_back(std::move(entry));
+    }
+    QString rootsError;
+    const QByteArray rootsText = formatRootFile(sortedRoots, &rootsError);
+    if (rootsText.isEmpty()) {
+        throw DataError(QStringLiteral("%1: %2").arg(inputs.tablePath, rootsError));
+    }
+
     const QString licenceName = QFileInfo(inputs.licencePath).fileName();
     if (!QFile::copy(inputs.licencePath, QDir(pictures.path()).filePath(licenceName))) {
         throw DataError(QStringLiteral("%1: cannot be copied").arg(inputs.licencePath));
@@ -199,7 +217,13 @@ BuildSummary buildProgramData(const BuildInputs& inputs) {
     summary.leastCovered.resize(std::min<size_t>(summary.leastCovered.size(), 10));
     summary.characters = static_cast<int>(built.size());
 
-    // Swap the new pictures in, then the record file.
+    QSaveFile roots(programDir.filePath(QString::fromLatin1(RootFileName)));
+    if (!roots.open(QIODevice::WriteOnly) || roots.write(rootsText) != rootsText.size()) {
+        throw DataError(QStringLiteral("%1: cannot be written (%2)")
+                            .arg(roots.fileName(), roots.errorString()));
+    }
+
+    // Swap the new pictures in, then the record file and the roots file.
     const QString oldPictures = programDir.filePath(QStringLiteral("bmp.old"));
     removeFolder(oldPictures);
     if (QFileInfo::exists(finalPictures) && !QDir().rename(finalPictures, oldPictures)) {
@@ -214,6 +238,10 @@ BuildSummary buildProgramData(const BuildInputs& inputs) {
     if (!records.commit()) {
         throw DataError(QStringLiteral("%1: cannot be written (%2)")
                             .arg(records.fileName(), records.errorString()));
+    }
+    if (!roots.commit()) {
+        throw DataError(QStringLiteral("%1: cannot be written (%2)")
+                            .arg(roots.fileName(), roots.errorString()));
     }
     removeFolder(oldPictures);
     return summary;

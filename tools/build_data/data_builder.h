@@ -1,6 +1,7 @@
 #pragma once
 
 #include "decomposition.h"
+#include "root_names.h"
 
 #include <QString>
 
@@ -16,7 +17,8 @@ struct BuildInputs {
     QString tablePath;    // data/decomposition.tsv
     QString strokeFolder; // node_modules/hanzi-writer-data
     QString licencePath;  // the stroke outlines' licence, shipped beside the pictures
-    QString programDir;   // receives wwbb11.dat and bmp/
+    QString programDir;   // receives wwbb11.dat, roots.tsv and bmp/
+    RootSources roots;    // the root chart, the stroke names and the frequency list
 };
 
 struct BuildSummary {
@@ -27,10 +29,10 @@ struct BuildSummary {
 };
 
 // Builds bmp/<character>.bmp and the sharp bmp/<character>@2x.bmp for every character of
-// the table, bmp/ARPHICPL.TXT and wwbb11.dat (records sorted by key) in the program's
-// folder, on all cores. Everything is written to temporary files first and renamed into place only
-// when all of it succeeded, so a DataError (or a file that cannot be written) leaves the previous
-// output as it was.
+// the table, bmp/ARPHICPL.TXT, wwbb11.dat (records sorted by key) and roots.tsv (each
+// character's named roots, in the same order) in the program's folder, on all cores. Everything is
+// written to temporary files first and renamed into place only when all of it succeeded, so a
+// DataError (or a file that cannot be written) leaves the previous output as it was.
 BuildSummary buildProgramData(const BuildInputs& inputs);
 
 } // namespace zilvaro::build

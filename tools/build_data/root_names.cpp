@@ -1,0 +1,112 @@
+#include "root_names.h"
+
+#include "common/data_error.h"
+#include "common/frequency_list.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace zilvaro::build {
+
+using tools::DataError;
+
+RootNamer::RootNamer(decompose::RootChart chart, decompose::StrokeNames names,
+                     QHash<QString, int> frequencyRanks)
+    : chart_(std::move(chart)), names_(std::move(names)), ranks_(std::move(frequencyRanks)) {}
+
+RootNamer RootNamer::load(const RootSources& sources) {
+    decompose::StrokeNames names = decompose::StrokeNames::loadCncharOrder(sources.strokeOrderPath);
+    names.addSupplement(sources.supplementPath);
+    names.addDrawingOrder(sources.drawingOrderPath);
+    return RootNamer(decompose::RootChart::load(sources.chartPath), std::move(names),
+                     tools::readFrequencyRanks(sources.frequencyPath));
+}
+
+QString RootNamer::nameOf(const Root& root, const QString& character, int index) const {
+    const QString letters = names_.letters(character);
+    if (letters.isEmpty()) {
+        throw DataError(QStringLiteral("%1: no stroke names").arg(character));
+    }
+    QString classes;
+    for (const int s : root.strokes) {
+        if (s < 0 || s >= letters.size()) {
+            throw DataError(QStringLiteral("%1: root %2 names stroke %3, which the stroke "
+                                           "names lack")
+                                .arg(character)
+                                .arg(index + 1)
+                                .arg(s));
+        }
+        classes += QChar(u'0' + names_.letterClass(letters[s]));
+    }
+    // The best fit first by the stroke names that match exactly, then the commoner forms.
+    int best = -1;
+    QStringList fitting;
+    for (const decompose::Root* candidate : chart_.withClasses(classes)) {
+        if (candidate->key != root.key) {
+            continue;
+        }
+        int exact = 0;
+        const auto count = std::min(root.strokes.size(), size_t(candidate->strokes.size()));
+        for (size_t i = 0; i < count; ++i) {
+            exact += names_.namesOfLetter(letters[root.strokes[i]])
+                             .contains(candidate->strokes[qsizetype(i)])
+                         ? 1
+                         : 0;
+        }
+        const int fit = 2 * exact + (candidate->handOnly ? 0 : 1);
+        if (fit > best) {
+            best = fit;
+            fitting.clear();
+        }
+        if (fit == best && !fitting.contains(candidate->root)) {
+            fitting.append(candidate->root);
+        }
+    }
+    if (fitting.isEmpty()) {
+        throw DataError(QStringLiteral("%1: root %2 (%3 with strokes of the classes %4) is no "
+                                       "root of the chart")
+                            .arg(character)
+                            .arg(index + 1)
+                            .arg(root.key)
+                            .arg(classes));
+    }
+    return fitting.join(u'/');
+}
+
+RootEntry RootNamer::entryOf(const Decomposition& entry) const {
+    RootEntry out;
+    out.character = entry.character;
+    out.frequencyRank = ranks_.value(entry.character, 0);
+    switch (entry.kind) {
+    case CharacterKind::Key:
+        out.kind = QStringLiteral("key");
+        break;
+    case CharacterKind::Root:
+        out.kind = QStringLiteral("root");
+        break;
+    case CharacterKind::Stroke:
+        out.kind = QStringLiteral("stroke");
+        break;
+    case CharacterKind::Compound:
+        out.kind = QStringLiteral("compound");
+        break;
+    }
+    if (entry.kind != CharacterKind::Compound) {
+        // The character is its own root: one field holding every stroke.
+        out.roots.append({entry.roots.front().key, entry.character});
+        return out;
+    }
+    for (size_t i = 0; i < entry.roots.size(); ++i) {
+        out.roots.append(
+            {entry.roots[i].key, nameOf(entry.roots[i], entry.character, static_cast<int>(i))});
+    }
+    // Fewer than four roots: the code's last letter is the identification code.
+    if (entry.roots.size() < 4 && entry.fullCode.size() == qsizetype(entry.roots.size()) + 1) {
+        out.identification = entry.fullCode.back();
+    }
+    return out;
+}
+
+} // namespace zilvaro::build

