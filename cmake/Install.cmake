@@ -4,6 +4,8 @@
 #                                (each character's picture and its sharp @2x one), licence
 #                                texts
 #   <prefix>/<bindir>/zilvaro    launcher that starts the program in its folder
+#   <prefix>/<bindir>/zilvaro-query  the command line, reading the same program folder
+#   <mandir>/man1/zilvaro-query.1    its manual page
 #   <datadir>/applications       desktop entry
 #   <datadir>/icons/hicolor      icon in every size we draw
 #   <datadir>/metainfo           AppStream metadata
@@ -27,6 +29,12 @@ file(RELATIVE_PATH ZILVARO_LAUNCH_RELATIVE /prefix/${CMAKE_INSTALL_BINDIR}
 configure_file(${PROJECT_SOURCE_DIR}/packaging/zilvaro.in ${CMAKE_BINARY_DIR}/packaging/zilvaro
                @ONLY)
 install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/zilvaro DESTINATION ${CMAKE_INSTALL_BINDIR})
+# zilvaro-query lies beside the launcher and reads the program folder the same way.
+target_compile_definitions(zilvaro-query PRIVATE
+    ZILVARO_QUERY_DATA_RELATIVE="${ZILVARO_LAUNCH_RELATIVE}")
+install(TARGETS zilvaro-query RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/zilvaro-query.1
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The character data is built into the build folder beside the program. Installing without
 # it would give a program that cannot start, so a missing file stops the installation with

