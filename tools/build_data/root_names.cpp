@@ -101,12 +101,6 @@ RootEntry RootNamer::entryOf(const Decomposition& entry) const {
     RootEntry out;
     out.character = entry.character;
     out.frequencyRank = ranks_.value(entry.character, 0);
-    out.codes = codes_.value(entry.character);
-    if (out.codes.isEmpty() || out.codes.last() != entry.fullCode) {
-        throw DataError(QStringLiteral("%1: the full code %2 is not the code table's longest "
-                                       "code (%3)")
-                            .arg(entry.character, entry.fullCode, out.codes.join(u',')));
-    }
     switch (entry.kind) {
     case CharacterKind::Key:
         out.kind = QStringLiteral("key");
@@ -124,14 +118,22 @@ RootEntry RootNamer::entryOf(const Decomposition& entry) const {
     if (entry.kind != CharacterKind::Compound) {
         // The character is its own root: one field holding every stroke.
         out.roots.append({entry.roots.front().key, entry.character});
-        return out;
+    } else {
+        for (size_t i = 0; i < entry.roots.size(); ++i) {
+            out.roots.append(
+                {entry.roots[i].key, nameOf(entry.roots[i], entry.character, static_cast<int>(i))});
+        }
     }
-    for (size_t i = 0; i < entry.roots.size(); ++i) {
-        out.roots.append(
-            {entry.roots[i].key, nameOf(entry.roots[i], entry.character, static_cast<int>(i))});
+    out.codes = codes_.value(entry.character);
+    if (out.codes.isEmpty() || out.codes.last() != entry.fullCode) {
+        throw DataError(QStringLiteral("%1: the full code %2 is not the code table's longest "
+                                       "code (%3)")
+                            .arg(entry.character, entry.fullCode, out.codes.join(u',')));
     }
-    // Fewer than four roots: the code's last letter is the identification code.
-    if (entry.roots.size() < 4 && entry.fullCode.size() == qsizetype(entry.roots.size()) + 1) {
+
+    // A compound of fewer than four roots: the code's last letter is the identification code.
+    if (entry.kind == CharacterKind::Compound && entry.roots.size() < 4 &&
+        entry.fullCode.size() == qsizetype(entry.roots.size()) + 1) {
         out.identification = entry.fullCode.back();
     }
     return out;
