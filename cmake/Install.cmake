@@ -33,7 +33,18 @@ install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/zilvaro DESTINATION ${CMAKE_INSTA
 target_compile_definitions(zilvaro-query PRIVATE
     ZILVARO_QUERY_DATA_RELATIVE="${ZILVARO_LAUNCH_RELATIVE}")
 install(TARGETS zilvaro-query RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/zilvaro-query.1
+# Its manual page, compressed as Debian keeps manual pages.
+add_custom_command(
+    OUTPUT ${CMAKE_BINARY_DIR}/packaging/zilvaro-query.1.gz
+    COMMAND ${CMAKE_COMMAND} -DINPUT=${PROJECT_SOURCE_DIR}/packaging/zilvaro-query.1
+            -DOUTPUT=${CMAKE_BINARY_DIR}/packaging/zilvaro-query.1.gz
+            -P ${PROJECT_SOURCE_DIR}/cmake/GzipFile.cmake
+    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/zilvaro-query.1 ${PROJECT_SOURCE_DIR}/cmake/GzipFile.cmake
+    COMMENT "Compressing the manual page of zilvaro-query"
+    VERBATIM)
+add_custom_target(zilvaro_query_manual ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/zilvaro-query.1.gz)
+add_dependencies(zilvaro-query zilvaro_query_manual)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/zilvaro-query.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The character data is built into the build folder beside the program. Installing without
