@@ -2,7 +2,6 @@
 
 #include "core/blank_text.h"
 #include "core/failure.h"
-#include "core/gbk.h"
 #include "data/record_file.h"
 #include "query/readings.h"
 
@@ -19,9 +18,10 @@ QueryData QueryData::load(const QString& programDir) {
     RecordFile records(recordPath);
     records.checkLayout();
     const QString rootsPath = dir.filePath(QString::fromLatin1(RootFileName));
-    const std::vector<RootEntry> rootEntries = readRootFile(rootsPath);
-    QHash<QString, const RootEntry*> rootsOf;
-    for (const RootEntry& entry : rootEntries) {
+    std::vector<RootEntry> rootEntries = readRootFile(rootsPath);
+    QHash<QString, RootEntry*> rootsOf;
+    rootsOf.reserve(qsizetype(rootEntries.size()));
+    for (RootEntry& entry : rootEntries) {
         rootsOf.insert(entry.character, &entry);
     }
     const QHash<QString, QStringList> readings = readingsByCharacter();
@@ -33,7 +33,7 @@ QueryData QueryData::load(const QString& programDir) {
         CharacterFacts f;
         f.character = trimTrailingBlanks(record.Character).toString();
         f.fullCode = trimTrailingBlanks(record.FullCode).toString();
-        const RootEntry* roots = rootsOf.value(f.character);
+        RootEntry* roots = rootsOf.value(f.character);
         if (!roots) {
             throw Failure(QStringLiteral("The roots file %1 does not belong to the record file "
                                          "%2: it has no line for %3 (record %4)")
@@ -41,15 +41,15 @@ QueryData QueryData::load(const QString& programDir) {
                                    QDir::toNativeSeparators(recordPath), f.character)
                               .arg(n));
         }
-        f.roots = *roots;
-        if (roots->codes.last() != f.fullCode) {
+        f.roots = std::move(*roots);
+        if (f.roots.codes.last() != f.fullCode) {
             throw Failure(QStringLiteral("The roots file %1 does not belong to the record file "
                                          "%2: it gives %3 the full code %4, the record file %5")
                               .arg(QDir::toNativeSeparators(rootsPath),
                                    QDir::toNativeSeparators(recordPath), f.character,
-                                   roots->codes.last(), f.fullCode));
+                                   f.roots.codes.last(), f.fullCode));
         }
-        f.shortCodes = roots->codes.mid(0, roots->codes.size() - 1);
+        f.shortCodes = f.roots.codes.mid(0, f.roots.codes.size() - 1);
         f.readings = readings.value(f.character);
         facts.push_back(std::move(f));
     }
@@ -67,7 +67,8 @@ QueryData QueryData::load(const QString& programDir) {
 QueryData QueryData::fromFacts(std::vector<CharacterFacts> facts) {
     QueryData data;
     data.facts_ = std::move(facts);
-    // The more frequent first; the characters the list lacks after them, in code order.
+    // The more frequent first; the characters the list lacks after them, in the order given
+    // (the record file's code order).
     std::stable_sort(data.facts_.begin(), data.facts_.end(),
                      [](const CharacterFacts& a, const CharacterFacts& b) {
                          const int ra = a.roots.frequencyRank;
@@ -75,10 +76,7 @@ QueryData QueryData::fromFacts(std::vector<CharacterFacts> facts) {
                          if ((ra == 0) != (rb == 0)) {
                              return rb == 0;
                          }
-                         if (ra != rb) {
-                             return ra < rb;
-                         }
-                         return characterKey(a.character) < characterKey(b.character);
+                         return ra < rb;
                      });
     data.index();
     return data;

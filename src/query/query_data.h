@@ -35,7 +35,7 @@ public:
     // or two files that do not hold the same characters, is a Failure naming the file and
     // the cause.
     static QueryData load(const QString& programDir);
-    // For tests: data made of facts given directly, in frequency order.
+    // For tests: data made of facts given directly (in code order).
     static QueryData fromFacts(std::vector<CharacterFacts> facts);
 
     // nullptr when the data has no entry for the character.
