@@ -59,7 +59,8 @@ const QString& programFolder() {
         return true;
     }();
     FUZZ_CHECK(written);
-    return dir.path();
+    static const QString path = dir.path();
+    return path;
 }
 
 } // namespace
