@@ -12,6 +12,7 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTextStream in(stdin);
+    zilvaro::query::readAsUtf8(in);
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QString installed = zilvaro::query::defaultProgramDir(

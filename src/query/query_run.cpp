@@ -96,6 +96,11 @@ bool answerCodes(const QueryData& data, const QueryOptions& o, QTextStream& out)
 
 } // namespace
 
+void readAsUtf8(QTextStream& in) {
+    in.setEncoding(QStringConverter::Utf8);
+    in.setAutoDetectUnicode(false);
+}
+
 int runQuery(const QStringList& arguments, QTextStream& in, QTextStream& out, QTextStream& err,
              const QString& installedDir) {
     const ParsedOptions parsed = parseQueryOptions(arguments);

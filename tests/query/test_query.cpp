@@ -5,6 +5,7 @@
 #include "record_builder.h"
 #include "zilvaro_version.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -137,6 +138,24 @@ TEST_F(MadeUpFolder, StandardInputIsReadWithoutTextOrForADashAndUniqueShowsEachO
     EXPECT_TRUE(r.lines[0].startsWith(u"国"));
     EXPECT_TRUE(r.lines[1].startsWith(u"字"));
     EXPECT_TRUE(r.lines[2].startsWith(u"中"));
+}
+
+TEST_F(MadeUpFolder, StandardInputIsUtf8WhateverItsFirstBytes) {
+    // Bytes a reader guessing the encoding would take for a UTF-16 byte-order mark.
+    QByteArray bytes = "\xff\xfe" + QString(u"字\n中"_qs).toUtf8();
+    QBuffer buffer(&bytes);
+    ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+    QTextStream in(&buffer);
+    query::readAsUtf8(in);
+    QString outText;
+    QString errText;
+    QTextStream out(&outText);
+    QTextStream err(&errText);
+    EXPECT_EQ(query::runQuery({u"zilvaro-query"_qs}, in, out, err, folder.path()), 0);
+    const QStringList lines = outText.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].startsWith(u"字  pbf"));
+    EXPECT_TRUE(lines[1].startsWith(u"中  khk"));
 }
 
 TEST_F(MadeUpFolder, JsonGivesOneObjectALineWithTheDocumentedFields) {
