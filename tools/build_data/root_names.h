@@ -25,14 +25,18 @@ struct RootSources {
 // Names each root of a decomposition by the root chart: the chart's roots on the root's
 // key whose strokes have the classes of the root's strokes, and of these the ones whose
 // stroke names fit most strokes exactly (a form only hand lines use counts only where no
-// other fits as well). Where two roots still fit alike (土 and 士), both names are given,
-// joined by "/".
+// other fits as well). Two pairs that fit alike are told apart by the shape of the
+// strokes in the stroke outlines: 土 has the longer lower 横 and 士 the longer upper one;
+// the 撇 and 捺 of 人 meet and those of 八 stand apart. Where roots still fit alike
+// (日 and 曰), all the names are given, joined by "/".
 class RootNamer {
 public:
     RootNamer(decompose::RootChart chart, decompose::StrokeNames names,
-              QHash<QString, int> frequencyRanks, QHash<QString, QStringList> codes);
+              QHash<QString, int> frequencyRanks, QHash<QString, QStringList> codes,
+              QString strokeFolder);
     // Reads every source; a malformed one is a DataError naming its file and line.
-    static RootNamer load(const RootSources& sources);
+    // `strokeFolder` is hanzi-writer-data, whose outlines tell the pairs above apart.
+    static RootNamer load(const RootSources& sources, const QString& strokeFolder);
 
     // The entry of the roots file for one character, with its codes from the code table. A
     // root that no chart root fits, a character without stroke names, or one whose full
@@ -41,11 +45,15 @@ public:
 
 private:
     QString nameOf(const Root& root, const QString& character, int index) const;
+    // The one of two names the shape of the root's strokes decides, or "" when it decides
+    // none of them.
+    QString byShape(const QStringList& names, const Root& root, const QString& character) const;
 
     decompose::RootChart chart_;
     decompose::StrokeNames names_;
     QHash<QString, int> ranks_;
     QHash<QString, QStringList> codes_;
+    QString strokeFolder_;
 };
 
 // Every code of each single character in the code table, shortest first, without repeats;
