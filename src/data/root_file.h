@@ -25,7 +25,7 @@ namespace zilvaro {
 // most common) or "-" when the list lacks it; identification is the letter of the
 // identification code or "-"; each root is its key letter followed by its name (a
 // character such as 宀, or a short description for a root that is no character; two names
-// joined by "/" where the strokes read as either). Lines are in the order written.
+// joined by "/" where the strokes read as either, 日/曰). Lines are in the order written.
 struct RootEntry {
     struct Root {
         QChar key;
