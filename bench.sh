@@ -20,7 +20,7 @@ done
 command -v jq >/dev/null || { echo "bench.sh needs jq (apt-get install jq)" >&2; exit 1; }
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j2 --target zilvaro bench_window startup_harness
+cmake --build build -j2 --target zilvaro bench_window startup_harness bench_query
 out=build/bench
 mkdir -p "$out"
 export QT_QPA_PLATFORM=offscreen
@@ -46,6 +46,8 @@ window_flag=()
 echo "Running the in-process benchmarks..."
 build/bench/bench_window "${window_flag[@]}" --benchmark_out="$out/window.json" \
     --benchmark_out_format=json
+echo "Timing zilvaro-query (10,000 characters under 200 ms, --code under 50 ms)..."
+build/bench/bench_query ${program_dir:+"$program_dir"}
 echo "Timing start-up ($runs runs of each probe, alternately)..."
 build/bench/startup_harness --runs "$runs" "${dir_flag[@]}" >"$out/startup.json"
 

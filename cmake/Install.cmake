@@ -4,6 +4,8 @@
 #                                (each character's picture and its sharp @2x one), licence
 #                                texts
 #   <prefix>/<bindir>/zilvaro    launcher that starts the program in its folder
+#   <prefix>/<bindir>/zilvaro-query  the command line, reading the same program folder
+#   <mandir>/man1/zilvaro-query.1    its manual page
 #   <datadir>/applications       desktop entry
 #   <datadir>/icons/hicolor      icon in every size we draw
 #   <datadir>/metainfo           AppStream metadata
@@ -30,6 +32,23 @@ file(RELATIVE_PATH ZILVARO_LAUNCH_RELATIVE /prefix/${CMAKE_INSTALL_BINDIR}
 configure_file(${PROJECT_SOURCE_DIR}/packaging/zilvaro.in ${CMAKE_BINARY_DIR}/packaging/zilvaro
                @ONLY)
 install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/zilvaro DESTINATION ${CMAKE_INSTALL_BINDIR})
+# zilvaro-query lies beside the launcher and reads the program folder the same way.
+target_compile_definitions(zilvaro-query PRIVATE
+    ZILVARO_QUERY_DATA_RELATIVE="${ZILVARO_LAUNCH_RELATIVE}")
+install(TARGETS zilvaro-query RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Its manual page, compressed as Debian keeps manual pages.
+add_custom_command(
+    OUTPUT ${CMAKE_BINARY_DIR}/packaging/zilvaro-query.1.gz
+    COMMAND ${CMAKE_COMMAND} -DINPUT=${PROJECT_SOURCE_DIR}/packaging/zilvaro-query.1
+            -DOUTPUT=${CMAKE_BINARY_DIR}/packaging/zilvaro-query.1.gz
+            -P ${PROJECT_SOURCE_DIR}/cmake/GzipFile.cmake
+    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/zilvaro-query.1 ${PROJECT_SOURCE_DIR}/cmake/GzipFile.cmake
+    COMMENT "Compressing the manual page of zilvaro-query"
+    VERBATIM)
+add_custom_target(zilvaro_query_manual ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/zilvaro-query.1.gz)
+add_dependencies(zilvaro-query zilvaro_query_manual)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/zilvaro-query.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The character data is built into the build folder beside the program. Installing without
 # it would give a program that cannot start, so a missing file stops the installation with

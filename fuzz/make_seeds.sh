@@ -9,7 +9,7 @@ build="${1:-$root/build}"
 out="$root/fuzz/corpus"
 [ -f "$build/wwbb11.dat" ] || { echo "make_seeds: $build/wwbb11.dat is not built" >&2; exit 1; }
 rm -rf "$out"
-mkdir -p "$out"/{record_file,picture,seed_list,gbk,table_search,flood_fill,decomposition_line}
+mkdir -p "$out"/{record_file,picture,seed_list,gbk,table_search,flood_fill,decomposition_line,query_options,query_text}
 
 record() { dd if="$build/wwbb11.dat" bs=302 skip="$1" count="$2" status=none; }
 records=$(( $(stat -c %s "$build/wwbb11.dat") / 302 ))
@@ -58,4 +58,12 @@ done
 awk -F'\t' -v dir="$out/decomposition_line" \
     '{ seen[$5]++ } seen[$5] <= 3 { printf "%s", $0 > (dir "/" $5 "-" seen[$5]) }' \
     "$root/data/decomposition.tsv"
+# zilvaro-query: arguments one a line, then a NUL and standard input; texts to walk.
+printf '字中国' >"$out/query_options/text"
+printf -- '--unique\n--json\n-\0字字，中\n国' >"$out/query_options/input"
+printf -- '--word\n中国\n--code\npzf\n--limit\n2' >"$out/query_options/word-code"
+printf -- '--code\nzzzz\n--json\n--quiet' >"$out/query_options/wildcard"
+printf -- '--limit\n--frobnicate' >"$out/query_options/wrong"
+printf 'Wubi：字 中, 国。\xf0\xa0\x80\x80' >"$out/query_text/mixed"
+segment Text1bh4 600 >"$out/query_text/table"
 du -sh "$out"

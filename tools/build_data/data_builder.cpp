@@ -172,7 +172,7 @@ BuildSummary buildProgramData(const BuildInputs& inputs) {
         buildAll(entries, inputs.strokeFolder, pictures.path(), finalPictures);
 
     // The roots' names, once the pictures have checked every root's strokes.
-    const RootNamer namer = RootNamer::load(inputs.roots);
+    const RootNamer namer = RootNamer::load(inputs.roots, inputs.strokeFolder);
     std::vector<std::pair<int, RootEntry>> rootEntries;
     for (const Decomposition& entry : entries) {
         rootEntries.emplace_back(characterKey(entry.character), namer.entryOf(entry));

