@@ -99,6 +99,7 @@ Form11::Form11(const QString& programDir, FailureGuard& guard, UrlOpener& opener
     }
     buildRoster();
     connectHandlers();
+    setUpCopying();
 }
 
 Form11::~Form11() {
@@ -322,6 +323,7 @@ void Form11::paintEvent(QPaintEvent*) {
 
 void Form11::setCaption(QLabel* label, const QString& caption) {
     label->setText(caption);
+    label->setToolTip(QString());
     sizeToText(*label);
 }
 
