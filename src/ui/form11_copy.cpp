@@ -52,9 +52,8 @@ void Form11::showCopyMenu(QPoint globalPosition) {
     QAction* copy = menu.addAction(QStringLiteral("复制"));
     copy->setShortcut(QKeySequence::Copy);
     copy->setEnabled(!characterLine().isEmpty());
-    if (menu.exec(globalPosition) == copy) {
-        copyCharacter();
-    }
+    connect(copy, &QAction::triggered, this, [this] { copyCharacter(); });
+    menu.exec(globalPosition);
 }
 
 } // namespace zilvaro

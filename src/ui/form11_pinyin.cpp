@@ -9,7 +9,6 @@
 #include "finders/segment_choice.h"
 #include "finders/syllable_query.h"
 #include "ui/caret_boxes.h"
-#include "ui/form_controls.h"
 #include "ui/simple_combo.h"
 
 #include <QLabel>
@@ -96,8 +95,9 @@ void Form11::Command9z_Click() {
 }
 
 void Form11::showReadings(const QStringList& readings) {
-    // Room up to the frame's right edge, the white copy's offset kept clear.
-    const int room = Label24->parentWidget()->width() - Label24->x() - twipsToPixels(20);
+    // Room up to the frame's right edge (where the white copy behind, white on white,
+    // may lose its last column).
+    const int room = Label24->parentWidget()->width() - Label24->x();
     const QFontMetrics metrics(Label24->font());
     const QString line = fittingReadingLine(
         readings, [&](const QString& text) { return metrics.horizontalAdvance(text) <= room; });
