@@ -19,6 +19,7 @@ namespace make_tables {
 using zilvaro::tools::DataError;
 using zilvaro::tools::Gb2312Character;
 using zilvaro::tools::gb2312Characters;
+using zilvaro::tools::gb2312Texts;
 
 // The readings of one character in the Unicode Han database, as it writes them (with
 // tone marks, ü as ü, in Unicode's composed form); readUnihan has checked that each one
