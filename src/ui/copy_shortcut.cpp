@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTextEdit>
 
 namespace zilvaro {
@@ -15,6 +16,9 @@ bool hasSelection(QObject* box) {
     if (const auto* text = qobject_cast<QTextEdit*>(box)) {
         return text->textCursor().hasSelection();
     }
+    if (const auto* text = qobject_cast<QPlainTextEdit*>(box)) {
+        return text->textCursor().hasSelection();
+    }
     return true;
 }
 
@@ -26,6 +30,9 @@ void SelectionFreeCopy::installOnTextBoxesOf(QWidget* window) {
         line->installEventFilter(filter);
     }
     for (QTextEdit* text : window->findChildren<QTextEdit*>()) {
+        text->installEventFilter(filter);
+    }
+    for (QPlainTextEdit* text : window->findChildren<QPlainTextEdit*>()) {
         text->installEventFilter(filter);
     }
 }

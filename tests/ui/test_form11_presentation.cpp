@@ -311,9 +311,16 @@ TEST_F(Presentation, CtrlCCopiesTheLineUnlessATextBoxHasTextSelected) {
     input->setSelection(1, 1);
     QTest::keyClick(input, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("字"));
+    // In the result strip likewise, with the focus there and nothing selected.
+    form->Text6->setPlainText(QStringLiteral("丂 "));
+    form->Text6->setFocus();
+    QTest::keyClick(form->Text6, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("丂 gnv"));
     // After a miss there is nothing to copy.
     lookUp(QStringLiteral("中"));
+    input->setFocus();
     input->deselect();
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     QTest::keyClick(input, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("字"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
 }
