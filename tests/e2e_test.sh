@@ -185,8 +185,8 @@ differ_picture() {
 # Regions of the client area, x y w h.
 slot_x=(148 259 371 483)
 slot() { echo "${slot_x[$1]} 174 112 113"; }
-code_line="210 291 235 22"   # Label10 and its white copy, from its left edge
-pinyin_line="452 291 150 22" # Label24 and its white copy
+code_line="210 291 170 22"   # Label10 and its white copy, from its left edge
+pinyin_line="442 291 155 22" # Label24 and its white copy, up to the frame's edge
 strip="148 68 430 99"        # inside Text6, without its border and scroll bar
 no_entry="180 200"           # Picture2's picture at the box's top-left corner
 
@@ -512,7 +512,7 @@ expect 13-l1I "l1I typed into the input box shows three different glyphs" three_
 
 xdotool key ctrl+a
 type_text 一
-# 一 is g gg ggll: the last two glyphs of the code line are l, each without a 1's flag.
+# 一 is g ggl ggll: the last two glyphs of the code line are l, each without a 1's flag.
 code_ggll() {
     local columns
     lines_shown || return 1
@@ -523,6 +523,79 @@ code_ggll() {
         ! has_flag "$shot" $code_line "$3" "$4" "$strong_blue"
 }
 expect 14-code-ggll "the code line of 一 ends in two l, not in two 1" code_ggll
+
+# --- What a learner reads: codes that type the character, every reading with its tone ----
+# Groups of glyph runs (x0 x1) of a region x y w h, a gap wider than six pixels (the two
+# blanks between readings or codes) starting a new group: prints each group's x0 x1.
+glyph_groups() {
+    glyph_columns "$@" | awk 'NR == 1 { x0 = $1 } NR > 1 && $1 - x1 > 6 { print x0, x1; x0 = $1 }
+        { x1 = $2 } END { if (NR) print x0, x1 }'
+}
+click 168 17
+xdotool key ctrl+a
+type_text 父
+# 父 is typed wqu alone: its root keys wq, which type 你, are no code of it.
+code_wqu() {
+    lines_shown && [ "$(glyph_groups "$shot" $code_line "$strong_blue" | grep -c .)" -eq 1 ] &&
+        [ "$(glyph_columns "$shot" $code_line "$strong_blue" | grep -c .)" -eq 3 ]
+}
+expect 15-code-wqu "the code line of 父 shows wqu alone" code_wqu
+
+xdotool key ctrl+a
+type_text 行
+# 行 reads xíng  háng  héng: three readings, and in the second and third a mark above the
+# vowel, which stands apart from the h's stem above the other letters' tops.
+marks_above() { # x y w h of one reading: runs of columns inked above the letters' tops
+    convert "$shot" -crop "$3x$4+$1+$2" +repage -depth 8 txt:- |
+        awk -F'[(),: ]+' 'NR > 1 { r = $3; g = $4; b = $5
+                if ('"$strong_blue"' && (!($1 in top) || $2 < top[$1])) top[$1] = $2 }
+            END { n = 0; w = 0
+                  for (x in top) { tops[++n] = top[x]; if (x + 1 > w) w = x + 1 }
+                  # the letters tops: the median top row of the inked columns
+                  for (i = 2; i <= n; i++) for (j = i; j > 1 && tops[j - 1] > tops[j]; j--) {
+                      t = tops[j]; tops[j] = tops[j - 1]; tops[j - 1] = t }
+                  middle = tops[int((n + 1) / 2)]
+                  runs = 0; inside = 0
+                  for (x = 0; x < w; x++) { up = (x in top) && top[x] < middle - 2
+                      if (up && !inside) runs++; inside = up }
+                  print runs }'
+}
+three_readings() {
+    local groups
+    lines_shown || return 1
+    groups=$(glyph_groups "$shot" $pinyin_line "$strong_blue")
+    [ "$(echo "$groups" | grep -c .)" -eq 3 ] || return 1
+    set -- $groups
+    # háng and héng: the h's stem and the tone mark
+    [ "$(marks_above $((442 + $3)) 291 $(($4 - $3 + 1)) 22)" -eq 2 ] &&
+        [ "$(marks_above $((442 + $5)) 291 $(($6 - $5 + 1)) 22)" -eq 2 ]
+}
+expect 16-readings-xing "the pinyin line of 行 shows three readings with tone marks" three_readings
+
+# A syllable typed into the syllable field lists every character with that reading, also
+# where it is a second one: di lists 地 (read de as well) as its 14th character, chang
+# 长 (read zhang as well) as its 6th. Clicking it there shows what typing it shows.
+listed_after_syllable() { # character, syllable, its place in the strip from 0, screenshot
+    local character=$1 syllable=$2 place=$3 name=$4 typed
+    click 168 17
+    xdotool key ctrl+a
+    type_text "$character"
+    expect "$name-typed" "typing $character looks it up" lines_shown
+    typed=$shot
+    click 60 56
+    xdotool key ctrl+a
+    type_text "$syllable"
+    listed() { changed_from $strip "$typed" && strip_and_lookup; }
+    expect "$name-$syllable" "\"$syllable\" lists its characters" listed
+    click $((157 + 24 * place)) 78
+    same_as_typed() {
+        [ "$(differ "$shot" 146 170 451 118 "$typed")" -eq 0 ] &&
+            [ "$(differ "$shot" $code_line "$typed")" -eq 0 ]
+    }
+    expect "$name-$syllable-clicked" "\"$syllable\" lists $character" same_as_typed
+}
+listed_after_syllable 地 di 13 17
+listed_after_syllable 长 chang 5 18
 
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended during the test"
 

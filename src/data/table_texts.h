@@ -15,4 +15,8 @@ struct TableText {
 extern const TableText PinyinTableTexts[5];
 extern const TableText StrokeTableTexts[5];
 
+// The character lists codes.txt and readings.txt (data/character_lists.h), from UTF-8.
+extern const TableText WubiCodesText;
+extern const TableText TonedReadingsText;
+
 } // namespace zilvaro

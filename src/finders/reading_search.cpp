@@ -18,3 +18,30 @@ std::vector<QStringList> readingSearch(const std::array<QString, 5>& segments, Q
 }
 
 } // namespace zilvaro
+
+namespace zilvaro {
+
+namespace {
+const QString ReadingSeparator = QStringLiteral("  ");
+}
+
+QString readingLine(const QStringList& readings) {
+    return readings.join(ReadingSeparator);
+}
+
+QString fittingReadingLine(const QStringList& readings,
+                           const std::function<bool(const QString&)>& fits) {
+    const QString whole = readingLine(readings);
+    if (readings.size() < 2 || fits(whole)) {
+        return whole;
+    }
+    for (qsizetype n = readings.size() - 1; n > 1; --n) {
+        const QString cut = readingLine(readings.mid(0, n)) + ReadingSeparator + u'…';
+        if (fits(cut)) {
+            return cut;
+        }
+    }
+    return readings.first() + ReadingSeparator + u'…';
+}
+
+} // namespace zilvaro

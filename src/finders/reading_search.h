@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace zilvaro {
@@ -18,5 +19,19 @@ namespace zilvaro {
 // no row holds gives five empty entries.
 std::vector<QStringList> readingSearch(const std::array<QString, 5>& segments, QStringView query,
                                        std::int32_t& cursor);
+
+} // namespace zilvaro
+
+namespace zilvaro {
+
+// The pinyin line of a character: its readings with tone marks, joined by two blanks
+// (行 "xíng  háng  héng").
+QString readingLine(const QStringList& readings);
+
+// The same line cut to what fits: the most readings, from the first, whose line `fits`,
+// followed by two blanks and "…" when some are left out, and at the least the first
+// reading with the ellipsis. The whole line when it fits.
+QString fittingReadingLine(const QStringList& readings,
+                           const std::function<bool(const QString&)>& fits);
 
 } // namespace zilvaro

@@ -1,6 +1,7 @@
 #include "lookup/code_line.h"
 
 #include "core/blank_text.h"
+#include "data/character_tables.h"
 
 #include <QStringList>
 
@@ -68,6 +69,56 @@ QString codeLine(QStringView fullCode, QStringView shortCode, QStringView rootCo
     std::stable_sort(codes.begin(), codes.end(),
                      [](const QString& a, const QString& b) { return a.size() < b.size(); });
     return codes.join(Separator);
+}
+
+} // namespace zilvaro
+
+namespace zilvaro {
+
+QString wubiCodeLine(const QStringList& codes) {
+    return codes.join(Separator);
+}
+
+QString wubiCodeKind(const QString& code, const QStringList& codes) {
+    qsizetype longest = 0;
+    for (const QString& c : codes) {
+        longest = std::max(longest, c.size());
+    }
+    if (code.size() == longest) {
+        return QStringLiteral("全码");
+    }
+    switch (code.size()) {
+    case 1:
+        return QStringLiteral("一级简码");
+    case 2:
+        return QStringLiteral("二级简码");
+    default:
+        return QStringLiteral("三级简码");
+    }
+}
+
+QString wubiCodeTip(const QStringList& codes) {
+    QStringList lines;
+    for (const QString& code : codes) {
+        lines.append(code + QStringLiteral("：") + wubiCodeKind(code, codes));
+    }
+    return lines.join(u'\n');
+}
+
+QStringList shownCodes(QStringView character, QStringView recordFullCode) {
+    const QStringList codes = wubiCodes(character);
+    if (!codes.isEmpty()) {
+        return codes;
+    }
+    const QStringView full = trimBlanks(recordFullCode);
+    return full.isEmpty() ? QStringList() : QStringList{full.toString()};
+}
+
+QString copyLine(const QString& character, const QStringList& codes, const QStringList& readings) {
+    if (character.isEmpty()) {
+        return {};
+    }
+    return QStringList(QStringList{character} + codes + readings).join(u' ');
 }
 
 } // namespace zilvaro

@@ -104,6 +104,7 @@ Form11::Form11(const QString& programDir, FailureGuard& guard, UrlOpener& opener
     }
     buildRoster();
     connectHandlers();
+    setUpCopying();
 }
 
 Form11::~Form11() {
@@ -205,13 +206,15 @@ void Form11::buildRoster() {
     setWhiteBackground(Label9);
     Label10 = textLabel(Frame1, QString(), songFont(12, true), 960, 1875);
     setTextColour(Label10, Blue);
-    Label23 = textLabel(Frame1, QStringLiteral("〖拼音〗"), songFont(10.5, true), 3690, 1905);
+    // The pinyin heading and line stand as far left as the widest code line allows
+    // (同: m  mg  mgk  mgkd), so that three readings with tone marks fit.
+    Label23 = textLabel(Frame1, QStringLiteral("〖拼音〗"), songFont(10.5, true), 3540, 1905);
     setWhiteBackground(Label23);
-    Label24 = textLabel(Frame1, QString(), songFont(12, true), 4590, 1875);
+    Label24 = textLabel(Frame1, QString(), songFont(12, true), 4440, 1875);
     setTextColour(Label24, Blue);
     Label5 = textLabel(Frame1, QString(), songFont(12, true), 960, 1875);
     setTextColour(Label5, White);
-    Label25 = textLabel(Frame1, QString(), songFont(12, true), 4590, 1875);
+    Label25 = textLabel(Frame1, QString(), songFont(12, true), 4440, 1875);
     setTextColour(Label25, White);
     stackFrontToBack({Line1, Label9, Label10, Label23, Label24, Label5, Label25});
 
@@ -342,6 +345,7 @@ void Form11::paintEvent(QPaintEvent*) {
 
 void Form11::setCaption(QLabel* label, const QString& caption) {
     label->setText(caption);
+    label->setToolTip(QString());
     sizeToText(*label);
 }
 

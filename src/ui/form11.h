@@ -159,6 +159,15 @@ private:
     void Label3_Change();
     void Label4_Change();
 
+    // ---- Copying the character's line ----
+    // The context menu of the code line, the pinyin line and the slots, and Ctrl+C.
+    void setUpCopying();
+    // The character looked up last, its codes and readings ("字 pb pbf zì"); empty text
+    // when the last lookup found nothing.
+    QString characterLine() const;
+    void copyCharacter();
+    void showCopyMenu(QPoint globalPosition);
+
     // ---- About dialog and links ----
     void Command2_Click();
     void Label28_Click();
@@ -195,8 +204,12 @@ private:
     // Writes the result strip; its change handler runs when the text changed.
     void setText6(const QString& text);
     QString text6() const;
-    // The pinyin line and the code line with their white copies.
+    // The pinyin line and the code line with their white copies; a caption clears the
+    // label's tooltip.
     void setCaption(QLabel* label, const QString& caption);
+    // The pinyin line and its white copy show the readings with tone marks, as many as
+    // fit; the tooltip lists them all when some are left out.
+    void showReadings(const QStringList& readings);
 
     // ---- Controls the user never sees (docs/ARCHITECTURE.md says what each holds) ----
     WatchedText Text23;

@@ -70,8 +70,11 @@ void Form11::presentHit() {
     Label7.set(Text13.text());
     Label6.set(Text14.text());
 
-    setCaption(Label5, codeLine(Label8.text(), Label7.text(), Label6.text()));
+    // Only codes that type the character, each named in the tooltip.
+    const QStringList codes = shownCodes(trimBlanks(Text11.text()), Label8.text());
+    setCaption(Label5, wubiCodeLine(codes));
     setCaption(Label10, Label5->text());
+    Label10->setToolTip(wubiCodeTip(codes));
 
     // The character's picture in every slot that shows a root: the sharp one where the
     // screen's device pixel ratio is above 1.

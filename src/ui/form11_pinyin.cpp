@@ -4,6 +4,7 @@
 
 #include "core/blank_text.h"
 #include "core/gbk.h"
+#include "data/character_tables.h"
 #include "finders/reading_search.h"
 #include "finders/segment_choice.h"
 #include "finders/syllable_query.h"
@@ -84,6 +85,26 @@ void Form11::Command9z_Click() {
             setCaption(Label25, Label24->text());
         }
         reportTableMiss();
+    }
+    // The line shows every reading with its tone mark, the most frequent first.
+    if (!Label24->text().isEmpty()) {
+        if (const QStringList toned = tonedReadings(Text2bh.text()); !toned.isEmpty()) {
+            showReadings(toned);
+        }
+    }
+}
+
+void Form11::showReadings(const QStringList& readings) {
+    // Room up to the frame's right edge (where the white copy behind, white on white,
+    // may lose its last column).
+    const int room = Label24->parentWidget()->width() - Label24->x();
+    const QFontMetrics metrics(Label24->font());
+    const QString line = fittingReadingLine(
+        readings, [&](const QString& text) { return metrics.horizontalAdvance(text) <= room; });
+    setCaption(Label24, line);
+    setCaption(Label25, Label24->text());
+    if (line != readingLine(readings)) {
+        Label24->setToolTip(readingLine(readings));
     }
 }
 

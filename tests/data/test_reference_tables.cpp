@@ -1,5 +1,7 @@
 // Checks the committed reference tables, as the program carries them.
 
+#include "data/character_lists.h"
+#include "data/character_tables.h"
 #include "data/reference_tables.h"
 #include "data/syllables.h"
 #include "data/table_search.h"
@@ -140,8 +142,8 @@ TEST(PinyinTable, OrderedBySyllableThenByCodeWithoutRepeats) {
     }
 }
 
-TEST(PinyinTable, EveryOneOfThe400SyllablesHasARowAndNoOtherIsUsed) {
-    ASSERT_EQ(pinyinSyllables().size(), 400);
+TEST(PinyinTable, EveryOneOfThe405SyllablesHasARowAndNoOtherIsUsed) {
+    ASSERT_EQ(pinyinSyllables().size(), 405);
     QSet<QString> used;
     for (int n = 1; n <= 5; ++n) {
         for (const QString& row : rowsOf(pinyinSegment(n))) {
@@ -178,10 +180,21 @@ TEST(PinyinTable, FactsOfTheLanguage) {
     // The unpadded needle also matches inside every liang row.
     EXPECT_EQ(pinyinFinds("lian", false).size(), lian.size() + pinyinFinds("liang").size());
 
-    // Radical forms that are not read as words have no row.
-    for (const QString c : {"扌", "艹", "亻", "氵", "讠", "纟", "阝", "宀"}) {
-        EXPECT_TRUE(shownReading(c).isEmpty()) << c.toStdString();
-    }
+    // Every reading has its row: "di" lists 地, "chang" 长, "hang" 行, "yue" 乐, and the
+    // syllables only a second reading has (谁 shei, 得 dei) are there too.
+    EXPECT_TRUE(pinyinFinds("di").contains(QStringLiteral("地")));
+    EXPECT_TRUE(pinyinFinds("de").contains(QStringLiteral("地")));
+    EXPECT_TRUE(pinyinFinds("chang").contains(QStringLiteral("长")));
+    EXPECT_TRUE(pinyinFinds("zhang").contains(QStringLiteral("长")));
+    EXPECT_TRUE(pinyinFinds("hang").contains(QStringLiteral("行")));
+    EXPECT_TRUE(pinyinFinds("xing").contains(QStringLiteral("行")));
+    EXPECT_TRUE(pinyinFinds("yue").contains(QStringLiteral("乐")));
+    EXPECT_TRUE(pinyinFinds("le").contains(QStringLiteral("乐")));
+    EXPECT_EQ(pinyinFinds("shei"), QStringLiteral("谁"));
+    EXPECT_TRUE(pinyinFinds("dei").contains(QStringLiteral("得")));
+    // Radical forms are read by their names as characters: 扌 shou, 氵 shui.
+    EXPECT_EQ(shownReading("扌"), QStringLiteral("shou  "));
+    EXPECT_TRUE(pinyinFinds("shui").contains(QStringLiteral("氵")));
     // ji and yi are the largest groups.
     EXPECT_GT(pinyinFinds("ji").size(), 90);
     EXPECT_GT(pinyinFinds("yi").size(), 90);
@@ -265,4 +278,89 @@ TEST(StrokeTable, FactsOfTheLanguage) {
         EXPECT_TRUE(strokeFinds(it.value()).contains(it.key()))
             << it.key().toStdString() << " " << it.value().toStdString();
     }
+}
+
+TEST(CharacterLists, EveryCharacterHasItsCodesAndToneMarkedReadings) {
+    // The program carries the committed lists.
+    const auto committed = [](const char* name) {
+        return parseCharacterList(QString::fromUtf8(test::committedTableFile(name)), name);
+    };
+    const QHash<QString, QStringList> codes = committed("codes");
+    const QHash<QString, QStringList> readings = committed("readings");
+    EXPECT_EQ(codes.size(), 6763);
+    EXPECT_EQ(readings.size(), 6763);
+    // The rows of every character in the pinyin table are its readings without tone marks.
+    QHash<QString, QStringList> rows;
+    for (int n = 1; n <= 5; ++n) {
+        for (const QString& row : rowsOf(pinyinSegment(n))) {
+            if (!row.trimmed().isEmpty()) {
+                rows[row.left(1)].append(row.mid(1).trimmed());
+            }
+        }
+    }
+    int severalCodes = 0;
+    for (const Gb2312& c : gb2312()) {
+        const QStringList shown = wubiCodes(c.character);
+        EXPECT_EQ(shown, codes.value(c.character)) << c.character.toStdString();
+        ASSERT_FALSE(shown.isEmpty()) << c.character.toStdString();
+        for (qsizetype i = 1; i < shown.size(); ++i) {
+            EXPECT_LE(shown[i - 1].size(), shown[i].size()) << c.character.toStdString();
+        }
+        severalCodes += shown.size() > 1;
+        const QStringList toned = tonedReadings(c.character);
+        EXPECT_EQ(toned, readings.value(c.character)) << c.character.toStdString();
+        QSet<QString> plain;
+        for (const QString& reading : toned) {
+            QString letters;
+            for (const QChar ch : reading.normalized(QString::NormalizationForm_D)) {
+                if (ch.category() != QChar::Mark_NonSpacing) {
+                    letters += ch == u'ü' ? u'u' : ch;
+                }
+            }
+            plain.insert(letters);
+        }
+        const QStringList own = rows.value(c.character);
+        EXPECT_EQ(plain, QSet<QString>(own.begin(), own.end())) << c.character.toStdString();
+    }
+    EXPECT_EQ(severalCodes, 6763 - 2334 - 511); // the rest have only their full code
+
+    EXPECT_EQ(wubiCodes(u"父"), QStringList{"wqu"});
+    EXPECT_EQ(wubiCodes(u"一"), (QStringList{"g", "ggl", "ggll"}));
+    EXPECT_EQ(wubiCodes(u"字"), (QStringList{"pb", "pbf"}));
+    EXPECT_EQ(tonedReadings(u"行"), (QStringList{"xíng", "háng", "héng"}));
+    EXPECT_EQ(tonedReadings(u"长"), (QStringList{"zhǎng", "cháng"}));
+    EXPECT_EQ(tonedReadings(u"字"), QStringList{"zì"});
+    EXPECT_EQ(tonedReadings(u"女"), QStringList{"nǚ"});
+    // No GB2312 character: nothing.
+    EXPECT_TRUE(wubiCodes(u"丂").isEmpty());
+    EXPECT_TRUE(tonedReadings(u"字字").isEmpty());
+    EXPECT_TRUE(tonedReadings(u"").isEmpty());
+}
+
+TEST(CharacterLists, FormatRoundTripsAndAFaultNamesTheLine) {
+    const QString text = QStringLiteral("# comment\n") +
+                         formatCharacterListLine("行", {"xíng", "háng", "héng"}) +
+                         formatCharacterListLine("𠀀", {"a"});
+    EXPECT_EQ(text, "# comment\n行\txíng háng héng\n𠀀\ta\n");
+    const QHash<QString, QStringList> parsed = parseCharacterList(text, "x.txt");
+    EXPECT_EQ(parsed.value("行"), (QStringList{"xíng", "háng", "héng"}));
+    EXPECT_EQ(parsed.value("𠀀"), QStringList{"a"});
+    EXPECT_THROW(formatCharacterListLine("行行", {"a"}), Failure);
+    EXPECT_THROW(formatCharacterListLine("行", {}), Failure);
+    EXPECT_THROW(formatCharacterListLine("行", {"a b"}), Failure);
+
+    const auto fault = [](const QString& bad) {
+        try {
+            parseCharacterList(bad, "x.txt");
+        } catch (const Failure& failure) {
+            return failure.message();
+        }
+        return QString();
+    };
+    EXPECT_EQ(fault("行\ta\n字\ta  b\n"), "x.txt:2: an item is empty or holds a tab or line break");
+    EXPECT_EQ(fault("行\ta\n行\tb\n"), "x.txt:2: 行 is listed twice");
+    EXPECT_EQ(fault("# c\n行a\n"), "x.txt:2: expected a character, a tab and its items");
+    EXPECT_EQ(fault("行行\ta\n"), "x.txt:1: expected a character, a tab and its items");
+    EXPECT_EQ(fault("行\ta"), "x.txt: the last line has no line break");
+    EXPECT_EQ(fault("行\t\n"), "x.txt:1: an item is empty or holds a tab or line break");
 }

@@ -58,7 +58,8 @@ TEST(ReadingSearch, ACharacterWithRowsInTwoSegmentsShowsTheLowerOne) {
 }
 
 TEST(ReadingSearch, WithoutARowEverySegmentIsSearchedAndNothingFound) {
-    for (const char16_t* query : {u"亻", u"氵", u"扌", u"峰峰"}) {
+    // Every GB2312 character has a row; a GBK character outside it, or two characters, none.
+    for (const char16_t* query : {u"丂", u"峰峰"}) {
         std::int32_t cursor = 0;
         const auto runs = readingSearch(pinyinTable(), QStringView(query), cursor);
         ASSERT_EQ(runs.size(), 5u);
@@ -78,4 +79,16 @@ TEST(ReadingSearch, AnEmptyReadingDoesNotEndTheSearch) {
     ASSERT_EQ(runs.size(), 2u);
     EXPECT_EQ(runs[0], QStringList({QString()}));
     EXPECT_EQ(runs[1], QStringList({"b     "}));
+}
+
+TEST(ReadingLine, JoinsTheReadingsByTwoBlanksAndCutsWhatDoesNotFit) {
+    const QStringList readings = {"xíng", "háng", "héng"};
+    EXPECT_EQ(readingLine(readings), "xíng  háng  héng");
+    EXPECT_EQ(readingLine({}), "");
+    const auto upTo = [](qsizetype n) { return [n](const QString& t) { return t.size() <= n; }; };
+    EXPECT_EQ(fittingReadingLine(readings, upTo(16)), "xíng  háng  héng");
+    EXPECT_EQ(fittingReadingLine(readings, upTo(15)), "xíng  háng  …");
+    // At the least the first reading, with the ellipsis when more follow.
+    EXPECT_EQ(fittingReadingLine(readings, upTo(2)), "xíng  …");
+    EXPECT_EQ(fittingReadingLine({"zì"}, upTo(0)), "zì");
 }

@@ -67,3 +67,38 @@ TEST(CodeLine, NamesTheRuleThatGivesTheLine) {
     EXPECT_TRUE(codeLineHasRule(u"gghg", u"gg", u"gghg"));
     EXPECT_FALSE(codeLineHasRule(u"abcd", u"ab", u"ab"));
 }
+
+TEST(WubiCodeLine, ShowsOnlyTheCodesThatTypeTheCharacterShortestFirst) {
+    // One of each kind: a full code alone, short codes of the second and third level, the
+    // first level, and a key-name character.
+    EXPECT_EQ(wubiCodeLine(shownCodes(u"父", u"wqu ")), "wqu");
+    EXPECT_EQ(wubiCodeLine(shownCodes(u"字", u"pbf ")), "pb  pbf");
+    EXPECT_EQ(wubiCodeLine(shownCodes(u"长", u"tayi")), "ta  tay  tayi");
+    EXPECT_EQ(wubiCodeLine(shownCodes(u"一", u"ggll")), "g  ggl  ggll");
+    EXPECT_EQ(wubiCodeLine(shownCodes(u"工", u"aaaa")), "a  aaa  aaaa");
+    // The published table's codes, not the record's: its root keys (wq for 父) are no
+    // code of the character.
+    EXPECT_EQ(shownCodes(u"父", u"abcd"), (QStringList{"wqu"}));
+    // Outside the table, the record's full code alone; nothing without one.
+    EXPECT_EQ(shownCodes(u"丂", u" gnv "), QStringList{"gnv"});
+    EXPECT_EQ(shownCodes(u"丂", u"    "), QStringList());
+    EXPECT_EQ(wubiCodeLine({}), "");
+}
+
+TEST(WubiCodeLine, TheTooltipNamesEachCodesKind) {
+    EXPECT_EQ(wubiCodeTip({"g", "ggl", "ggll"}), "g：一级简码\nggl：三级简码\nggll：全码");
+    EXPECT_EQ(wubiCodeTip({"pb", "pbf"}), "pb：二级简码\npbf：全码");
+    EXPECT_EQ(wubiCodeTip({"wqu"}), "wqu：全码");
+    // Two codes of the full length are both full codes.
+    EXPECT_EQ(wubiCodeKind("abce", {"ab", "abcd", "abce"}), "全码");
+    EXPECT_EQ(wubiCodeKind("ab", {"ab", "abcd", "abce"}), "二级简码");
+    EXPECT_EQ(wubiCodeTip({}), "");
+}
+
+TEST(CopyLine, HoldsTheCharacterItsCodesAndItsReadings) {
+    EXPECT_EQ(copyLine("字", {"pb", "pbf"}, {"zì"}), "字 pb pbf zì");
+    EXPECT_EQ(copyLine("行", {"tf", "tfhh"}, {"xíng", "háng", "héng"}),
+              "行 tf tfhh xíng háng héng");
+    EXPECT_EQ(copyLine("丂", {"gnv"}, {}), "丂 gnv");
+    EXPECT_EQ(copyLine("", {"pb"}, {"zì"}), "");
+}

@@ -23,19 +23,23 @@ EmbedRun embed(const QString& output, const QString& folder) {
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
-// Writes the ten segment files into `folder`, each holding one row, `bad` (if given)
-// holding `badBytes` instead.
+// Writes the ten segment files and the two character lists into `folder`, each holding
+// one row, `bad` (if given) holding `badBytes` instead.
 void writeSegments(const QString& folder, const QString& bad = QString(),
                    const QByteArray& badBytes = QByteArray()) {
+    const auto put = [&](const QString& name, const QByteArray& bytes) {
+        QFile file(folder + u'/' + name + QStringLiteral(".txt"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(name == bad ? badBytes : bytes);
+    };
     for (int n = 1; n <= 5; ++n) {
         for (const char* suffix : {"", "w"}) {
-            const QString name = QStringLiteral("Text1bh%1%2").arg(n).arg(suffix);
-            QFile file(folder + u'/' + name + QStringLiteral(".txt"));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(name == bad ? badBytes
-                                   : *zilvaro::toGbk(QStringLiteral("啊a     \r\n\"\\\r\n")));
+            put(QStringLiteral("Text1bh%1%2").arg(n).arg(suffix),
+                *zilvaro::toGbk(QStringLiteral("啊a     \r\n\"\\\r\n")));
         }
     }
+    put(QStringLiteral("codes"), "# codes\n啊\tkb kbsk\n");
+    put(QStringLiteral("readings"), "啊\tā á\n");
 }
 
 } // namespace
@@ -54,6 +58,11 @@ TEST(EmbedTables, WritesEveryCharacterAsAnEscapeOrPlainAscii) {
     EXPECT_TRUE(source.contains(QStringLiteral("u\"\\u554aa     \\r\\n\\\"\\\\\\r\\n\"")))
         << source.toStdString();
     EXPECT_TRUE(source.contains(QStringLiteral("{Text1bh5w, 13}")));
+    // The character lists as they are, comments included.
+    EXPECT_TRUE(source.contains(QStringLiteral("u\"# codes\\n\\u554a\\011kb kbsk\\n\"")))
+        << source.toStdString();
+    EXPECT_TRUE(source.contains(QStringLiteral("const TableText WubiCodesText = {codes, 18};")));
+    EXPECT_TRUE(source.contains(QStringLiteral("u\"\\u554a\\011\\u0101 \\u00e1\\n\"")));
 }
 
 TEST(EmbedTables, BadInputStopsTheBuildNamingFileAndLineAndWritesNothing) {
@@ -77,5 +86,17 @@ TEST(EmbedTables, BadInputStopsTheBuildNamingFileAndLineAndWritesNothing) {
     run = embed(output, dir.path());
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.errors.contains(QStringLiteral("Text1bh2.txt: cannot be read")));
+    EXPECT_FALSE(QFile::exists(output));
+    // A character list with a malformed line, or one that is not UTF-8.
+    writeSegments(dir.path(), QStringLiteral("readings"), QByteArray("啊\tā\n阿 ā\n"));
+    run = embed(output, dir.path());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.errors.contains(dir.filePath(QStringLiteral("readings.txt")) +
+                                    QStringLiteral(":2: expected a character")))
+        << run.errors.toStdString();
+    writeSegments(dir.path(), QStringLiteral("codes"), QByteArray("\xB0\xA1\tkb\n"));
+    run = embed(output, dir.path());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.errors.contains(QStringLiteral("codes.txt"))) << run.errors.toStdString();
     EXPECT_FALSE(QFile::exists(output));
 }

@@ -34,8 +34,6 @@ Gb2312Character gb(const char* character, unsigned code) {
     return {QString::fromUtf8(character), code};
 }
 
-const QStringList someSyllables = {"a", "dang", "cheng", "m", "wu", "le", "liao", "ng", "shui"};
-
 } // namespace
 
 TEST(StrokeClasses, CodeHoldsFirstFourAndLastOrPadsWithZero) {
@@ -54,87 +52,90 @@ TEST(Readings, PlainReadingDropsTonesAndWritesUmlautAsU) {
     EXPECT_THROW(plainReading("", "x"), DataError);
 }
 
-TEST(Readings, ReverseLookupRuleForASecondReading) {
-    EXPECT_TRUE(reverseLookupKeeps("dang", "cheng")); // same segment, earlier group
-    EXPECT_FALSE(reverseLookupKeeps("cheng", "dang"));
-    EXPECT_TRUE(reverseLookupKeeps("m", "wu")); // later segment
-    EXPECT_FALSE(reverseLookupKeeps("wu", "m"));
-    EXPECT_FALSE(reverseLookupKeeps("le", "liao"));
+TEST(Readings, StandardReadingsComeFromTheStandardDictionaryFirst) {
+    UnihanEntry xing;
+    xing.mandarin = {"xíng"};
+    xing.tghz2013 = {"háng", "héng", "xíng"};
+    xing.xhc1983 = {"háng", "hàng", "héng", "xíng"};
+    xing.pinlu = {{"xíng", 2943}, {"háng", 218}};
+    EXPECT_EQ(standardReadings(xing), (QStringList{"háng", "héng", "xíng"}));
+    // The most frequent first; readings without a count after, in their standard order.
+    EXPECT_EQ(readingsByFrequency(xing), (QStringList{"xíng", "háng", "héng"}));
+    // A count of a reading that is not standard (a neutral tone) changes nothing.
+    UnihanEntry ba;
+    ba.tghz2013 = {"bā"};
+    ba.pinlu = {{"ba", 207}, {"bā", 14}};
+    EXPECT_EQ(readingsByFrequency(ba), QStringList{"bā"});
+    // Without kTGHZ2013: kMandarin, then the further readings of kXHC1983.
+    UnihanEntry pan;
+    pan.mandarin = {"pàn"};
+    pan.xhc1983 = {"pàn", "pīn"};
+    EXPECT_EQ(standardReadings(pan), (QStringList{"pàn", "pīn"}));
+    UnihanEntry shou;
+    shou.mandarin = {"shou"};
+    EXPECT_EQ(standardReadings(shou), QStringList{"shou"});
+    EXPECT_TRUE(standardReadings(UnihanEntry{}).isEmpty());
     EXPECT_EQ(pinyinSegmentOf("yi"), 5);
     EXPECT_EQ(pinyinSegmentOf("ka"), 2);
     EXPECT_EQ(pinyinSegmentOf("Ka"), 0);
 }
 
-TEST(Readings, PlanChoosesMainReadingsAndFillsEverySyllable) {
+TEST(Readings, PlanGivesARowForEveryStandardReading) {
     const QList<Gb2312Character> chars = {gb("啊", 0xB0A1), gb("铛", 0xEEF5), gb("呒", 0xDFBC),
-                                          gb("嗯", 0xE0C5), gb("谁", 0xCBAD), gb("了", 0xC1CB),
-                                          gb("扌", 0xDEBF), gb("成", 0xB3C9)};
+                                          gb("谁", 0xCBAD), gb("扌", 0xDEBF), gb("丂", 0xF7FE)};
     QHash<QString, UnihanEntry> unihan;
-    unihan["啊"].mandarin = {"a"};
-    unihan["铛"].mandarin = {"dang"};
-    unihan["铛"].tghz2013 = {"cheng", "dang"};
-    unihan["呒"].mandarin = {"wu"};
-    unihan["呒"].tghz2013 = {"m"};
-    unihan["嗯"].mandarin = {"n"}; // not a syllable: the dictionaries give ng
-    unihan["嗯"].tghz2013 = {"ng"};
-    unihan["谁"].mandarin = {"shei"};
-    unihan["谁"].xhc1983 = {"shei", "shui"};
-    unihan["了"].mandarin = {"le"};
-    unihan["了"].pinlu = {{"le", 30101}, {"liao", 654}}; // liao would hide le
+    unihan["啊"].tghz2013 = {"a", "ā", "á"}; // tones of one syllable: one row
+    unihan["铛"].mandarin = {"dāng"};
+    unihan["铛"].tghz2013 = {"chēng", "dāng"};
+    unihan["呒"].mandarin = {"wǔ"};
+    unihan["呒"].tghz2013 = {"ḿ"};
+    unihan["谁"].tghz2013 = {"shéi", "shuí"};
+    unihan["谁"].pinlu = {{"shuí", 10}, {"shéi", 90}};
     unihan["扌"].mandarin = {"shou"};
-    unihan["扌"].definition = "hand; radical number 64";
-    unihan["成"].mandarin = {"cheng"};
-    const QStringList syllables = {"a", "cheng", "dang", "le", "m", "ng", "shui", "wu"};
+    const QStringList syllables = {"a", "cheng", "dang", "m", "shei", "shou", "shui"};
 
     const PinyinPlan plan = planReadings(chars, unihan, syllables);
-    QHash<QString, QStringList> got;
+    QHash<QString, CharacterReadings> got;
     for (const CharacterReadings& r : plan.readings) {
-        got.insert(r.character.character, r.syllables);
+        got.insert(r.character.character, r);
     }
-    EXPECT_EQ(got.value("啊"), QStringList{"a"});
-    EXPECT_EQ(got.value("铛"), QStringList{"dang"});      // cheng is not empty: no extra row
-    EXPECT_EQ(got.value("呒"), (QStringList{"m", "wu"})); // m filled, reverse shows m
-    EXPECT_EQ(got.value("嗯"), QStringList{"ng"});
-    EXPECT_EQ(got.value("谁"), QStringList{"shui"});
-    EXPECT_EQ(got.value("了"), QStringList{"le"});
-    EXPECT_FALSE(got.contains("扌"));
-    EXPECT_EQ(plan.components, QStringList{"扌"});
-    EXPECT_EQ(plan.promoted, QStringList{"呒 m"});
+    EXPECT_EQ(got.value("啊").syllables, QStringList{"a"});
+    EXPECT_EQ(got.value("啊").toned, (QStringList{"a", "ā", "á"}));
+    EXPECT_EQ(got.value("铛").syllables, (QStringList{"cheng", "dang"}));
+    EXPECT_EQ(got.value("呒").syllables, QStringList{"m"}); // kMandarin's wu is not standard
+    EXPECT_EQ(got.value("谁").syllables, (QStringList{"shei", "shui"}));
+    EXPECT_EQ(got.value("谁").toned, (QStringList{"shéi", "shuí"}));
+    EXPECT_EQ(got.value("扌").toned, QStringList{"shou"});
+    EXPECT_EQ(plan.unread, QStringList{"丂"});
 
-    // A syllable no character can be given fails loudly.
+    // A reading that is none of the syllables, and a syllable no character is read with,
+    // fail loudly.
+    EXPECT_THAT(failure([&] { planReadings(chars, unihan, syllables.mid(1)); }),
+                HasSubstr("啊 is read \"a\""));
     EXPECT_THAT(failure([&] { planReadings(chars, unihan, syllables + QStringList{"zuo"}); }),
                 HasSubstr("zuo"));
 }
 
-TEST(Readings, SecondReadingFillsAnEmptySyllableOrIsACommonOne) {
-    QList<Gb2312Character> chars = {gb("嗲", 0xE0C7), gb("调", 0xB5F7), gb("着", 0xD7C5)};
-    QHash<QString, UnihanEntry> unihan;
-    unihan["嗲"].mandarin = {"die"};
-    unihan["嗲"].hanyuPinyin = {"dia"};
-    unihan["调"].mandarin = {"diao"};
-    unihan["调"].pinlu = {{"diao", 390}, {"tiao", 213}};
-    unihan["着"].mandarin = {"zhe"};
-    unihan["着"].pinlu = {{"zhe", 9000}, {"zhao", 545}, {"zhuo", 600}}; // zhuo would hide zhe
-    for (const char* c : {"条", "照", "桌"}) {
-        chars.append(gb(c, 0xF7F0 + chars.size()));
-    }
-    unihan["条"].mandarin = {"tiao"};
-    unihan["照"].mandarin = {"zhao"};
-    unihan["桌"].mandarin = {"zhuo"};
-    const PinyinPlan plan =
-        planReadings(chars, unihan, {"dia", "diao", "die", "tiao", "zhao", "zhe", "zhuo"});
-    ASSERT_EQ(plan.readings.size(), 6);
-    EXPECT_EQ(plan.readings[0].syllables, (QStringList{"die", "dia"}));
-    EXPECT_EQ(plan.readings[1].syllables, (QStringList{"diao", "tiao"}));
-    EXPECT_EQ(plan.readings[2].syllables, (QStringList{"zhe", "zhao"}));
+TEST(Readings, ListsOfToneMarkedReadingsAndOfCodesAreCharacterLists) {
+    PinyinPlan plan;
+    plan.readings = {{gb("行", 0xD0D0), {"hang", "heng", "xing"}, {"xíng", "háng", "héng"}},
+                     {gb("字", 0xD7D6), {"zi"}, {"zì"}}};
+    const QByteArray readings = tonedReadingsList(plan);
+    EXPECT_TRUE(readings.startsWith("# Generated by tools/make_tables"));
+    EXPECT_TRUE(readings.endsWith("\n行\txíng háng héng\n字\tzì\n")) << readings.toStdString();
+
+    const QList<Gb2312Character> chars = {gb("字", 0xD7D6), gb("父", 0xB8B8)};
+    const QByteArray codes = wubiCodesList(chars, {{"字", {"pb", "pbf"}}, {"父", {"wqu"}}});
+    EXPECT_TRUE(codes.endsWith("\n字\tpb pbf\n父\twqu\n")) << codes.toStdString();
+    EXPECT_THAT(failure([&] { wubiCodesList(chars, {{"字", {"pb"}}}); }), HasSubstr("父"));
 }
 
 TEST(Readings, PinyinSegmentsHaveRowsInOrderAndABlankRow) {
     PinyinPlan plan;
-    plan.readings = {{gb("阿", 0xB0A2), {"a"}},
-                     {gb("啊", 0xB0A1), {"a"}},
-                     {gb("窗", 0xB4B0), {"chuang"}},
-                     {gb("压", 0xD1B9), {"ya"}}};
+    plan.readings = {{gb("阿", 0xB0A2), {"a"}, {"ā"}},
+                     {gb("啊", 0xB0A1), {"a"}, {"a"}},
+                     {gb("窗", 0xB4B0), {"chuang"}, {"chuāng"}},
+                     {gb("压", 0xD1B9), {"ya"}, {"yā"}}};
     const std::array<QByteArray, 5> segments = pinyinSegments(plan);
     EXPECT_EQ(segments[0], QByteArray("\xB0\xA1"
                                       "a     \r\n"
@@ -202,10 +203,10 @@ TEST_F(Files, ReadsUnihanFromBzip2AndNamesTheLineOfAFault) {
                     "066.090:dāng\nU+4E86\tkHanyuPinlu\tle(30101) liǎo(654)\n"
                     "U+4E00\tkMandarin\tyī\n");
     const QHash<QString, UnihanEntry> entries = readUnihan(good, {{"铛", 1}, {"了", 1}});
-    EXPECT_EQ(entries.value("铛").mandarin, QStringList{"dang"});
-    EXPECT_EQ(entries.value("铛").tghz2013, (QStringList{"cheng", "dang"}));
+    EXPECT_EQ(entries.value("铛").mandarin, QStringList{"dāng"});
+    EXPECT_EQ(entries.value("铛").tghz2013, (QStringList{"chēng", "dāng"}));
     ASSERT_EQ(entries.value("了").pinlu.size(), 2);
-    EXPECT_EQ(entries.value("了").pinlu[1].first, "liao");
+    EXPECT_EQ(entries.value("了").pinlu[1].first, "liǎo");
     EXPECT_FALSE(entries.contains("一")); // not wanted
 
     const QString bad =
@@ -216,4 +217,23 @@ TEST_F(Files, ReadsUnihanFromBzip2AndNamesTheLineOfAFault) {
     ASSERT_TRUE(packed.open(QIODevice::ReadOnly));
     const QString truncated = write("cut.bz2", packed.readAll().chopped(20));
     EXPECT_THAT(failure([&] { readUnihan(truncated, {}); }), HasSubstr("cut.bz2"));
+}
+
+TEST_F(Files, ReadsTheRimeCodeTableShortestFirst) {
+    const QString good = write("wubi86.dict.yaml", "---\nname: wubi86\n...\n"
+                                                   "# a comment\n"
+                                                   "一\tggll\t2830000000\n"
+                                                   "一\tg\t2015124793\tgg\n"
+                                                   "一\tggl\t2830000000\n"
+                                                   "一\tg\t1\n"
+                                                   "工\taaaa\t1\n"
+                                                   "工作\twtaa\t1\n"
+                                                   "一\tzzz\t1\n");
+    const QHash<QString, QStringList> codes = readRimeCodes(good, {"一", "字"});
+    EXPECT_EQ(codes.value("一"), (QStringList{"g", "ggl", "ggll"}));
+    EXPECT_FALSE(codes.contains("工")); // not wanted
+    const QString bad = write("bad.yaml", "...\n一\tg\t1\n字\tPB1\t1\n");
+    EXPECT_THAT(failure([&] { readRimeCodes(bad, {"字"}); }), HasSubstr("bad.yaml:3"));
+    const QString headless = write("headless.yaml", "一\tg\t1\n");
+    EXPECT_THAT(failure([&] { readRimeCodes(headless, {"一"}); }), HasSubstr("\"...\""));
 }

@@ -247,23 +247,44 @@ TEST_F(PinyinFinder, JiListsAboutAHundredCharacters) {
 
 using ReversePinyin = Form11Test;
 
-TEST_F(ReversePinyin, ACharacterShowsItsReading) {
+TEST_F(ReversePinyin, ACharacterShowsEveryReadingWithItsToneMostFrequentFirst) {
     form->Label20.set(QStringLiteral("1"));
-    form->Text2bh.set(QStringLiteral("啊"));
-    EXPECT_EQ(form->Label24->text(), QStringLiteral("a     "));
-    EXPECT_EQ(form->Label25->text(), QStringLiteral("a     "));
+    form->Text2bh.set(QStringLiteral("行"));
+    EXPECT_EQ(form->Label24->text(), QStringLiteral("xíng  háng  héng"));
+    EXPECT_EQ(form->Label25->text(), form->Label24->text());
+    EXPECT_EQ(form->Label24->toolTip(), QString()); // nothing left out
+    // The table search ran as before: the hit text holds the last row of the first
+    // segment holding the character (háng and héng lie in segment 2, xíng in 4).
+    EXPECT_EQ(form->Label2bh.text(), QStringLiteral("heng  "));
+    EXPECT_EQ(form->Label1bh.text(), QStringLiteral("0"));
+    form->Text2bh.set(QStringLiteral("长"));
+    EXPECT_EQ(form->Label24->text(), QStringLiteral("zhǎng  cháng"));
+    form->Text2bh.set(QStringLiteral("字"));
+    EXPECT_EQ(form->Label24->text(), QStringLiteral("zì"));
+    form->Text2bh.set(QStringLiteral("铛")); // cheng and dang, both in the first segment
+    EXPECT_EQ(form->Label2bh.text(), QStringLiteral("dang  "));
+    EXPECT_EQ(form->Label24->text(), QStringLiteral("chēng  dāng"));
 }
 
-TEST_F(ReversePinyin, TheLastRowOfTheFirstSegmentHoldingTheCharacterWins) {
+TEST_F(ReversePinyin, ReadingsBeyondTheFrameAreCutAndListedInTheTooltip) {
     form->Label20.set(QStringLiteral("1"));
-    form->Text2bh.set(QStringLiteral("铛")); // cheng and dang, both in the first segment
-    EXPECT_EQ(form->Label24->text(), QStringLiteral("dang  "));
+    // 和 has six readings; the line ends inside the frame.
+    form->Text2bh.set(QStringLiteral("和"));
+    const QString line = form->Label24->text();
+    EXPECT_TRUE(line.startsWith(QStringLiteral("hé  huo  "))) << line.toStdString();
+    EXPECT_TRUE(line.endsWith(QStringLiteral("  …"))) << line.toStdString();
+    EXPECT_LE(form->Label24->geometry().right(), form->Frame1->width() - 1);
+    EXPECT_EQ(form->Label24->toolTip(), QStringLiteral("hé  huo  hè  hú  huó  huò"));
+    EXPECT_EQ(form->Label25->text(), line);
+    // The next character's line has no tooltip left over.
+    form->Text2bh.set(QStringLiteral("字"));
+    EXPECT_EQ(form->Label24->toolTip(), QString());
 }
 
 TEST_F(ReversePinyin, ACharacterWithoutARowOrASingleByteOneEmptiesTheLine) {
     form->Label20.set(QStringLiteral("1"));
     form->Text2bh.set(QStringLiteral("啊"));
-    form->Text2bh.set(QStringLiteral("扌"));
+    form->Text2bh.set(QStringLiteral("丂")); // GBK, but not one of the GB2312 characters
     EXPECT_EQ(form->Label24->text(), QString());
     form->Text2bh.set(QStringLiteral("啊"));
     form->Text2bh.set(QStringLiteral("a"));

