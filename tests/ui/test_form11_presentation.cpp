@@ -328,6 +328,7 @@ TEST(PictureBoxLetter, TheKeyLetterTakesACornerWhereItCoversNoStroke) {
     surface.setPixel(3, 3, qRgb(255, 255, 255));
     EXPECT_EQ(PictureBox::letterSquare(surface, size, &free).topLeft(), QPoint(1, 1));
     EXPECT_FALSE(free);
+}
 
 namespace {
 
