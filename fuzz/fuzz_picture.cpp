@@ -1,6 +1,12 @@
 // The picture loader over arbitrary bytes, as the lookup uses it: a picture it accepts is
 // exactly the size asked for and goes into a slot.
 //
+// Every accepted picture is decoded twice, under two different heap fills (glibc's
+// M_PERTURB, as MALLOC_PERTURB_ sets it, fills every block malloc hands out and every
+// block freed), and must give the same pixels both times: a pixel the decoder never
+// wrote would show the fill. Under AddressSanitizer, whose malloc ignores M_PERTURB,
+// ASAN_OPTIONS=malloc_fill_byte=N sets one fill for the whole run instead.
+//
 // Input: two bytes giving the expected width and height (1 to 128 and 1 to 128), then the
 // file.
 #include "core/failure.h"
@@ -10,6 +16,7 @@
 #include "memory_file.h"
 
 #include <cstdint>
+#include <malloc.h>
 
 using namespace zilvaro;
 
@@ -23,8 +30,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     try {
+        mallopt(M_PERTURB, 0x55);
         const QImage picture = loadDecompositionPicture(memory.path(), expected);
+        mallopt(M_PERTURB, 0xAA);
+        const QImage again = loadDecompositionPicture(memory.path(), expected);
+        mallopt(M_PERTURB, 0);
         FUZZ_CHECK(picture.size() == expected);
+        FUZZ_CHECK(picture.convertToFormat(QImage::Format_ARGB32) ==
+                   again.convertToFormat(QImage::Format_ARGB32));
         PictureSurface slot;
         slot.setPicture(picture);
         // Read every pixel, so a sanitizer sees any that were never written.
