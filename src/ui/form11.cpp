@@ -8,6 +8,7 @@
 #include "lookup/decomposition_picture.h"
 #include "ui/assets.h"
 #include "ui/caret_boxes.h"
+#include "ui/field_limits.h"
 #include "ui/fonts.h"
 #include "ui/form_controls.h"
 #include "ui/maker.h"
@@ -86,6 +87,8 @@ QComboBox* strokePicker(QWidget* parent, int left, const QString& tip) {
     combo->setToolTip(tip);
     place(combo, left, 660, 855, 300);
     combo->setEditText(QStringLiteral(" "));
+    // One stroke: a longer paste is cut at once.
+    combo->lineEdit()->setMaxLength(StrokeFieldLength);
     return combo;
 }
 
@@ -151,9 +154,13 @@ void Form11::buildRoster() {
     // zha and lu).
     Combo6->setMatchKey(
         [](const QString& typed) { return trimBlanks(foldedSyllable(typed)).toString(); });
+    // A syllable's worth: every search of a typed text then stays as small as a syllable's,
+    // whatever is pasted.
+    Combo6->editField()->setMaxLength(syllableFieldLength());
 
     Text5 = new CaretLineEdit(this);
     Text5->setFont(songFont(9));
+    Text5->setMaxLength(InputFieldLength);
     place(Text5, 1020, 112, 2985, 300);
 
     Text6 = new CaretTextEdit(this);
