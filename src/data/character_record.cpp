@@ -12,7 +12,11 @@ namespace zilvaro {
 
 namespace {
 QString field(QByteArrayView bytes, int offset, int width) {
-    QString text = fromGbk(bytes.sliced(offset, width));
+    const QByteArrayView raw = bytes.sliced(offset, width);
+    // ASCII is the same in GBK: the codes and seed lists need no converter.
+    const bool ascii = std::all_of(raw.begin(), raw.end(),
+                                   [](char c) { return static_cast<signed char>(c) >= 0; });
+    QString text = ascii ? QString::fromLatin1(raw) : fromGbk(raw);
     if (text.size() < width) {
         text.append(QString(width - text.size(), u' '));
     }
