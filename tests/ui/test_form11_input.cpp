@@ -2,14 +2,14 @@
 
 #include "ui/caret_boxes.h"
 #include "ui/field_limits.h"
-#include "ui/simple_combo.h"
 #include "ui/picture_box.h"
+#include "ui/simple_combo.h"
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <QTextDocument>
 
@@ -87,8 +87,8 @@ TEST_F(InputBox, AMegabytePasteIsCutToWhatEachFieldTakes) {
     EXPECT_EQ(syllable->text(), QStringLiteral("zhuang"));
 
     // A picker takes one stroke.
-    for (QComboBox* picker : {form->Combo1, form->Combo2, form->Combo3, form->Combo4,
-                              form->Combo5}) {
+    for (QComboBox* picker :
+         {form->Combo1, form->Combo2, form->Combo3, form->Combo4, form->Combo5}) {
         QGuiApplication::clipboard()->setText(megabyte(QStringLiteral("一")));
         picker->lineEdit()->selectAll();
         picker->lineEdit()->paste();
