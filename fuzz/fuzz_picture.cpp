@@ -36,7 +36,9 @@ void fillNewBlock(const volatile void* block, std::size_t size) {
         std::memset(const_cast<void*>(block), heapFill, size);
     }
 }
-const int hooked = __sanitizer_install_malloc_and_free_hooks(fillNewBlock, nullptr);
+void onFree(const volatile void*) {}
+// The sanitizer takes both hooks or none.
+const int hooked = __sanitizer_install_malloc_and_free_hooks(fillNewBlock, onFree);
 #endif
 
 // Every block malloc hands out from now on is filled with `fill` (0: left as it comes).
