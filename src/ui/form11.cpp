@@ -87,7 +87,7 @@ QComboBox* strokePicker(QWidget* parent, int left, const QString& tip) {
     combo->setToolTip(tip);
     place(combo, left, 660, 855, 300);
     combo->setEditText(QStringLiteral(" "));
-    // One stroke: a longer paste is cut at once.
+    // A stroke's worth: a longer paste is cut at once.
     combo->lineEdit()->setMaxLength(StrokeFieldLength);
     return combo;
 }
