@@ -90,6 +90,7 @@ row "Syllable ji ($(bm BM_SyllableJi .hits) hits)" \
     "$(fmt "$(bm BM_SyllableJi .real_time)" 2)" ms 10
 row "Stroke search 25124, CPU time" "$(fmt "$(bm BM_StrokeSearch25124 .cpu_time)" 2)" ms -
 row "Syllable ji, CPU time" "$(fmt "$(bm BM_SyllableJi .cpu_time)" 2)" ms -
+row "Paste of 1 MB, slowest field" "$(fmt "$(bm BM_PasteMegabyte .slowest_field_ms)" 1)" ms 500
 if [ "$data_step" = "not there yet" ]; then
     printf '%-40s %16s %10s\n' "Data build step" "not there yet" "20 s"
 else

@@ -1,17 +1,21 @@
 // In-process timings of the main window: the lookup of every character, the stroke
-// search "25124" and the syllable "ji", each as the user starts them.
+// search "25124", the syllable "ji" and a paste of 1 MB into each single-line field,
+// each as the user starts them.
 // Usage: bench_window [--program-dir=FOLDER] [Google Benchmark flags]
 #include "program_folder.h"
 
 #include "core/gbk.h"
 #include "form11_fixture.h"
 #include "record_builder.h"
+#include "ui/caret_boxes.h"
 #include "ui/form11.h"
 #include "ui/simple_combo.h"
 #include "ui/url_opener.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -197,6 +201,38 @@ void BM_SyllableJi(benchmark::State& state) {
     state.counters["hits"] = countHits(form.text6());
 }
 BENCHMARK(BM_SyllableJi)->Unit(benchmark::kMillisecond);
+
+// Times a paste of 1 MB of text into each single-line field, as the context menu's paste
+// does: the field's cut and every handler the paste starts. Reported is the slowest
+// field's time.
+void BM_PasteMegabyte(benchmark::State& state) {
+    test::Form11Probe& form = *window->form;
+    QString text = QStringLiteral("字");
+    while (text.size() < 512 * 1024) {
+        text += QStringLiteral("zhuang一字");
+    }
+    QGuiApplication::clipboard()->setText(text);
+    std::vector<QLineEdit*> fields = {form.Text5, form.Combo6->editField()};
+    for (QComboBox* picker : form.strokePickers) {
+        fields.push_back(picker->lineEdit());
+    }
+    double slowest = 0;
+    for (auto _ : state) {
+        for (QLineEdit* field : fields) {
+            state.PauseTiming();
+            field->selectAll();
+            const auto start = std::chrono::steady_clock::now();
+            state.ResumeTiming();
+            field->paste();
+            slowest = std::max(slowest, milliseconds(std::chrono::steady_clock::now() - start));
+        }
+    }
+    if (failed(state)) {
+        return;
+    }
+    state.counters["slowest_field_ms"] = slowest;
+}
+BENCHMARK(BM_PasteMegabyte)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

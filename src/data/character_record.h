@@ -40,6 +40,14 @@ struct CharacterRecord {
     // Decodes the 302 bytes of one record.
     static CharacterRecord decode(QByteArrayView bytes);
 
+    // What is wrong with the 302 bytes of a record, worded to follow "record N" ("has a
+    // full code field that is not lower-case letters and blanks"); empty when nothing is.
+    // The character is one GB2312 double-byte character; each code is lower-case letters
+    // followed by blanks; each seed list is whole seeds (two numbers of four columns,
+    // their digits together among blanks) followed by blanks, and the third and fourth
+    // may be the mark "0" instead. Cheap enough to run on every record read.
+    static QString fault(QByteArrayView bytes);
+
     // The 302 bytes of this record: each field in GBK, filled with blanks to its width.
     // Trailing blanks of a field do not count, so a decoded record encodes to the bytes it
     // came from. A field that has no GBK form or does not fit its width gives nullopt,

@@ -112,7 +112,44 @@ QByteArray RecordFile::readBytes(int n) {
 }
 
 CharacterRecord RecordFile::read(int n) {
-    return CharacterRecord::decode(readBytes(n));
+    const QByteArray bytes = readBytes(n);
+    const QString fault = CharacterRecord::fault(bytes);
+    if (!fault.isEmpty()) {
+        failRecord(path_, n, fault);
+    }
+    return CharacterRecord::decode(bytes);
+}
+
+void failRecord(const QString& path, int n, const QString& fault) {
+    throw Failure(QStringLiteral("The record file %1 is damaged: record %2 %3")
+                      .arg(shown(path))
+                      .arg(n)
+                      .arg(fault));
+}
+
+void BisectionOrder::check(int n, int key) const {
+    if (bounded_ && (key < low_ || key > high_)) {
+        failRecord(source_.path(), n,
+                   QStringLiteral("is out of order: its key, %1, lies outside the keys %2 to "
+                                  "%3 of the records around it, so the file is not sorted")
+                       .arg(key)
+                       .arg(low_)
+                       .arg(high_));
+    }
+}
+
+void BisectionOrder::narrow(int lo, int loKey, int hi, int hiKey) {
+    if (loKey > hiKey) {
+        failRecord(source_.path(), hi,
+                   QStringLiteral("is out of order: its key, %1, lies below the key %2 of "
+                                  "record %3 before it, so the file is not sorted")
+                       .arg(hiKey)
+                       .arg(loKey)
+                       .arg(lo));
+    }
+    bounded_ = true;
+    low_ = loKey;
+    high_ = hiKey;
 }
 
 } // namespace zilvaro

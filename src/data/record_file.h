@@ -14,8 +14,34 @@ public:
     virtual ~RecordSource() = default;
     // The number of complete records.
     virtual int recordCount() const = 0;
-    // Reads record n (1..recordCount()); any other n is a failure.
+    // Reads record n (1..recordCount()); any other n, or a record whose fields are not
+    // what a record holds (CharacterRecord::fault), is a failure.
     virtual CharacterRecord read(int n) = 0;
+    // The file the records come from, for messages.
+    virtual QString path() const = 0;
+};
+
+// The failure of record n of the file at path, what is wrong worded to follow "record
+// N": "The record file <path> is damaged: record <n> <fault>".
+[[noreturn]] void failRecord(const QString& path, int n, const QString& fault);
+
+// The order of the record file as a bisection meets it: the keys of the two bounds it
+// has established, between which every record it reads next must lie. A key outside
+// them means the file is not sorted, a failure naming the file and the record.
+class BisectionOrder {
+public:
+    explicit BisectionOrder(const RecordSource& source) : source_(source) {}
+    // Record n, with the given key, was read between the bounds established so far.
+    void check(int n, int key) const;
+    // The bounds are now records lo and hi with these keys (they passed check()); the
+    // key of lo must not lie above that of hi.
+    void narrow(int lo, int loKey, int hi, int hiKey);
+
+private:
+    const RecordSource& source_;
+    bool bounded_ = false;
+    int low_ = 0;
+    int high_ = 0;
 };
 
 // wwbb11.dat: fixed-length records of 302 bytes, no header, sorted by character key.
@@ -37,8 +63,9 @@ public:
 
     // The whole number of complete records: a trailing partial record is never read.
     int recordCount() const override { return count_; }
+    // Reads record n and checks its fields (CharacterRecord::fault).
     CharacterRecord read(int n) override;
-    QString path() const { return path_; }
+    QString path() const override { return path_; }
     void close() { file_.close(); }
 
 private:

@@ -19,11 +19,16 @@ SearchResult bisectRecords(RecordSource& source, const QString& query) {
     }
     result.probed = true;
 
+    // Every record read must lie between the bounds already established: a sorted file
+    // never leaves them.
+    BisectionOrder order(source);
     auto probe = [&](double bound, QString& box) {
         result.CurrentRecordNumber = num(bound);
         result.CurrentRecord = source.read(result.CurrentRecordNumber);
         box = result.CurrentRecord.Character;
-        return characterKey(box);
+        const int key = characterKey(box);
+        order.check(result.CurrentRecordNumber, key);
+        return key;
     };
 
     // The record count is whole: a trailing partial record is not counted.
@@ -33,6 +38,7 @@ SearchResult bisectRecords(RecordSource& source, const QString& query) {
     for (;;) {
         const int a = probe(lo, result.Text31);
         const int b = probe(hi, result.Text32);
+        order.narrow(num(lo), a, num(hi), b);
         if (q > b || q < a) {
             result.LookupFound = 0;
             return result;

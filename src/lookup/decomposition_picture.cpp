@@ -7,12 +7,12 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <sys/stat.h>
 
 namespace zilvaro {
 
@@ -122,20 +122,35 @@ QImage loadDecompositionPicture(const QString& path, QSize expectedSize) {
         fail(QStringLiteral("it is not a BMP picture (%1 bits a pixel)").arg(bitsPerPixel));
     }
 
-    // Every byte the decoder will read must be there: the headers, the colour masks, the
-    // palette and every row of pixels.
+    // Every byte the decoder will read must be there, where the header says: the headers,
+    // the colour masks, the palette, and from the pixel-data offset every row of pixels.
     const qint64 rowBytes = (header.width * bitsPerPixel + 31) / 32 * 4;
     qint64 palette = 0;
     if (bitsPerPixel <= 8) {
-        // The decoder reads as many entries as the header names (a larger palette than
-        // the pixels need is allowed; beyond 256 it refuses the picture).
-        const qint64 colours =
-            coloursUsed != 0 ? std::min<qint64>(coloursUsed, 256) : qint64{1} << bitsPerPixel;
-        palette = colours * paletteEntry;
+        // The decoder reads as many entries as the header names, into a colour table
+        // that holds only what the bit depth can index: more would be lost (and leave
+        // the table short of what the pixels ask for), fewer than two leave the pixels
+        // of a one-bit picture without a colour.
+        const qint64 depthColours = qint64{1} << bitsPerPixel;
+        if (coloursUsed > depthColours || coloursUsed == 1 ||
+            (bitsPerPixel == 1 && coloursUsed != 0 && coloursUsed != 2)) {
+            fail(QStringLiteral("its colours-used field says %1, where a %2-bit picture has "
+                                "%3 colours")
+                     .arg(coloursUsed)
+                     .arg(bitsPerPixel)
+                     .arg(depthColours));
+        }
+        palette = (coloursUsed != 0 ? coloursUsed : depthColours) * paletteEntry;
     }
     const qint64 masks = compression == Bitfields && headerSize == InfoHeaderSize ? 12 : 0;
-    header.completeSize = std::max<qint64>(FileHeaderSize + headerSize + masks + palette,
-                                           qint64{dataOffset} + rowBytes * header.height);
+    const qint64 pixelsFrom = FileHeaderSize + headerSize + masks + palette;
+    if (dataOffset < pixelsFrom) {
+        fail(QStringLiteral("its pixel-data offset, %1, lies inside its headers and palette, "
+                            "which end at byte %2")
+                 .arg(dataOffset)
+                 .arg(pixelsFrom));
+    }
+    header.completeSize = qint64{dataOffset} + rowBytes * header.height;
     if (fileSize < header.completeSize) {
         fail(QStringLiteral("it is cut short: it holds %1 bytes of the %2 its header promises")
                  .arg(fileSize)
@@ -172,8 +187,12 @@ int pictureScaleFor(double devicePixelRatio) {
 
 QImage loadSlotPicture(const QString& programDir, QStringView characterText, int scale) {
     if (scale == 2) {
+        // Only a sharp picture that is not there at all is made up for by the other one:
+        // anything in its place (a link that loops or leads nowhere, a named pipe) is
+        // opened, and refused by name.
         const QString sharpPath = decompositionPicturePath(programDir, characterText, 2);
-        if (QFileInfo::exists(sharpPath)) {
+        struct stat entry {};
+        if (::lstat(QFile::encodeName(sharpPath).constData(), &entry) == 0) {
             QImage sharp = loadDecompositionPicture(sharpPath, SharpPictureSize);
             sharp.setDevicePixelRatio(2.0);
             return sharp;

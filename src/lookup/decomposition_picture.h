@@ -21,8 +21,10 @@ QString decompositionPicturePath(const QString& programDir, QStringView characte
                                  int scale = 1);
 
 // Reads a decomposition picture, a BMP file of exactly expectedSize pixels. The header is
-// read first: a file that is not a regular file, not a BMP picture, of another size, or
-// shorter than its header promises is refused before anything is decoded, and a picture
+// read first: a file that is not a regular file, not a BMP picture, of another size, with
+// a palette other than its bit depth needs (a one-bit picture has two colours), with its
+// pixels said to start inside its headers or palette, or shorter than its header
+// promises is refused before anything is decoded, and a picture
 // that does not decode completely is refused after. Each is a Failure naming the path and
 // the cause.
 QImage loadDecompositionPicture(const QString& path, QSize expectedSize = DecompositionPictureSize);
@@ -35,7 +37,8 @@ int pictureScaleFor(double devicePixelRatio);
 // The picture a slot shows at the given scale. At 2 it is the sharp picture, with device
 // pixel ratio 2, when its file exists, and the decomposition picture otherwise (data
 // folders built before the sharp pictures keep working); at 1 it is the decomposition
-// picture. A sharp picture that cannot be read or is not 216 x 218 is a Failure, as is a
+// picture. A sharp picture that cannot be read or is not 216 x 218 is a Failure, as is
+// anything in its place that is no file (a looping link, a named pipe), and a
 // decomposition picture that cannot be read.
 QImage loadSlotPicture(const QString& programDir, QStringView characterText, int scale);
 

@@ -8,6 +8,7 @@
 #include "lookup/decomposition_picture.h"
 #include "ui/assets.h"
 #include "ui/caret_boxes.h"
+#include "ui/field_limits.h"
 #include "ui/fonts.h"
 #include "ui/form_controls.h"
 #include "ui/picture_box.h"
@@ -91,6 +92,8 @@ QComboBox* strokePicker(QWidget* parent, int left, const QString& tip) {
     // focus leaving it, Return) would report its text as a choice where an item bears
     // it, and the blank is one: Tab through the pickers would search and move the focus.
     QObject::disconnect(combo->lineEdit(), SIGNAL(editingFinished()), combo, nullptr);
+    // A stroke's worth: a longer paste is cut at once.
+    combo->lineEdit()->setMaxLength(StrokeFieldLength);
     return combo;
 }
 
@@ -159,9 +162,13 @@ void Form11::buildRoster() {
     // zha and lu).
     Combo6->setMatchKey(
         [](const QString& typed) { return trimBlanks(foldedSyllable(typed)).toString(); });
+    // A syllable's worth: every search of a typed text then stays as small as a syllable's,
+    // whatever is pasted.
+    Combo6->editField()->setMaxLength(syllableFieldLength());
 
     Text5 = new CaretLineEdit(this);
     Text5->setFont(songFont(9));
+    Text5->setMaxLength(InputFieldLength);
     place(Text5, 1020, 112, 2985, 300);
 
     Text6 = new CaretTextEdit(this);

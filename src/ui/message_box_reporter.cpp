@@ -1,5 +1,7 @@
 #include "ui/message_box_reporter.h"
 
+#include "core/error_output.h"
+
 #include <QMessageBox>
 
 #include <cstdio>
@@ -8,7 +10,7 @@
 namespace zilvaro {
 
 void MessageBoxReporter::report(const QString& message) {
-    std::fprintf(stderr, "zilvaro: %s\n", message.toLocal8Bit().constData());
+    writeErrorLine(QStringLiteral("zilvaro: ") + message);
     // Plain text: a path may hold anything, markup included.
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Zilvaro"), message, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <functional>
+
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
@@ -159,6 +161,89 @@ TEST(RecordFile, TheStartUpCheckNamesTheFileAndWhatIsWrong) {
         folder.writeBytes(junk);
         EXPECT_TRUE(checkFailure(folder).startsWith(prefix + folder.recordFilePath() +
                                                     QStringLiteral(" is damaged")));
+    }
+}
+
+TEST(RecordFile, EveryRecordReadIsCheckedAndAFaultNamesTheRecordAndTheField) {
+    const auto faultOf = [](const std::function<void(QByteArray&)>& spoil) {
+        ProgramFolder folder;
+        QByteArray bytes;
+        for (const RecordFields& record : recordsFor(gb2312Characters(9))) {
+            bytes += encodeRecord(record);
+        }
+        QByteArray middle = bytes.mid(4 * CharacterRecord::Size, CharacterRecord::Size);
+        spoil(middle);
+        bytes.replace(4 * CharacterRecord::Size, CharacterRecord::Size, middle);
+        folder.writeBytes(bytes);
+        RecordFile file(folder.recordFilePath());
+        file.checkLayout(); // the ends are sound
+        try {
+            file.read(5);
+        } catch (const Failure& failure) {
+            const QString prefix = QStringLiteral("The record file ") + folder.recordFilePath() +
+                                   QStringLiteral(" is damaged: record 5 ");
+            return failure.message().startsWith(prefix) ? failure.message().mid(prefix.size())
+                                                        : failure.message();
+        }
+        return QString();
+    };
+    const auto at = [](int offset, QByteArray text) {
+        return [offset, text](QByteArray& record) { record.replace(offset, text.size(), text); };
+    };
+    const QString character =
+        QStringLiteral("has a character field that is not one GB2312 character");
+    const QString fullCode =
+        QStringLiteral("has a full code field that is not lower-case letters and blanks");
+    const QString rootCode =
+        QStringLiteral("has a root code field that is not lower-case letters and blanks");
+    const auto seeds = [](const char* which) {
+        return QStringLiteral("has a %1 seed list that is not seeds of four-column numbers and "
+                              "blanks")
+            .arg(QLatin1StringView(which));
+    };
+    EXPECT_EQ(faultOf([](QByteArray&) {}), QString());
+    EXPECT_EQ(faultOf(at(0, "ab")), character);
+    EXPECT_EQ(faultOf(at(0, QByteArray(2, '\0'))), character);
+    EXPECT_EQ(faultOf(at(0, "\xA1\x20")), character);
+    EXPECT_EQ(faultOf(at(0, "\xAA\xA1")), character); // GBK's user-defined area
+    EXPECT_EQ(faultOf(at(0, "\x81\x40")), character); // GBK, but not GB2312
+    EXPECT_EQ(faultOf(at(2, QByteArray(1, '\0'))), fullCode);
+    EXPECT_EQ(faultOf(at(2, "a b ")), fullCode);     // letters, then blanks
+    EXPECT_EQ(faultOf(at(2, "\xD7\xD6")), fullCode); // GBK text
+    EXPECT_EQ(faultOf(at(10, "ABC")), rootCode);
+    EXPECT_EQ(faultOf(at(14, QByteArray(72, '\0'))), seeds("first"));
+    EXPECT_EQ(faultOf(at(14, " 300")), seeds("first")); // a seed without its y
+    EXPECT_EQ(faultOf(at(14, "0")), seeds("first"));    // the mark is only for the third and fourth
+    EXPECT_EQ(faultOf(at(86, "\xD7\xD6\xB7\xFB")), seeds("second"));
+    EXPECT_EQ(faultOf(at(158, " 3 0 450")), seeds("third"));
+    EXPECT_EQ(faultOf(at(230 + 16, "  12  34")), seeds("fourth")); // after the list's end
+    EXPECT_EQ(faultOf(at(230, "-300 450")), seeds("fourth"));
+    QByteArray random;
+    for (int i = 0; i < 72; ++i) {
+        random.append(static_cast<char>((i * 37 + 11) % 256));
+    }
+    EXPECT_EQ(faultOf(at(158, random)), seeds("third"));
+    // What records hold: right- or left-aligned numbers, blanks, the mark.
+    EXPECT_EQ(faultOf(at(14, "300 45  " + QByteArray(64, ' '))), QString());
+    EXPECT_EQ(faultOf(at(158, "0" + QByteArray(71, ' '))), QString());
+    EXPECT_EQ(faultOf(at(230, QByteArray(72, ' '))), QString());
+    EXPECT_EQ(faultOf(at(6, "    ")), QString()); // no second code
+}
+
+TEST(RecordFile, AFileZeroedWhileOpenIsRefusedAtTheNextRead) {
+    ProgramFolder folder;
+    folder.writeRecords(recordsFor(gb2312Characters(10)));
+    RecordFile file(folder.recordFilePath());
+    file.checkLayout();
+    folder.writeBytes(QByteArray(10 * CharacterRecord::Size, '\0'));
+    try {
+        file.read(7);
+        FAIL() << "a zeroed record was read";
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.message(),
+                  QStringLiteral("The record file ") + folder.recordFilePath() +
+                      QStringLiteral(" is damaged: record 7 has a character field that is not "
+                                     "one GB2312 character"));
     }
 }
 

@@ -1,3 +1,4 @@
+#include "core/failure.h"
 #include "core/gbk.h"
 #include "data/record_file.h"
 #include "lookup/binary_search.h"
@@ -5,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 using namespace zilvaro;
@@ -21,6 +23,7 @@ public:
         ++reads;
         return inner_.read(n);
     }
+    QString path() const override { return inner_.path(); }
     int reads = 0;
 
 private:
@@ -138,4 +141,30 @@ TEST_F(Bisect, AMissLeavesTheLastRecordProbed) {
     EXPECT_EQ(r.LookupFound, 0);
     EXPECT_EQ(r.CurrentRecordNumber, 6); // the high bound was read last
     EXPECT_EQ(r.CurrentRecord.Character, r.Text32);
+}
+
+TEST_F(Bisect, ARecordOutsideTheBoundsAlreadyMetFailsAsAFileNotSorted) {
+    // Records exchanged between the ends: each end is sound, the middle is not. The
+    // search meets the middle record 3 (坝, B0D3) above the high bound 哎 (B0A5).
+    QStringList characters = gb2312Characters(5);
+    characters[2] = QStringLiteral("坝");
+    make(characters);
+    try {
+        find(QStringLiteral("埃"));
+        FAIL() << "a file out of order was searched without a word";
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.message(),
+                  QStringLiteral("The record file ") + folder_->recordFilePath() +
+                      QStringLiteral(" is damaged: record 3 is out of order: its key, -20269, "
+                                     "lies outside the keys -20319 to -20315 of the records "
+                                     "around it, so the file is not sorted"));
+    }
+    // A high bound below the low one.
+    QStringList reversed = gb2312Characters(3);
+    std::reverse(reversed.begin(), reversed.end());
+    make(reversed);
+    EXPECT_THROW(find(QStringLiteral("阿")), Failure);
+    // The characters the search meets in order are found as before.
+    make(characters);
+    EXPECT_EQ(find(QStringLiteral("啊")).LookupFound, -1);
 }

@@ -106,6 +106,17 @@ TEST(DecompositionPicture, ASlotTakesTheSharpPictureWhereThereIsOneAndTheOtherEl
             failure.message().contains(u"@2x.bmp: it is 108 x 109 pixels, not the 216 x 218"))
             << failure.message().toStdString();
     }
+    // A sharp picture that is a link looping on itself is refused, as a named pipe is,
+    // not made up for by the other picture.
+    const QString looping = decompositionPicturePath(dir.path(), u"阿", 2);
+    ASSERT_TRUE(QFile::link(looping, looping));
+    try {
+        loadSlotPicture(dir.path(), u"阿 ", 2);
+        ADD_FAILURE() << "a looping link was taken for a missing picture";
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.message(), QStringLiteral("Cannot open the picture ") + looping +
+                                         QStringLiteral(": its path has too many symbolic links"));
+    }
 }
 
 namespace {
@@ -196,6 +207,40 @@ TEST_F(PictureFiles, AFileCutShortIsRefusedAndNeverShowsWhatWasInMemory) {
               prefix() + QStringLiteral("it is cut short inside its header"));
     // Bytes after the picture are not read.
     EXPECT_EQ(failureOf(whole + QByteArray(5000, 'x')), QString());
+}
+
+TEST_F(PictureFiles, AHeaderThatLiesAboutThePaletteOrThePixelsIsRefusedBeforeDecoding) {
+    const QByteArray whole = bmpBytes(framePicture(DecompositionPictureSize));
+    const auto with = [&](int at, std::uint32_t value) {
+        QByteArray bytes = whole;
+        for (int i = 0; i < 4; ++i) {
+            bytes[at + i] = static_cast<char>(value >> (8 * i) & 0xFF);
+        }
+        return bytes;
+    };
+    // The pixels said to start at byte 0, and the file 62 bytes short of them: the rows
+    // would be read from the headers.
+    EXPECT_EQ(failureOf(with(10, 0).left(whole.size() - 62)),
+              prefix() + QStringLiteral("its pixel-data offset, 0, lies inside its headers and "
+                                        "palette, which end at byte 62"));
+    EXPECT_EQ(failureOf(with(10, 58)),
+              prefix() + QStringLiteral("its pixel-data offset, 58, lies inside its headers and "
+                                        "palette, which end at byte 62"));
+    // Room for every row after the offset.
+    EXPECT_EQ(failureOf(with(10, 70)),
+              prefix() + QStringLiteral("it is cut short: it holds %1 bytes of the %2 its header "
+                                        "promises")
+                             .arg(whole.size())
+                             .arg(whole.size() + 8));
+    // A one-bit picture has two colours: 255 would be read past the palette into the pixels.
+    for (const std::uint32_t colours : {255u, 3u, 1u}) {
+        EXPECT_EQ(failureOf(with(46, colours)),
+                  prefix() + QStringLiteral("its colours-used field says %1, where a 1-bit "
+                                            "picture has 2 colours")
+                                 .arg(colours));
+    }
+    EXPECT_EQ(failureOf(with(46, 2)), QString());
+    EXPECT_EQ(failureOf(with(46, 0)), QString());
 }
 
 TEST_F(PictureFiles, APictureOfAnotherSizeIsRefusedBeforeItIsDecoded) {

@@ -1,14 +1,18 @@
 #include "form11_fixture.h"
 
 #include "ui/caret_boxes.h"
+#include "ui/field_limits.h"
 #include "ui/picture_box.h"
+#include "ui/simple_combo.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QTextDocument>
@@ -139,6 +143,42 @@ TEST_F(InputBox, APastedLineTakesItsTextWithoutTheLineBreak) {
     form->Text5->paste();
     EXPECT_EQ(form->Text5->text(), QStringLiteral("中国中"));
     EXPECT_EQ(form->Text5->cursorPosition(), 2);
+}
+
+TEST_F(InputBox, AMegabytePasteIsCutToWhatEachFieldTakes) {
+    // 1 MB of text: a character the input box looks up, a syllable, a stroke, each
+    // followed by more than any field takes.
+    const auto megabyte = [](const QString& head) {
+        QString text = head;
+        while (text.size() < 512 * 1024) {
+            text += QStringLiteral("字zhuang一");
+        }
+        return text;
+    };
+    QGuiApplication::clipboard()->setText(megabyte(QStringLiteral("字")));
+    form->Text5->clear();
+    form->Text5->paste();
+    EXPECT_EQ(form->Text5->text(), megabyte(QStringLiteral("字")).left(InputFieldLength));
+    EXPECT_EQ(form->Label4.text(), QStringLiteral("字"));
+
+    // The syllable field takes a syllable's worth, the longest of them whole, and the
+    // syllable's search runs on it.
+    EXPECT_EQ(syllableFieldLength(), 6);
+    QGuiApplication::clipboard()->setText(megabyte(QStringLiteral("zhuang")));
+    QLineEdit* syllable = form->Combo6->editField();
+    syllable->selectAll();
+    syllable->paste();
+    EXPECT_EQ(syllable->text(), QStringLiteral("zhuang"));
+
+    // A picker takes a stroke's worth: a paste of more is no stroke, and the pattern says so.
+    for (QComboBox* picker :
+         {form->Combo1, form->Combo2, form->Combo3, form->Combo4, form->Combo5}) {
+        QGuiApplication::clipboard()->setText(megabyte(QStringLiteral("一")));
+        picker->lineEdit()->selectAll();
+        picker->lineEdit()->paste();
+        EXPECT_EQ(picker->currentText(), QStringLiteral("一字"));
+    }
+    EXPECT_EQ(form->Text2bhw.text(), QStringLiteral("00000"));
 }
 
 TEST_F(InputBox, ALatinLetterShowsTheNoEntryNoticeAndEmptiesThePinyinLine) {
