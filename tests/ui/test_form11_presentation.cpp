@@ -96,7 +96,7 @@ protected:
             // two roots: the third slot shows the identification code u
             {QStringLiteral("只"), QStringLiteral("kwu"), QStringLiteral("kw"),
              QStringLiteral("kw"), seedAt(0), seedAt(1), QStringLiteral("0"), QString()},
-            // an upper-case identification letter names no picture
+            // an upper-case letter in a code: a damaged record
             {QStringLiteral("叭"), QStringLiteral("kWY"), QString(), QStringLiteral("kw"),
              seedAt(0), seedAt(1), QStringLiteral("0"), QString()},
             // full code R alone: S empty, R = F
@@ -107,9 +107,6 @@ protected:
              QStringLiteral("sm"), seedAt(0), seedAt(1), QStringLiteral("0"), QString()},
             {QStringLiteral("倔"), QStringLiteral("wnbm"), QStringLiteral("wnb"),
              QStringLiteral("wnbm"), seedAt(0), seedAt(1), seedAt(2), seedAt(3)},
-            // a GBK character outside GB2312, which the code table does not hold
-            {QStringLiteral("丂"), QStringLiteral("gnv "), QString(), QStringLiteral("gnv"),
-             seedAt(0), seedAt(1), QStringLiteral("0"), QString()},
         };
         std::sort(records.begin(), records.end(), [](const auto& a, const auto& b) {
             return characterKey(a.character) < characterKey(b.character);
@@ -178,12 +175,14 @@ TEST_F(Presentation, TwoRootsEmptyTheLastSlotsBeforeTheIdentificationCode) {
     EXPECT_EQ(form->Label5->text(), QStringLiteral("kw  kwu"));
 }
 
-TEST_F(Presentation, AnUpperCaseLetterLeavesTheSlotAsItWas) {
+TEST_F(Presentation, ARecordWithAnUpperCaseLetterInItsCodeIsRefusedByName) {
+    // Codes are lower-case letters: such a record is no data to show but a damaged file.
     lookUp(QStringLiteral("话"));
     lookUp(QStringLiteral("叭"));
-    // Slot 2 was emptied by the two-letter root code and stays empty.
-    EXPECT_TRUE(isEmpty(slot(2)));
-    EXPECT_EQ(form->Text23.text(), QStringLiteral("叭"));
+    ASSERT_EQ(reporter.messages.size(), 1);
+    EXPECT_TRUE(reporter.messages[0].contains(QStringLiteral("wwbb11.dat")));
+    EXPECT_TRUE(reporter.messages[0].contains(
+        QStringLiteral("has a full code field that is not lower-case letters and blanks")));
 }
 
 TEST_F(Presentation, TheCodeLineShowsOnlyCodesThatTypeTheCharacter) {
@@ -195,12 +194,6 @@ TEST_F(Presentation, TheCodeLineShowsOnlyCodesThatTypeTheCharacter) {
     EXPECT_EQ(form->Label5->text(), QStringLiteral("sm  smn"));
     EXPECT_EQ(form->Label10->text(), form->Label5->text());
     EXPECT_EQ(form->Label10->toolTip(), QStringLiteral("sm：二级简码\nsmn：全码"));
-    // A character the table does not hold shows the full code of its record alone.
-    lookUp(QStringLiteral("丂"));
-    EXPECT_EQ(form->Label10->text(), QStringLiteral("gnv"));
-    EXPECT_EQ(form->Label10->toolTip(), QStringLiteral("gnv：全码"));
-    // The record's slots are shown as before: the identification code v in slot 2.
-    EXPECT_TRUE(showsIdentificationCode(slot(2), 14));
 }
 
 TEST_F(Presentation, JueShowsItsFourthSlotWithoutARootFilled) {
@@ -386,21 +379,21 @@ TEST_F(Presentation, CtrlCCopiesTheLineUnlessATextBoxHasTextSelected) {
     form->activateWindow();
     QLineEdit* input = form->Text5;
     input->setFocus();
-    input->setText(QStringLiteral("丂字"));
-    lookUp(QStringLiteral("丂")); // not in the tables: its record's full code, no reading
+    input->setText(QStringLiteral("机字"));
+    lookUp(QStringLiteral("机"));
     input->deselect();
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     QTest::keyClick(input, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("丂 gnv"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("机 sm smn jī"));
     // With text selected, the box copies its selection.
     input->setSelection(1, 1);
     QTest::keyClick(input, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("字"));
     // In the result strip likewise, with the focus there and nothing selected.
-    form->Text6->setPlainText(QStringLiteral("丂 "));
+    form->Text6->setPlainText(QStringLiteral("机 "));
     form->Text6->setFocus();
     QTest::keyClick(form->Text6, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("丂 gnv"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("机 sm smn jī"));
     // After a miss there is nothing to copy.
     lookUp(QStringLiteral("中"));
     input->setFocus();
