@@ -150,6 +150,14 @@ TEST(DecompositionTable, ShapeRulesRejectEachFamilysWrongReading) {
               QStringLiteral("root 2 (火) begins before root 1 (火)"));
     EXPECT_EQ(problems("非\tdjdd\t\tdjd\tcompound\td:1,2,7\tj:0,4\td:3,5,6"),
               QStringLiteral("root 3 (三) lies apart around stroke 4 of another root"));
+    // 虍 split after its ㇇: H is 虍 without its 七 (丨 一 ㇇ 丿) and A the 七 alone, so 丿 七
+    // under A is no root.
+    EXPECT_EQ(problems("醵\tsghe\t\tsghe\tcompound\ts:0,1,2,3,4,5\tg:6\th:7,8,9\ta:10,11,12\t"
+                       "e:13,14,15,16,17,18,19"),
+              QStringLiteral("root 4 (a with strokes 315) is not in the chart"));
+    EXPECT_EQ(problems("醵\tsghe\t\tsghe\tcompound\ts:0,1,2,3,4,5\tg:6\th:7,8,9,10\ta:11,12\t"
+                       "e:13,14,15,16,17,18,19"),
+              QString());
     // The readings that keep the rules pass, 非 interleaving by its rule.
     EXPECT_EQ(problems("非\tdjdd\t\tdjd\tcompound\td:1,2,3\tj:0,4\td:5,6,7"), QString());
     EXPECT_EQ(problems("惠\tgjhn\tgjh\tgjhn\tcompound\tg:0\tj:1,2,3,4\th:5\tg:6\ty:7\t"
@@ -221,4 +229,17 @@ TEST(DecompositionTable, EveryRootOfTheChartIsShownByItsWitnesses) {
               QStringLiteral("k:0,1,2\th:3\tg:4\tm:5,6,7,8"));
     EXPECT_EQ(table().lines.value(QStringLiteral("段")).format().section(u'\t', 5),
               QStringLiteral("w:0,1\td:2,3,4\tm:5,6\tc:7,8"));
+    // Every character with 虍 shows it without its 七 on H and the 七 on A, as 虎 hamv.
+    for (const QChar c :
+         QStringLiteral("彪虎唬掳虏虑滤虐墟虚嘘虞谑蘧摅搋噱滹遽琥璩觑虢褫虍虔罅篪醵饕")) {
+        const QVector<RootField> roots = table().lines.value(QString(c)).roots;
+        const auto h = std::find_if(roots.begin(), roots.end(), [](const RootField& f) {
+            return f.key == u'h' && f.strokes.size() == 4;
+        });
+        ASSERT_NE(h, roots.end()) << QString(c).toStdString();
+        ASSERT_NE(h + 1, roots.end()) << QString(c).toStdString();
+        EXPECT_EQ((h + 1)->key, u'a') << QString(c).toStdString();
+        EXPECT_EQ((h + 1)->strokes, (QVector<int>{h->strokes.last() + 1, h->strokes.last() + 2}))
+            << QString(c).toStdString();
+    }
 }
