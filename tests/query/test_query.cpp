@@ -247,32 +247,32 @@ TEST_F(MadeUpFolder, AWrongCommandLineGivesAShortUsageOnStandardErrorAndStatusTw
 }
 
 TEST_F(MadeUpFolder, ADataProblemNamesTheFileAndTheCauseWithStatusOne) {
-    QueryRun r = runQueryWith({u"字"_qs}, folder.path() + u"/none"_qs);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, u"zilvaro-query: Cannot open the record file "_qs + folder.path() +
-                         u"/none/wwbb11.dat: it does not exist\n"_qs);
+    // Nothing is answered: status 1 and one message on standard error.
+    const auto problem = [&](const QString& installed, const QStringList& args = {u"字"_qs}) {
+        const QueryRun r = runQueryWith(args, installed);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.lines.isEmpty());
+        return r.err;
+    };
+    EXPECT_EQ(problem(folder.path() + u"/none"_qs),
+              u"zilvaro-query: Cannot open the record file "_qs + folder.path() +
+                  u"/none/wwbb11.dat: it does not exist\n"_qs);
     writeRoots("# Zilvaro roots 2\n字\tcompound\t1\tf\n");
-    r = run({u"字"_qs});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.lines.isEmpty());
-    EXPECT_EQ(r.err, u"zilvaro-query: The roots file "_qs + folder.path() +
-                         u"/roots.tsv is damaged at line 2: expected at least five tab-separated "
-                         u"fields, found 4\n"_qs);
+    EXPECT_EQ(problem(folder.path()), u"zilvaro-query: The roots file "_qs + folder.path() +
+                                          u"/roots.tsv is damaged at line 2: expected at least "
+                                          u"five tab-separated fields, found 4\n"_qs);
     // Files of two builds.
     writeRoots(formatRootFile({{u"字"_qs, u"compound"_qs, 1, u'f', {{u'p', u"宀"_qs}}}}));
-    r = run({u"--program-dir"_qs, folder.path(), u"字"_qs});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.err.contains(u"does not belong to the record file")) << r.err.toStdString();
+    // (--program-dir reads the folder given, not the installed one.)
+    EXPECT_TRUE(problem(folder.path() + u"/none"_qs, {u"--program-dir"_qs, folder.path(), u"字"_qs})
+                    .contains(u"does not belong to the record file"));
     // A record file built with other codes than the program carries.
     std::vector<MadeUp> other = madeUp();
     other[0].fullCode = u"pbfg"_qs;
     write(other);
-    r = run({u"中"_qs});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.lines.isEmpty());
-    EXPECT_EQ(r.err, u"zilvaro-query: The record file "_qs + folder.path() +
-                         u"/wwbb11.dat does not belong to this program: it gives 字 the full "
-                         u"code pbfg, the program pbf\n"_qs);
+    EXPECT_EQ(problem(folder.path()), u"zilvaro-query: The record file "_qs + folder.path() +
+                                          u"/wwbb11.dat does not belong to this program: it "
+                                          u"gives 字 the full code pbfg, the program pbf\n"_qs);
 }
 
 // --- The real data ----------------------------------------------------------------------
