@@ -66,7 +66,8 @@ void TenThousandCharacters(benchmark::State& state) {
 }
 BENCHMARK(TenThousandCharacters)->Unit(benchmark::kMillisecond);
 
-// The data read once: the record file, the roots file and the readings.
+// The data read once: the record file, the roots file, and the codes and readings the
+// program carries.
 void LoadData(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(zilvaro::query::QueryData::load(programDir).size());

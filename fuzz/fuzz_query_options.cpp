@@ -3,6 +3,7 @@
 // program folder with a status of 0, 1 or 2, never crashing.
 #include "core/gbk.h"
 #include "data/character_record.h"
+#include "data/character_tables.h"
 #include "data/root_file.h"
 #include "fuzz_check.h"
 #include "query/code_pattern.h"
@@ -35,24 +36,14 @@ const QString& programFolder() {
              u"compound"_qs,
              6,
              u'i',
-             {u"l"_qs, u"lgyi"_qs},
              {{u'l', u"囗"_qs}, {u'g', u"王"_qs}, {u'y', u"丶"_qs}}},
-            {u"中"_qs,
-             u"compound"_qs,
-             5,
-             u'k',
-             {u"k"_qs, u"khk"_qs},
-             {{u'k', u"口"_qs}, {u'h', u"丨"_qs}}},
-            {u"字"_qs,
-             u"compound"_qs,
-             0,
-             u'f',
-             {u"pb"_qs, u"pbf"_qs},
-             {{u'p', u"宀"_qs}, {u'b', u"子"_qs}}},
+            {u"中"_qs, u"compound"_qs, 5, u'k', {{u'k', u"口"_qs}, {u'h', u"丨"_qs}}},
+            {u"字"_qs, u"compound"_qs, 0, u'f', {{u'p', u"宀"_qs}, {u'b', u"子"_qs}}},
         };
         for (const RootEntry& e : entries) {
-            const CharacterRecord record{
-                e.character, e.codes.last(), {}, e.codes.last(), {}, {}, {}, {}};
+            // The full codes the program carries, as a build writes them.
+            const QString full = wubiCodes(e.character).last();
+            const CharacterRecord record{e.character, full, {}, full, {}, {}, {}, {}};
             records.write(record.encode().value());
         }
         roots.write(formatRootFile(entries));

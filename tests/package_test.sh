@@ -198,7 +198,7 @@ fi
 answer=$(env -i PATH=/usr/bin:/bin LANG=C.UTF-8 "${runner[@]}" "$root/usr/bin/zilvaro-query" 字) ||
     fail "the installed zilvaro-query failed: $answer"
 case "$answer" in
-    "字  pbf   pb      宀 p  子 b  识别码 f"*zi) echo "zilvaro-query: $answer" ;;
+    "字  pbf   pb      宀 p  子 b  识别码 f"*zì) echo "zilvaro-query: $answer" ;;
     *) fail "the installed zilvaro-query answers 字 with: $answer" ;;
 esac
 status=0

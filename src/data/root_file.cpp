@@ -9,16 +9,18 @@
 #include <QStringDecoder>
 #include <QStringList>
 
-#include <algorithm>
-
 namespace zilvaro {
 
 namespace {
 
-const QString FormatLine = QStringLiteral("# Zilvaro roots 1");
+const QString FormatLine = QStringLiteral("# Zilvaro roots 2");
 const QString ColumnNote = QStringLiteral(
-    ": character, kind, frequency rank, identification code, codes, then key and name of "
-    "each root");
+    ": character, kind, frequency rank, identification code, then key and name of each root");
+
+// The format line of a first line: what stands before the note of the columns.
+QString formatLineOf(const QString& firstLine) {
+    return firstLine.section(u':', 0, 0).trimmed();
+}
 
 bool isKind(const QString& kind) {
     return kind == u"key" || kind == u"root" || kind == u"stroke" || kind == u"compound";
@@ -26,18 +28,6 @@ bool isKind(const QString& kind) {
 
 bool isKey(QChar c) {
     return c >= u'a' && c <= u'y';
-}
-
-bool isCode(const QString& code) {
-    if (code.isEmpty() || code.size() > 4) {
-        return false;
-    }
-    for (const QChar c : code) {
-        if (!isKey(c)) {
-            return false;
-        }
-    }
-    return true;
 }
 
 bool isPlainText(const QString& text) {
@@ -68,15 +58,10 @@ QByteArray formatRootFile(const std::vector<RootEntry>& entries, QString* error)
         if (!entry.identification.isNull() && !isKey(entry.identification)) {
             return fail(entry, QStringLiteral("the identification code is no letter a-y"));
         }
-        if (entry.codes.isEmpty() || !std::all_of(entry.codes.begin(), entry.codes.end(), isCode)) {
-            return fail(entry, QStringLiteral("codes \"%1\" are not one to four letters a-y")
-                                   .arg(entry.codes.join(u',')));
-        }
         QStringList fields = {
             entry.character, entry.kind,
             entry.frequencyRank > 0 ? QString::number(entry.frequencyRank) : QStringLiteral("-"),
-            entry.identification.isNull() ? QStringLiteral("-") : QString(entry.identification),
-            entry.codes.join(u',')};
+            entry.identification.isNull() ? QStringLiteral("-") : QString(entry.identification)};
         for (const RootEntry::Root& root : entry.roots) {
             if (!isKey(root.key) || !isPlainText(root.name)) {
                 return fail(
@@ -108,7 +93,13 @@ std::vector<RootEntry> parseRootFile(const QByteArray& bytes, const QString& pat
     if (!lines.isEmpty() && lines.last().isEmpty()) {
         lines.removeLast();
     }
-    if (lines.isEmpty() || !lines.first().startsWith(FormatLine)) {
+    const QString format = lines.isEmpty() ? QString() : formatLineOf(lines.first());
+    if (format != FormatLine) {
+        if (format.startsWith(FormatLine.chopped(1))) {
+            throw Failure(QStringLiteral("The roots file %1 is of another version of Zilvaro: it "
+                                         "says \"%2\", this version reads \"%3\"")
+                              .arg(shown, format, FormatLine));
+        }
         throw Failure(QStringLiteral("The roots file %1 is not one: its first line is not \"%2\"")
                           .arg(shown, FormatLine));
     }
@@ -121,8 +112,8 @@ std::vector<RootEntry> parseRootFile(const QByteArray& bytes, const QString& pat
             line.chop(1);
         }
         const QStringList fields = line.split(u'\t');
-        if (fields.size() < 6) {
-            fail(number, QStringLiteral("expected at least six tab-separated fields, found %1")
+        if (fields.size() < 5) {
+            fail(number, QStringLiteral("expected at least five tab-separated fields, found %1")
                              .arg(fields.size()));
         }
         RootEntry entry;
@@ -151,11 +142,7 @@ std::vector<RootEntry> parseRootFile(const QByteArray& bytes, const QString& pat
             }
             entry.identification = fields[3][0];
         }
-        entry.codes = fields[4].split(u',');
-        if (!std::all_of(entry.codes.begin(), entry.codes.end(), isCode)) {
-            fail(number, QStringLiteral("bad codes \"%1\"").arg(fields[4]));
-        }
-        for (qsizetype f = 5; f < fields.size(); ++f) {
+        for (qsizetype f = 4; f < fields.size(); ++f) {
             const QString& root = fields[f];
             if (root.size() < 2 || !isKey(root[0])) {
                 fail(number, QStringLiteral("root \"%1\" is not a key and a name").arg(root));

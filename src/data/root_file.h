@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QChar>
 #include <QString>
-#include <QStringList>
 #include <QVector>
 
 #include <vector>
@@ -12,14 +11,14 @@ namespace zilvaro {
 
 // What the record file does not say about a character: the roots the decomposition table
 // splits it into, in writing order, each with its key and its name from the root chart;
-// the identification code where the full code ends in one; every code that types it, as
-// the published code table gives them; and how common the character is. The file roots.tsv lies
-// beside wwbb11.dat and is built with it.
+// the identification code where the full code ends in one; and how common the character
+// is. The file roots.tsv lies beside wwbb11.dat and is built with it. (The codes that type
+// a character are compiled into the program: wubiCodes.)
 //
 // roots.tsv is UTF-8 text, one character a line after a first line that names the format
-// ("# Zilvaro roots 1", with a note of the columns after it). The fields of a line are
+// ("# Zilvaro roots 2", with a note of the columns after it). The fields of a line are
 // separated by tabs:
-//   character  kind  rank  identification  codes  root...
+//   character  kind  rank  identification  root...
 // kind is key (a key-name character), root (a character root), stroke (one of the five
 // single strokes) or compound; rank is the character's place in the frequency list (1 the
 // most common) or "-" when the list lacks it; identification is the letter of the
@@ -37,7 +36,6 @@ struct RootEntry {
     QString kind;          // key, root, stroke or compound
     int frequencyRank = 0; // 1 the most common; 0 when the frequency list lacks it
     QChar identification;  // the identification code's letter; null when there is none
-    QStringList codes;     // every code that types it, shortest first; at least one
     QVector<Root> roots;   // at least one
 
     bool operator==(const RootEntry&) const = default;
@@ -48,13 +46,13 @@ inline constexpr const char* RootFileName = "roots.tsv";
 
 // The whole file for these entries. An entry that has no line form (a tab or a line break
 // in a name, a key that is no letter a-y, no root) gives an empty result with `error`
-// naming the character and the fault (so does a code that is not one to four letters a-y).
+// naming the character and the fault.
 QByteArray formatRootFile(const std::vector<RootEntry>& entries, QString* error = nullptr);
 
 // Reads the file's text back; `path` names it in messages. A malformed file is a Failure
-// naming the file, the line and what is wrong: a missing or foreign first line, a line
-// with too few fields, a bad kind, rank, key or identification letter, a character listed
-// twice, bytes that are not UTF-8.
+// naming the file, the line and what is wrong: a missing or foreign first line (a file of
+// another format version among them), a line with too few fields, a bad kind, rank, key or
+// identification letter, a character listed twice, bytes that are not UTF-8.
 std::vector<RootEntry> parseRootFile(const QByteArray& bytes, const QString& path);
 
 // Opens and reads the file (a regular file only; a missing one is a Failure naming it and

@@ -10,8 +10,9 @@ namespace zilvaro::query {
 // The answers, each one line: plain text aligned for reading, or one JSON object.
 //
 // A character: the character, its full code, its short codes joined by "," ("-" when it
-// has none), what the code is made of, its readings joined by "/":
-//   字  pbf   pb      宀 p  子 b  识别码 f        zi
+// has none), what the code is made of, its readings with their tone marks joined by "/",
+// the most frequent first:
+//   字  pbf   pb      宀 p  子 b  识别码 f        zì
 // What the code is made of: for a compound, its roots in order with their keys, then the
 // identification code where the code ends in one; a key-name character is "键名" and
 // itself with its key; a character root is "成字字根", itself with its key, then the

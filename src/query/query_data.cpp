@@ -2,8 +2,8 @@
 
 #include "core/blank_text.h"
 #include "core/failure.h"
+#include "data/character_tables.h"
 #include "data/record_file.h"
-#include "query/readings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,13 +18,12 @@ QueryData QueryData::load(const QString& programDir) {
     RecordFile records(recordPath);
     records.checkLayout();
     const QString rootsPath = dir.filePath(QString::fromLatin1(RootFileName));
-    std::vector<RootEntry> rootEntries = readRootFile(rootsPath);
-    QHash<QString, RootEntry*> rootsOf;
+    const std::vector<RootEntry> rootEntries = readRootFile(rootsPath);
+    QHash<QString, const RootEntry*> rootsOf;
     rootsOf.reserve(qsizetype(rootEntries.size()));
-    for (RootEntry& entry : rootEntries) {
+    for (const RootEntry& entry : rootEntries) {
         rootsOf.insert(entry.character, &entry);
     }
-    const QHash<QString, QStringList> readings = readingsByCharacter();
 
     std::vector<CharacterFacts> facts;
     facts.reserve(size_t(records.recordCount()));
@@ -32,8 +31,7 @@ QueryData QueryData::load(const QString& programDir) {
         const CharacterRecord record = records.read(n);
         CharacterFacts f;
         f.character = trimTrailingBlanks(record.Character).toString();
-        f.fullCode = trimTrailingBlanks(record.FullCode).toString();
-        RootEntry* roots = rootsOf.value(f.character);
+        const RootEntry* roots = rootsOf.value(f.character);
         if (!roots) {
             throw Failure(QStringLiteral("The roots file %1 does not belong to the record file "
                                          "%2: it has no line for %3 (record %4)")
@@ -41,16 +39,20 @@ QueryData QueryData::load(const QString& programDir) {
                                    QDir::toNativeSeparators(recordPath), f.character)
                               .arg(n));
         }
-        f.roots = std::move(*roots);
-        if (f.roots.codes.last() != f.fullCode) {
-            throw Failure(QStringLiteral("The roots file %1 does not belong to the record file "
-                                         "%2: it gives %3 the full code %4, the record file %5")
-                              .arg(QDir::toNativeSeparators(rootsPath),
-                                   QDir::toNativeSeparators(recordPath), f.character,
-                                   f.roots.codes.last(), f.fullCode));
+        f.roots = *roots;
+        // The codes are the program's own, the ones the window shows; the record file must
+        // have been built with them.
+        const QStringList codes = wubiCodes(f.character);
+        const QString recordCode = trimTrailingBlanks(record.FullCode).toString();
+        if (codes.isEmpty() || codes.last() != recordCode) {
+            throw Failure(QStringLiteral("The record file %1 does not belong to this program: it "
+                                         "gives %2 the full code %3, the program %4")
+                              .arg(QDir::toNativeSeparators(recordPath), f.character, recordCode,
+                                   codes.isEmpty() ? QStringLiteral("no code") : codes.last()));
         }
-        f.shortCodes = f.roots.codes.mid(0, f.roots.codes.size() - 1);
-        f.readings = readings.value(f.character);
+        f.fullCode = codes.last();
+        f.shortCodes = codes.mid(0, codes.size() - 1);
+        f.readings = tonedReadings(f.character);
         facts.push_back(std::move(f));
     }
     if (rootEntries.size() != facts.size()) {

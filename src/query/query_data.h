@@ -14,10 +14,10 @@ namespace zilvaro::query {
 // What the command line tells of one character.
 struct CharacterFacts {
     QString character;
-    QString fullCode;
-    QStringList shortCodes; // the codes shorter than the full code, shortest first
+    QString fullCode;       // the longest of its codes (wubiCodes)
+    QStringList shortCodes; // the others, shortest first
     RootEntry roots;
-    QStringList readings; // may be empty
+    QStringList readings; // with tone marks, the most frequent first (tonedReadings); may be empty
 };
 
 // One character found by code, and how.
@@ -26,14 +26,14 @@ struct CodeHit {
     bool exact = false; // its full or short code is the code asked for
 };
 
-// The program folder's data, read once: every record of wwbb11.dat with its roots from
-// roots.tsv and its readings, indexed by character and ordered by frequency for the search
-// by code.
+// The program folder's data, read once: every character of wwbb11.dat with its roots from
+// roots.tsv, and its codes and readings from the lists compiled into the program (the ones
+// the window shows), indexed by character and ordered by frequency for the search by code.
 class QueryData {
 public:
     // Reads <programDir>/wwbb11.dat and <programDir>/roots.tsv. A missing or broken file,
-    // or two files that do not hold the same characters, is a Failure naming the file and
-    // the cause.
+    // two files that do not hold the same characters, or a record whose full code is not
+    // the program's, is a Failure naming the file and the cause.
     static QueryData load(const QString& programDir);
     // For tests: data made of facts given directly (in code order).
     static QueryData fromFacts(std::vector<CharacterFacts> facts);

@@ -23,7 +23,7 @@ namespace {
 
 struct MadeUp {
     QString character;
-    QStringList codes; // shortest first; the last is the full code
+    QString fullCode; // the record's; the program's own codes give the short ones
     int rank;
     QChar identification;
     QVector<RootEntry::Root> roots;
@@ -32,27 +32,15 @@ struct MadeUp {
 // A few characters with their real codes and roots; the ranks are made up.
 const std::vector<MadeUp>& madeUp() {
     static const std::vector<MadeUp> list = {
-        {u"字"_qs, {u"pb"_qs, u"pbf"_qs}, 30, u'f', {{u'p', u"宀"_qs}, {u'b', u"子"_qs}}},
-        {u"安"_qs, {u"pv"_qs, u"pvf"_qs}, 20, u'f', {{u'p', u"宀"_qs}, {u'v', u"女"_qs}}},
-        {u"宙"_qs, {u"pm"_qs, u"pmf"_qs}, 0, u'f', {{u'p', u"宀"_qs}, {u'm', u"由"_qs}}},
-        {u"宇"_qs,
-         {u"pgf"_qs, u"pgfj"_qs},
-         40,
-         QChar(),
-         {{u'p', u"宀"_qs}, {u'g', u"一"_qs}, {u'f', u"十"_qs}}},
-        {u"中"_qs, {u"k"_qs, u"khk"_qs}, 5, u'k', {{u'k', u"口"_qs}, {u'h', u"丨"_qs}}},
-        {u"国"_qs,
-         {u"l"_qs, u"lgyi"_qs},
-         6,
-         u'i',
-         {{u'l', u"囗"_qs}, {u'g', u"王"_qs}, {u'y', u"丶"_qs}}},
-        {u"人"_qs, {u"w"_qs, u"wwww"_qs}, 7, QChar(), {{u'w', u"人"_qs}}},
-        {u"民"_qs, {u"n"_qs, u"nav"_qs}, 8, u'v', {{u'n', u"已"_qs}, {u'a', u"七"_qs}}},
-        {u"华"_qs,
-         {u"wxf"_qs, u"wxfj"_qs},
-         9,
-         u'j',
-         {{u'w', u"亻"_qs}, {u'x', u"匕"_qs}, {u'f', u"十"_qs}}},
+        {u"字"_qs, u"pbf"_qs, 30, u'f', {{u'p', u"宀"_qs}, {u'b', u"子"_qs}}},
+        {u"安"_qs, u"pvf"_qs, 20, u'f', {{u'p', u"宀"_qs}, {u'v', u"女"_qs}}},
+        {u"宙"_qs, u"pmf"_qs, 0, u'f', {{u'p', u"宀"_qs}, {u'm', u"由"_qs}}},
+        {u"宇"_qs, u"pgfj"_qs, 40, QChar(), {{u'p', u"宀"_qs}, {u'g', u"一"_qs}, {u'f', u"十"_qs}}},
+        {u"中"_qs, u"khk"_qs, 5, u'k', {{u'k', u"口"_qs}, {u'h', u"丨"_qs}}},
+        {u"国"_qs, u"lgyi"_qs, 6, u'i', {{u'l', u"囗"_qs}, {u'g', u"王"_qs}, {u'y', u"丶"_qs}}},
+        {u"人"_qs, u"wwww"_qs, 7, QChar(), {{u'w', u"人"_qs}}},
+        {u"民"_qs, u"nav"_qs, 8, u'v', {{u'n', u"已"_qs}, {u'a', u"七"_qs}}},
+        {u"华"_qs, u"wxfj"_qs, 9, u'j', {{u'w', u"亻"_qs}, {u'x', u"匕"_qs}, {u'f', u"十"_qs}}},
     };
     return list;
 }
@@ -71,11 +59,11 @@ protected:
         std::vector<RecordFields> records;
         std::vector<RootEntry> roots;
         for (const MadeUp& m : list) {
-            records.push_back({m.character, m.codes.last(), QString(), m.codes.last(), QString(),
-                               QString(), QString(), QString()});
+            records.push_back({m.character, m.fullCode, QString(), m.fullCode, QString(), QString(),
+                               QString(), QString()});
             const QString kind =
-                m.codes.last() == QString(4, m.roots[0].key) ? u"key"_qs : u"compound"_qs;
-            roots.push_back({m.character, kind, m.rank, m.identification, m.codes, m.roots});
+                m.fullCode == QString(4, m.roots[0].key) ? u"key"_qs : u"compound"_qs;
+            roots.push_back({m.character, kind, m.rank, m.identification, m.roots});
         }
         folder.writeRecords(records);
         writeRoots(formatRootFile(roots));
@@ -102,11 +90,13 @@ TEST_F(MadeUpFolder, ATextGivesOneLinePerChineseCharacterAndSkipsTheRest) {
     ASSERT_EQ(r.lines.size(), 3);
     EXPECT_TRUE(r.lines[0].startsWith(u"字  pbf   pb      宀 p  子 b  识别码 f  "))
         << r.lines[0].toStdString();
-    EXPECT_TRUE(r.lines[0].endsWith(u"  zi")) << r.lines[0].toStdString();
-    EXPECT_TRUE(r.lines[1].startsWith(u"中  khk   k       口 k  丨 h  识别码 k  "));
-    EXPECT_TRUE(r.lines[2].startsWith(u"国  lgyi  l       囗 l  王 g  丶 y  识别码 i  "));
+    EXPECT_TRUE(r.lines[0].endsWith(u"  zì")) << r.lines[0].toStdString();
+    // The codes and the readings the window shows: every short code, every reading with
+    // its tone, the most frequent first.
+    EXPECT_EQ(r.lines[1], u"中  khk   k,kh    口 k  丨 h  识别码 k        zhōng/zhòng");
+    EXPECT_TRUE(r.lines[2].startsWith(u"国  lgyi  l,lgy   囗 l  王 g  丶 y  识别码 i  "));
     // The readings stand in one column.
-    EXPECT_EQ(r.lines[0].indexOf(u"zi"), r.lines[1].indexOf(u"zhong"));
+    EXPECT_EQ(r.lines[0].indexOf(u"zì"), r.lines[1].indexOf(u"zhōng"));
     EXPECT_TRUE(r.err.isEmpty());
 }
 
@@ -169,7 +159,7 @@ TEST_F(MadeUpFolder, JsonGivesOneObjectALineWithTheDocumentedFields) {
     EXPECT_EQ(zi.value(u"short_codes").toVariant().toStringList(), QStringList{u"pb"_qs});
     EXPECT_EQ(zi.value(u"kind").toString(), u"compound");
     EXPECT_EQ(zi.value(u"identification_code").toString(), u"f");
-    EXPECT_EQ(zi.value(u"readings").toVariant().toStringList(), QStringList{u"zi"_qs});
+    EXPECT_EQ(zi.value(u"readings").toVariant().toStringList(), QStringList{u"zì"_qs});
     EXPECT_EQ(zi.value(u"frequency_rank").toInt(), 30);
     EXPECT_EQ(QJsonDocument(zi.value(u"roots").toArray()).toJson(QJsonDocument::Compact),
               R"([{"key":"p","root":"宀"},{"key":"b","root":"子"}])");
@@ -257,23 +247,32 @@ TEST_F(MadeUpFolder, AWrongCommandLineGivesAShortUsageOnStandardErrorAndStatusTw
 }
 
 TEST_F(MadeUpFolder, ADataProblemNamesTheFileAndTheCauseWithStatusOne) {
-    QueryRun r = runQueryWith({u"字"_qs}, folder.path() + u"/none"_qs);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, u"zilvaro-query: Cannot open the record file "_qs + folder.path() +
-                         u"/none/wwbb11.dat: it does not exist\n"_qs);
-    writeRoots("# Zilvaro roots 1\n字\tcompound\t1\tf\tpbf\n");
-    r = run({u"字"_qs});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.lines.isEmpty());
-    EXPECT_EQ(r.err, u"zilvaro-query: The roots file "_qs + folder.path() +
-                         u"/roots.tsv is damaged at line 2: expected at least six tab-separated "
-                         u"fields, found 5\n"_qs);
+    // Nothing is answered: status 1 and one message on standard error.
+    const auto problem = [&](const QString& installed, const QStringList& args = {u"字"_qs}) {
+        const QueryRun r = runQueryWith(args, installed);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.lines.isEmpty());
+        return r.err;
+    };
+    EXPECT_EQ(problem(folder.path() + u"/none"_qs),
+              u"zilvaro-query: Cannot open the record file "_qs + folder.path() +
+                  u"/none/wwbb11.dat: it does not exist\n"_qs);
+    writeRoots("# Zilvaro roots 2\n字\tcompound\t1\tf\n");
+    EXPECT_EQ(problem(folder.path()), u"zilvaro-query: The roots file "_qs + folder.path() +
+                                          u"/roots.tsv is damaged at line 2: expected at least "
+                                          u"five tab-separated fields, found 4\n"_qs);
     // Files of two builds.
-    writeRoots(
-        formatRootFile({{u"字"_qs, u"compound"_qs, 1, u'f', {u"pbf"_qs}, {{u'p', u"宀"_qs}}}}));
-    r = run({u"--program-dir"_qs, folder.path(), u"字"_qs});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.err.contains(u"does not belong to the record file")) << r.err.toStdString();
+    writeRoots(formatRootFile({{u"字"_qs, u"compound"_qs, 1, u'f', {{u'p', u"宀"_qs}}}}));
+    // (--program-dir reads the folder given, not the installed one.)
+    EXPECT_TRUE(problem(folder.path() + u"/none"_qs, {u"--program-dir"_qs, folder.path(), u"字"_qs})
+                    .contains(u"does not belong to the record file"));
+    // A record file built with other codes than the program carries.
+    std::vector<MadeUp> other = madeUp();
+    other[0].fullCode = u"pbfg"_qs;
+    write(other);
+    EXPECT_EQ(problem(folder.path()), u"zilvaro-query: The record file "_qs + folder.path() +
+                                          u"/wwbb11.dat does not belong to this program: it "
+                                          u"gives 字 the full code pbfg, the program pbf\n"_qs);
 }
 
 // --- The real data ----------------------------------------------------------------------
@@ -294,7 +293,11 @@ TEST_F(RealData, AnswersTheQuestionsOfTypists) {
     EXPECT_EQ(r.status, 0);
     ASSERT_EQ(r.lines.size(), 1);
     EXPECT_TRUE(r.lines[0].startsWith(u"字  pbf   pb      宀 p  子 b  识别码 f  "));
-    EXPECT_TRUE(r.lines[0].endsWith(u"  zi"));
+    EXPECT_TRUE(r.lines[0].endsWith(u"  zì"));
+    // Every reading, toned, the most frequent first, as the window's pinyin line has them.
+    r = runQueryWith({u"行"_qs}, dir);
+    ASSERT_EQ(r.lines.size(), 1);
+    EXPECT_TRUE(r.lines[0].endsWith(u"  xíng/háng/héng")) << r.lines[0].toStdString();
 
     r = runQueryWith({u"--word"_qs, u"中华人民共和国"_qs}, dir);
     ASSERT_EQ(r.lines.size(), 1);

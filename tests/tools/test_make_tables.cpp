@@ -218,22 +218,3 @@ TEST_F(Files, ReadsUnihanFromBzip2AndNamesTheLineOfAFault) {
     const QString truncated = write("cut.bz2", packed.readAll().chopped(20));
     EXPECT_THAT(failure([&] { readUnihan(truncated, {}); }), HasSubstr("cut.bz2"));
 }
-
-TEST_F(Files, ReadsTheRimeCodeTableShortestFirst) {
-    const QString good = write("wubi86.dict.yaml", "---\nname: wubi86\n...\n"
-                                                   "# a comment\n"
-                                                   "一\tggll\t2830000000\n"
-                                                   "一\tg\t2015124793\tgg\n"
-                                                   "一\tggl\t2830000000\n"
-                                                   "一\tg\t1\n"
-                                                   "工\taaaa\t1\n"
-                                                   "工作\twtaa\t1\n"
-                                                   "一\tzzz\t1\n");
-    const QHash<QString, QStringList> codes = readRimeCodes(good, {"一", "字"});
-    EXPECT_EQ(codes.value("一"), (QStringList{"g", "ggl", "ggll"}));
-    EXPECT_FALSE(codes.contains("工")); // not wanted
-    const QString bad = write("bad.yaml", "...\n一\tg\t1\n字\tPB1\t1\n");
-    EXPECT_THAT(failure([&] { readRimeCodes(bad, {"字"}); }), HasSubstr("bad.yaml:3"));
-    const QString headless = write("headless.yaml", "一\tg\t1\n");
-    EXPECT_THAT(failure([&] { readRimeCodes(headless, {"一"}); }), HasSubstr("\"...\""));
-}

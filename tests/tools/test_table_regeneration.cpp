@@ -53,8 +53,8 @@ const Generated& generatedTables() {
         g.pinyin = make_tables::pinyinSegments(g.plan);
         g.readings = make_tables::tonedReadingsList(g.plan);
         g.codes = make_tables::wubiCodesList(
-            characters, make_tables::readRimeCodes("/usr/share/rime-data/wubi86.dict.yaml",
-                                                   make_tables::gb2312Texts()));
+            characters, make_tables::singleCharacterCodes(make_tables::readRimeCodeTable(
+                            "/usr/share/rime-data/wubi86.dict.yaml")));
         g.stroke = make_tables::strokeSegments(make_tables::strokeRows(
             characters,
             make_tables::readStrokeOrders(root + "/node_modules/cnchar-order/cnchar.order.min.js"),

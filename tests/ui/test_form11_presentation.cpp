@@ -243,7 +243,6 @@ TEST_F(Presentation, EachSlotSaysWhichRootItShowsByItsKeyAndTooltip) {
                         QStringLiteral("compound"),
                         393,
                         u'y',
-                        {QStringLiteral("pb"), QStringLiteral("pbfy")},
                         {{u'p', QStringLiteral("宀")},
                          {u'b', QStringLiteral("子")},
                          {u'f', QStringLiteral("二")}}}});

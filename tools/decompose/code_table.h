@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/rime_code_table.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -10,11 +12,9 @@ namespace zilvaro::decompose {
 // wildcard key of the input methods) are left out.
 class CodeTable {
 public:
-    // Rime's wubi86.dict.yaml: a header ending in "...", then char TAB code TAB weight
-    // [TAB stem] lines.
+    // Rime's wubi86.dict.yaml (tools/common/rime_code_table): its single characters.
     static CodeTable loadRime(const QString& path);
-    // For tests: the same format from text.
-    static CodeTable parseRime(const QString& text, const QString& path);
+    static CodeTable fromRime(const std::vector<tools::RimeEntry>& entries);
     // ibus-table's wubi-jidian86.db: table phrases (tabkeys, phrase).
     static CodeTable loadIbus(const QString& path);
 

@@ -45,7 +45,7 @@ int run(const QString& root) {
     const std::array<QByteArray, 5> pinyin = pinyinSegments(plan);
     const QByteArray readings = tonedReadingsList(plan);
     const QByteArray codes =
-        wubiCodesList(characters, readRimeCodes(codesPath, zilvaro::tools::gb2312Texts()));
+        wubiCodesList(characters, singleCharacterCodes(readRimeCodeTable(codesPath)));
 
     const QList<StrokeRow> strokes =
         strokeRows(characters, readStrokeOrders(orderPath), readStrokeSupplement(supplementPath),

@@ -8,7 +8,7 @@
 
 #include "common/data_error.h"
 #include "common/gb2312.h"
-#include "common/rime_codes.h"
+#include "common/rime_code_table.h"
 #include "common/stroke_packages.h"
 
 #include <QHash>
@@ -40,8 +40,9 @@ QHash<QString, UnihanEntry> readUnihan(const QString& path, const QHash<QString,
 // the letters a to z is left.
 QString plainReading(const QString& reading, const QString& where);
 
-// Every wanted character's Wubi 86 codes from Rime's wubi86.dict.yaml, shortest first.
-using zilvaro::tools::readRimeCodes;
+// Rime's wubi86.dict.yaml and every single character's codes in it, shortest first.
+using zilvaro::tools::readRimeCodeTable;
+using zilvaro::tools::singleCharacterCodes;
 
 using zilvaro::tools::readStrokeOrders;
 using zilvaro::tools::readStrokeSupplement;

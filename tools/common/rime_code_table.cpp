@@ -1,22 +1,20 @@
-#include "common/rime_codes.h"
+#include "common/rime_code_table.h"
 
 #include "common/data_error.h"
 #include "common/input_file.h"
+#include "core/gbk.h"
 
 #include <QRegularExpression>
-#include <QSet>
 
 #include <algorithm>
 
 namespace zilvaro::tools {
 
-QHash<QString, QStringList> parseRimeCodes(const QString& text, const QString& path,
-                                           const QStringList& wanted) {
+std::vector<RimeEntry> parseRimeCodeTable(const QString& text, const QString& path) {
     static const QRegularExpression code(QStringLiteral("^[a-y]{1,4}$"));
-    const QSet<QString> characters(wanted.begin(), wanted.end());
-    QHash<QString, QStringList> codes;
-    bool body = false;
+    std::vector<RimeEntry> entries;
     const QStringList lines = text.split(u'\n');
+    bool body = false;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QString line = lines[i];
         if (line.endsWith(u'\r')) {
@@ -40,25 +38,34 @@ QHash<QString, QStringList> parseRimeCodes(const QString& text, const QString& p
         if (!code.match(fields[1]).hasMatch()) {
             throw DataError(path, number, QStringLiteral("bad code \"%1\"").arg(fields[1]));
         }
-        if (characters.contains(fields[0])) {
-            QStringList& list = codes[fields[0]];
-            if (!list.contains(fields[1])) {
-                list.append(fields[1]);
-            }
-        }
+        entries.push_back({fields[0], fields[1], number});
     }
     if (!body) {
         throw DataError(path, 0, QStringLiteral("the header has no end line \"...\""));
+    }
+    return entries;
+}
+
+std::vector<RimeEntry> readRimeCodeTable(const QString& path) {
+    return parseRimeCodeTable(readStrictUtf8InputFile(path), path);
+}
+
+QHash<QString, QStringList> singleCharacterCodes(const std::vector<RimeEntry>& entries) {
+    QHash<QString, QStringList> codes;
+    for (const RimeEntry& entry : entries) {
+        if (characterCount(entry.text) != 1) {
+            continue;
+        }
+        QStringList& list = codes[entry.text];
+        if (!list.contains(entry.code)) {
+            list.append(entry.code);
+        }
     }
     for (QStringList& list : codes) {
         std::stable_sort(list.begin(), list.end(),
                          [](const QString& a, const QString& b) { return a.size() < b.size(); });
     }
     return codes;
-}
-
-QHash<QString, QStringList> readRimeCodes(const QString& path, const QStringList& wanted) {
-    return parseRimeCodes(readStrictUtf8InputFile(path), path, wanted);
 }
 
 } // namespace zilvaro::tools
