@@ -2,6 +2,7 @@
 
 #include "core/blank_text.h"
 #include "data/root_file.h"
+#include "data/single_strokes.h"
 #include "lookup/identification_code.h"
 #include "lookup/picture_surface.h"
 
@@ -41,24 +42,6 @@ bool leavesFourthRootUnfilled(QStringView characterText) {
 
 namespace {
 
-// The single stroke a code letter names after a root character's first key: 一 丨 丿 丶 乙.
-QString singleStrokeOf(QChar letter) {
-    switch (letter.unicode()) {
-    case u'g':
-        return QStringLiteral("一");
-    case u'h':
-        return QStringLiteral("丨");
-    case u't':
-        return QStringLiteral("丿");
-    case u'y':
-        return QStringLiteral("丶");
-    case u'n':
-        return QStringLiteral("乙");
-    default:
-        return {};
-    }
-}
-
 // The name of the root slot `slot` shows, or empty where the entry does not say it.
 QString rootNameOf(int slot, QChar letter, const RootEntry& entry) {
     const qsizetype count = entry.roots.size();
@@ -70,7 +53,7 @@ QString rootNameOf(int slot, QChar letter, const RootEntry& entry) {
         root = &entry.roots.first();
     } else if (entry.kind == u"root") {
         if (slot > 0) {
-            return singleStrokeOf(letter);
+            return singleStrokeOfKey(letter);
         }
         root = &entry.roots.first();
     } else if (slot == 3 && count > 4) {

@@ -1,5 +1,7 @@
 #include "query/answer_format.h"
 
+#include "data/single_strokes.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -25,20 +27,8 @@ QString padded(const QString& text, int width) {
 
 // The character of a stroke class's key: g h t y n are 一 丨 丿 丶 乙.
 QString strokeOfKey(QChar key) {
-    switch (key.unicode()) {
-    case u'g':
-        return QStringLiteral("一");
-    case u'h':
-        return QStringLiteral("丨");
-    case u't':
-        return QStringLiteral("丿");
-    case u'y':
-        return QStringLiteral("丶");
-    case u'n':
-        return QStringLiteral("乙");
-    default:
-        return QStringLiteral("?");
-    }
+    const QString stroke = singleStrokeOfKey(key);
+    return stroke.isEmpty() ? QStringLiteral("?") : stroke;
 }
 
 // The parts of the code in order, each "name key".

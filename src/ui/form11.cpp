@@ -3,6 +3,7 @@
 
 #include "core/blank_text.h"
 #include "data/reference_tables.h"
+#include "data/single_strokes.h"
 #include "data/syllables.h"
 #include "finders/syllable_query.h"
 #include "lookup/decomposition_picture.h"
@@ -308,11 +309,9 @@ void Form11::Form_Load() {
     setCaption(Label25, QString());
 
     // Appending items runs no picker handler; no item is selected afterwards.
-    const QString strokes[] = {QStringLiteral("一"), QStringLiteral("丨"), QStringLiteral("丿"),
-                               QStringLiteral("丶"), QStringLiteral("乙")};
-    for (const QString& stroke : strokes) {
+    for (const QChar stroke : SingleStrokes) {
         for (QComboBox* picker : strokePickers) {
-            picker->addItem(stroke);
+            picker->addItem(QString(stroke));
         }
     }
     for (int k = 1; k < 5; ++k) {

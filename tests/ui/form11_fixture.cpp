@@ -1,9 +1,11 @@
 #include "form11_fixture.h"
 
 #include "core/gbk.h"
+#include "data/root_file.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -53,8 +55,14 @@ void writePictures(const ProgramFolder& folder, const QStringList& characters,
 
 void Form11Test::SetUpTestSuite() {
     // Made once for all test programs of the build (every test runs in a process of its
-    // own): written into a temporary folder, then renamed into place.
-    folder_ = QStringLiteral(ZILVARO_TEST_DATA_DIR "/all-characters");
+    // own): written into a temporary folder, then renamed into place. Its name carries a
+    // fingerprint of the file formats it holds, so a build folder that kept a folder of
+    // older formats makes a new one.
+    const QByteArray formats =
+        formatRootFile({}) + encodeRecord(recordsFor({QStringLiteral("啊")}).front());
+    folder_ = QStringLiteral(ZILVARO_TEST_DATA_DIR "/all-characters-") +
+              QString::fromLatin1(
+                  QCryptographicHash::hash(formats, QCryptographicHash::Sha1).toHex().left(12));
     if (QFileInfo::exists(folder_)) {
         return;
     }
