@@ -5,10 +5,10 @@
 //   bench_query [<program folder>]   (the build folder by default)
 #include "query/query_data.h"
 #include "query/query_run.h"
+#include "query_fixture.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QTextStream>
 
 #include <benchmark/benchmark.h>
 
@@ -43,14 +43,7 @@ QString article() {
 }
 
 int run(const QStringList& args, const QString& input = {}) {
-    QString inText = input;
-    QString outText;
-    QString errText;
-    QTextStream in(&inText);
-    QTextStream out(&outText);
-    QTextStream err(&errText);
-    return zilvaro::query::runQuery(QStringList{QStringLiteral("zilvaro-query")} + args, in, out,
-                                    err, programDir);
+    return zilvaro::test::runQueryWith(args, programDir, input).status;
 }
 
 // A whole run on the article from standard input, reading the data as the program does.
