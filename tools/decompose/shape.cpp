@@ -33,16 +33,7 @@ Median resample(const Median& line) {
 }
 
 QVector<Median> normalised(const QVector<Median>& strokes) {
-    double x0 = 1e9, x1 = -1e9, y0 = 1e9, y1 = -1e9;
-    for (const Median& s : strokes)
-        for (const QPointF& p : s) {
-            x0 = std::min(x0, p.x());
-            x1 = std::max(x1, p.x());
-            y0 = std::min(y0, p.y());
-            y1 = std::max(y1, p.y());
-        }
-    const double scale = std::max({x1 - x0, y1 - y0, 1.0});
-    const QPointF centre((x0 + x1) / 2, (y0 + y1) / 2);
+    const auto [centre, scale] = medianBox(strokes);
     QVector<Median> out;
     for (const Median& s : strokes) {
         Median r = resample(s);
@@ -53,6 +44,18 @@ QVector<Median> normalised(const QVector<Median>& strokes) {
     return out;
 }
 } // namespace
+
+MedianBox medianBox(const QVector<Median>& strokes) {
+    double x0 = 1e9, x1 = -1e9, y0 = 1e9, y1 = -1e9;
+    for (const Median& s : strokes)
+        for (const QPointF& p : s) {
+            x0 = std::min(x0, p.x());
+            x1 = std::max(x1, p.x());
+            y0 = std::min(y0, p.y());
+            y1 = std::max(y1, p.y());
+        }
+    return {QPointF((x0 + x1) / 2, (y0 + y1) / 2), std::max({x1 - x0, y1 - y0, 1.0})};
+}
 
 double shapeDistance(const QVector<Median>& group, const QVector<Median>& root) {
     if (group.isEmpty() || group.size() != root.size())

@@ -7,6 +7,14 @@ namespace zilvaro::decompose {
 
 using Median = QVector<QPointF>;
 
+// The box around the points of some median lines: its centre and its longer side (at
+// least 1), the size of a group of strokes.
+struct MedianBox {
+    QPointF centre;
+    double size = 1;
+};
+MedianBox medianBox(const QVector<Median>& strokes);
+
 // How far a group of strokes is from a root's own strokes in shape: both are scaled into a
 // unit square (keeping their proportions, centred), each median line is resampled to the
 // same number of points, and the mean distance of corresponding points is averaged over

@@ -9,18 +9,6 @@
 namespace zilvaro::decompose {
 
 namespace {
-// The size of a group: the longer side of the box around its strokes.
-double extent(const QVector<Median>& group) {
-    double x0 = 1e9, x1 = -1e9, y0 = 1e9, y1 = -1e9;
-    for (const Median& s : group)
-        for (const QPointF& p : s) {
-            x0 = std::min(x0, p.x());
-            x1 = std::max(x1, p.x());
-            y0 = std::min(y0, p.y());
-            y1 = std::max(y1, p.y());
-        }
-    return std::max({x1 - x0, y1 - y0, 1.0});
-}
 
 // The signed distance of a point from the line through a stroke's two ends: positive on
 // the left of the stroke's direction (above a 横, right of a 竖 written downwards).
@@ -141,7 +129,7 @@ bool holdsTerm(const ShapeRule::Term& term, const QVector<Median>& group) {
         return false;
     const Median& a = group[first];
     const Median& b = group[second];
-    const double size = extent(group);
+    const double size = medianBox(group).size;
     switch (term.kind) {
     case Kind::Crosses: {
         const double start = side(a.first(), b) / size;
