@@ -32,20 +32,9 @@ QString causeOf(int error) {
     }
 }
 
+// Why a file that is no regular file cannot be opened as one.
 QString kindOf(mode_t mode) {
-    if (S_ISDIR(mode)) {
-        return QStringLiteral("it is a folder, not a regular file");
-    }
-    if (S_ISFIFO(mode)) {
-        return QStringLiteral("it is a named pipe, not a regular file");
-    }
-    if (S_ISCHR(mode) || S_ISBLK(mode)) {
-        return QStringLiteral("it is a device, not a regular file");
-    }
-    if (S_ISSOCK(mode)) {
-        return QStringLiteral("it is a socket, not a regular file");
-    }
-    return QStringLiteral("it is not a regular file");
+    return QStringLiteral("it is %1, not a regular file").arg(fileKindOf(mode));
 }
 
 } // namespace
@@ -94,6 +83,25 @@ void openRegularFile(QFile& file, const QString& what) {
         ::close(fd);
         fail(file.errorString());
     }
+}
+
+QString fileKindOf(mode_t mode) {
+    if (S_ISLNK(mode)) {
+        return QStringLiteral("a symbolic link");
+    }
+    if (S_ISDIR(mode)) {
+        return QStringLiteral("a folder");
+    }
+    if (S_ISFIFO(mode)) {
+        return QStringLiteral("a named pipe");
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return QStringLiteral("a device");
+    }
+    if (S_ISSOCK(mode)) {
+        return QStringLiteral("a socket");
+    }
+    return QStringLiteral("a regular file");
 }
 
 } // namespace zilvaro

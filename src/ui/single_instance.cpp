@@ -1,5 +1,7 @@
 #include "ui/single_instance.h"
 
+#include "core/regular_file.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -27,25 +29,6 @@ QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-QString kindOf(mode_t mode) {
-    if (S_ISLNK(mode)) {
-        return QStringLiteral("a symbolic link");
-    }
-    if (S_ISDIR(mode)) {
-        return QStringLiteral("a folder");
-    }
-    if (S_ISFIFO(mode)) {
-        return QStringLiteral("a named pipe");
-    }
-    if (S_ISCHR(mode) || S_ISBLK(mode)) {
-        return QStringLiteral("a device");
-    }
-    if (S_ISSOCK(mode)) {
-        return QStringLiteral("a socket");
-    }
-    return QStringLiteral("a regular file");
-}
-
 // Makes folder (its parent must exist) as this user's alone, or finds it so; the problem
 // when it is not, naming it.
 QString makePrivateFolder(const QString& folder) {
@@ -68,7 +51,7 @@ QString clearUnless(const QString& path, const std::function<bool(const struct s
         S_ISDIR(entry.st_mode) ? ::rmdir(name.constData()) : ::unlink(name.constData());
     if (cleared != 0) {
         return QStringLiteral("%1 is %2, which cannot be replaced")
-            .arg(shown(path), kindOf(entry.st_mode));
+            .arg(shown(path), fileKindOf(entry.st_mode));
     }
     return {};
 }
@@ -80,7 +63,7 @@ QString privateFolderProblem(const QString& path) {
         return QStringLiteral("it does not exist");
     }
     if (!S_ISDIR(entry.st_mode)) {
-        return QStringLiteral("it is %1, not a folder").arg(kindOf(entry.st_mode));
+        return QStringLiteral("it is %1, not a folder").arg(fileKindOf(entry.st_mode));
     }
     if (entry.st_uid != ::geteuid()) {
         return QStringLiteral("it belongs to another user");
