@@ -3,6 +3,7 @@
 #include "core/failure.h"
 #include "core/gbk.h"
 #include "core/regular_file.h"
+#include "lookup/picture_pack.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -46,26 +47,33 @@ constexpr std::uint32_t Bitfields = 3; // BI_BITFIELDS: no compression, colour m
 
 } // namespace
 
-QString decompositionPicturePath(const QString& programDir, QStringView characterText, int scale) {
-    const QString suffix = scale == 2 ? QStringLiteral("@2x.bmp") : QStringLiteral(".bmp");
+QString decompositionPicturePath(const QString& programDir, QStringView characterText) {
     return QDir(programDir)
-        .filePath(QStringLiteral("bmp/") + firstCharacter(characterText) + suffix);
+        .filePath(QStringLiteral("bmp/") + firstCharacter(characterText) + QStringLiteral(".bmp"));
 }
 
-QImage loadDecompositionPicture(const QString& path, QSize expectedSize) {
-    auto fail = [&](const QString& cause) {
-        throw Failure(QStringLiteral("Cannot read the picture %1: %2")
-                          .arg(QDir::toNativeSeparators(path), cause));
-    };
-    QFile file(path);
-    openRegularFile(file, QStringLiteral("the picture"));
-    const qint64 fileSize = file.size();
+QString sharpPicturePackPath(const QString& programDir) {
+    return QDir(programDir).filePath(QString::fromLatin1(SharpPictureFileName));
+}
+
+namespace {
+
+// Refuses a picture by the name it is read under.
+struct PictureFault {
+    QString name;
+    [[noreturn]] void operator()(const QString& cause) const {
+        throw Failure(QStringLiteral("Cannot read the picture %1: %2").arg(name, cause));
+    }
+};
+
+// Checks what the first bytes of a BMP file (up to FileHeaderSize + InfoHeaderSize) say
+// against the file's size, before anything is decoded, and returns how many bytes the
+// picture takes.
+qint64 checkedPictureSize(const QByteArray& head, qint64 fileSize, QSize expectedSize,
+                          const PictureFault& fail) {
     if (fileSize == 0) {
         fail(QStringLiteral("it is empty"));
     }
-
-    // The file header and the size fields of the picture header, before anything else.
-    const QByteArray head = file.read(FileHeaderSize + InfoHeaderSize);
     if (head.size() < 2 || !head.startsWith("BM")) {
         fail(QStringLiteral("it is not a BMP picture"));
     }
@@ -156,14 +164,12 @@ QImage loadDecompositionPicture(const QString& path, QSize expectedSize) {
                  .arg(fileSize)
                  .arg(header.completeSize));
     }
+    return header.completeSize;
+}
 
-    // Only what the picture needs is read, whatever follows it.
-    file.seek(0);
-    QByteArray bytes = file.read(header.completeSize);
-    if (bytes.size() != header.completeSize) {
-        fail(file.error() != QFileDevice::NoError ? file.errorString()
-                                                  : QStringLiteral("it was cut short while read"));
-    }
+// Decodes the bytes checkedPictureSize asked for, and refuses a picture that does not
+// decode completely.
+QImage decodeCheckedPicture(QByteArray bytes, QSize expectedSize, const PictureFault& fail) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
@@ -181,21 +187,56 @@ QImage loadDecompositionPicture(const QString& path, QSize expectedSize) {
     return picture;
 }
 
+} // namespace
+
+QImage loadDecompositionPicture(const QString& path, QSize expectedSize) {
+    const PictureFault fail{QDir::toNativeSeparators(path)};
+    QFile file(path);
+    openRegularFile(file, QStringLiteral("the picture"));
+    // The file header and the size fields of the picture header, before anything else.
+    const QByteArray head = file.read(FileHeaderSize + InfoHeaderSize);
+    const qint64 completeSize = checkedPictureSize(head, file.size(), expectedSize, fail);
+    // Only what the picture needs is read, whatever follows it.
+    file.seek(0);
+    QByteArray bytes = file.read(completeSize);
+    if (bytes.size() != completeSize) {
+        fail(file.error() != QFileDevice::NoError ? file.errorString()
+                                                  : QStringLiteral("it was cut short while read"));
+    }
+    return decodeCheckedPicture(std::move(bytes), expectedSize, fail);
+}
+
+QImage decodeDecompositionPicture(const QByteArray& bmpFile, const QString& name,
+                                  QSize expectedSize) {
+    const PictureFault fail{name};
+    const qint64 completeSize = checkedPictureSize(
+        bmpFile.first(std::min<qsizetype>(bmpFile.size(), FileHeaderSize + InfoHeaderSize)),
+        bmpFile.size(), expectedSize, fail);
+    return decodeCheckedPicture(bmpFile.first(completeSize), expectedSize, fail);
+}
+
 int pictureScaleFor(double devicePixelRatio) {
     return devicePixelRatio > 1.0 ? 2 : 1;
 }
 
 QImage loadSlotPicture(const QString& programDir, QStringView characterText, int scale) {
     if (scale == 2) {
-        // Only a sharp picture that is not there at all is made up for by the other one:
-        // anything in its place (a link that loops or leads nowhere, a named pipe) is
-        // opened, and refused by name.
-        const QString sharpPath = decompositionPicturePath(programDir, characterText, 2);
+        // Only sharp pictures that are not there at all are made up for by the other one:
+        // anything in the pack's place (a link that loops or leads nowhere, a named pipe)
+        // is opened, and refused by name.
+        const QString packPath = sharpPicturePackPath(programDir);
         struct stat entry {};
-        if (::lstat(QFile::encodeName(sharpPath).constData(), &entry) == 0) {
-            QImage sharp = loadDecompositionPicture(sharpPath, SharpPictureSize);
-            sharp.setDevicePixelRatio(2.0);
-            return sharp;
+        if (::lstat(QFile::encodeName(packPath).constData(), &entry) == 0) {
+            const QString character = firstCharacter(characterText);
+            const PicturePack pack(packPath);
+            if (const std::optional<QByteArray> file = pack.bmpFile(character.toUcs4().value(0))) {
+                QImage sharp = decodeDecompositionPicture(
+                    *file,
+                    QStringLiteral("%1 (%2)").arg(QDir::toNativeSeparators(packPath), character),
+                    SharpPictureSize);
+                sharp.setDevicePixelRatio(2.0);
+                return sharp;
+            }
         }
     }
     QImage picture = loadDecompositionPicture(decompositionPicturePath(programDir, characterText));

@@ -14,11 +14,13 @@ inline constexpr QSize SharpPictureSize{216, 218};
 
 // The decomposition picture of a character: the file bmp/<character>.bmp in the
 // program's folder, the character being the first of characterText (the detail box of
-// the character holds it followed by a blank). With scale 2, the sharp picture
-// bmp/<character>@2x.bmp. The name is the character itself, which Qt encodes for the
-// file system (UTF-8 on Linux).
-QString decompositionPicturePath(const QString& programDir, QStringView characterText,
-                                 int scale = 1);
+// the character holds it followed by a blank). The name is the character itself, which Qt
+// encodes for the file system (UTF-8 on Linux).
+QString decompositionPicturePath(const QString& programDir, QStringView characterText);
+
+// The pack of the sharp pictures in the program's folder (see picture_pack.h): each
+// character's picture twice as fine, a BMP file of SharpPictureSize.
+QString sharpPicturePackPath(const QString& programDir);
 
 // Reads a decomposition picture, a BMP file of exactly expectedSize pixels. The header is
 // read first: a file that is not a regular file, not a BMP picture, of another size, with
@@ -29,17 +31,22 @@ QString decompositionPicturePath(const QString& programDir, QStringView characte
 // the cause.
 QImage loadDecompositionPicture(const QString& path, QSize expectedSize = DecompositionPictureSize);
 
+// The same checks on a BMP file held in memory (a picture of the pack), whose failures
+// name it as `name`.
+QImage decodeDecompositionPicture(const QByteArray& bmpFile, const QString& name,
+                                  QSize expectedSize);
+
 // The scale of the pictures for a screen of the given device pixel ratio: 1 at ratio 1
 // (or below), 2 above it. At fractional ratios (1.25, 1.5, 1.75) the sharp pictures are
 // scaled down smoothly, which keeps every outline even.
 int pictureScaleFor(double devicePixelRatio);
 
-// The picture a slot shows at the given scale. At 2 it is the sharp picture, with device
-// pixel ratio 2, when its file exists, and the decomposition picture otherwise (data
-// folders built before the sharp pictures keep working); at 1 it is the decomposition
-// picture. A sharp picture that cannot be read or is not 216 x 218 is a Failure, as is
-// anything in its place that is no file (a looping link, a named pipe), and a
-// decomposition picture that cannot be read.
+// The picture a slot shows at the given scale. At 2 it is the character's sharp picture
+// from the pack, with device pixel ratio 2, when the pack exists and holds it, and the
+// decomposition picture otherwise (data folders built before the sharp pictures keep
+// working); at 1 it is the decomposition picture. A pack that cannot be read, anything in
+// its place that is no file (a looping link, a named pipe), a packed picture that is
+// damaged or not 216 x 218, and a decomposition picture that cannot be read are Failures.
 QImage loadSlotPicture(const QString& programDir, QStringView characterText, int scale);
 
 } // namespace zilvaro

@@ -12,10 +12,11 @@ namespace zilvaro::build {
 
 // Everything the program's folder holds for one character.
 struct CharacterData {
-    QImage picture;      // the 1-bit decomposition picture
-    QImage sharpPicture; // the same, SharpScale times as fine, for high-DPI screens
-    QByteArray record;   // the 302-byte record of wwbb11.dat
-    int key = 0;         // the record's sort key
+    QImage picture;       // the 1-bit decomposition picture
+    QImage sharpPicture;  // the same, SharpScale times as fine, for high-DPI screens
+    QByteArray sharpFile; // the sharp picture's BMP file, for the pack
+    QByteArray record;    // the 302-byte record of wwbb11.dat
+    int key = 0;          // the record's sort key
     // Per slot showing a root, the share of its pixels that its fills and its outline
     // make black, not counting the slivers drawn black, in the less covered of the two
     // pictures (0 for other slots).

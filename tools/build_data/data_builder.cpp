@@ -1,53 +1,42 @@
 #include "data_builder.h"
 
 #include "character_data.h"
+#include "common/atomic_file.h"
 #include "common/data_error.h"
 #include "common/input_file.h"
 #include "core/gbk.h"
+#include "data/root_file.h"
+#include "lookup/picture_pack.h"
 #include "outline_picture.h"
 #include "stroke_outlines.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTextStream>
 
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <thread>
+#include <utility>
 
 namespace zilvaro::build {
 
 using tools::DataError;
 
 std::vector<Decomposition> readDecompositionTable(const QString& path) {
-    QList<QByteArray> lines = tools::readInputFile(path).split('\n');
-    if (lines.last().isEmpty()) {
-        lines.removeLast(); // the break that ends the last line starts none
-    }
     const QString name = QFileInfo(path).fileName();
     std::vector<Decomposition> entries;
     QSet<QString> seen;
-    int lineNumber = 0;
-    for (const QByteArray& bytes : lines) {
-        ++lineNumber;
-        QString line = QString::fromUtf8(bytes);
-        while (line.endsWith(u'\n') || line.endsWith(u'\r')) {
-            line.chop(1);
-        }
-        const QString where = QStringLiteral("%1:%2").arg(name).arg(lineNumber);
-        if (line.contains(QChar::ReplacementCharacter)) {
-            throw DataError(QStringLiteral("%1: not valid UTF-8").arg(where));
-        }
-        if (line.trimmed().isEmpty()) {
-            continue;
-        }
-        Decomposition entry = parseDecompositionLine(line, where);
+    for (const tools::TsvLine& line : tools::tsvLines(tools::readStrictUtf8InputFile(path))) {
+        const QString where = QStringLiteral("%1:%2").arg(name).arg(line.number);
+        Decomposition entry = parseDecompositionLine(line.text, where);
         if (seen.contains(entry.character)) {
             throw DataError(
                 QStringLiteral("%1: %2 is listed a second time").arg(where, entry.character));
@@ -59,14 +48,6 @@ std::vector<Decomposition> readDecompositionTable(const QString& path) {
 }
 
 namespace {
-
-// Removes a folder and everything in it, quietly when it does not exist. (Much quicker than
-// QDir::removeRecursively on thousands of pictures.)
-void removeFolder(const QString& path) {
-    std::error_code ignored;
-    std::filesystem::remove_all(std::filesystem::path(QFile::encodeName(path).toStdString()),
-                                ignored);
-}
 
 // Builds and saves the characters on all cores; the first failure in table order wins.
 // Writes one picture into the new pictures' folder. A picture that shows the same pixels as
@@ -113,10 +94,13 @@ std::vector<CharacterData> buildAll(const std::vector<Decomposition>& entries,
                 const QString name = entry.character + QStringLiteral(".bmp");
                 savePicture(built[i].picture, QDir(pictureDir).filePath(name),
                             QDir(previousDir).filePath(name), entry.character);
-                const QString sharpName = entry.character + QStringLiteral("@2x.bmp");
-                savePicture(built[i].sharpPicture, QDir(pictureDir).filePath(sharpName),
-                            QDir(previousDir).filePath(sharpName), entry.character);
-                built[i].picture = QImage(); // written; keep only the record
+                built[i].sharpFile = bitmapFileBytes(built[i].sharpPicture);
+                if (built[i].sharpFile.isEmpty()) {
+                    throw DataError(
+                        QStringLiteral("%1: cannot encode its sharp picture").arg(entry.character));
+                }
+                // Written, or kept for the pack; the pictures themselves are not needed.
+                built[i].picture = QImage();
                 built[i].sharpPicture = QImage();
             } catch (const DataError& e) {
                 errors[i] = e.message();
@@ -156,10 +140,10 @@ BuildSummary buildProgramData(const BuildInputs& inputs) {
         throw DataError(QStringLiteral("%1: cannot be created").arg(inputs.programDir));
     }
     const QDir programDir(inputs.programDir);
-    // Folders left behind by a build that was interrupted.
-    for (const QString& stale :
-         programDir.entryList({QStringLiteral("bmp.building-*")}, QDir::Dirs)) {
-        removeFolder(programDir.filePath(stale));
+    // Folders and files left behind by a build that was interrupted.
+    for (const QString& stale : programDir.entryList({QStringLiteral("*.building-*")},
+                                                     QDir::Dirs | QDir::Files | QDir::Hidden)) {
+        tools::removeOutput(programDir.filePath(stale));
     }
 
     QTemporaryDir pictures(programDir.filePath(QStringLiteral("bmp.building-XXXXXX")));
@@ -194,16 +178,27 @@ BuildSummary buildProgramData(const BuildInputs& inputs) {
         throw DataError(QStringLiteral("%1: cannot be copied").arg(inputs.licencePath));
     }
 
+    // The sharp pictures, packed; each comes back byte for byte, which the pack's
+    // checksums hold it to.
+    std::vector<PackedPicture> sharp;
+    for (CharacterData& data : built) {
+        sharp.push_back(
+            {static_cast<char32_t>(fromGbk(QByteArrayView(data.record).first(2)).toUcs4().value(0)),
+             std::exchange(data.sharpFile, QByteArray())});
+    }
+    QString packError;
+    const QByteArray pack = formatPicturePack(sharp, &packError);
+    if (pack.isEmpty()) {
+        throw DataError(QStringLiteral("%1: %2").arg(inputs.tablePath, packError));
+    }
+    sharp.clear();
+
     std::sort(built.begin(), built.end(),
               [](const CharacterData& a, const CharacterData& b) { return a.key < b.key; });
-    QSaveFile records(programDir.filePath(QStringLiteral("wwbb11.dat")));
-    if (!records.open(QIODevice::WriteOnly)) {
-        throw DataError(QStringLiteral("%1: cannot be written (%2)")
-                            .arg(records.fileName(), records.errorString()));
-    }
+    QByteArray records;
     BuildSummary summary;
     for (const CharacterData& data : built) {
-        records.write(data.record);
+        records += data.record;
         double least = 1.0;
         for (const double coverage : data.coverage) {
             if (coverage > 0) {
@@ -217,33 +212,28 @@ BuildSummary buildProgramData(const BuildInputs& inputs) {
     summary.leastCovered.resize(std::min<size_t>(summary.leastCovered.size(), 10));
     summary.characters = static_cast<int>(built.size());
 
-    QSaveFile roots(programDir.filePath(QString::fromLatin1(RootFileName)));
-    if (!roots.open(QIODevice::WriteOnly) || roots.write(rootsText) != rootsText.size()) {
-        throw DataError(QStringLiteral("%1: cannot be written (%2)")
-                            .arg(roots.fileName(), roots.errorString()));
+    // Every output is written in full beside its place, then all are put in place
+    // together: a failure on the way leaves the previous build's outputs as they were.
+    std::vector<tools::StagedOutput> outputs{{pictures.path(), finalPictures}};
+    const std::pair<QString, const QByteArray*> files[] = {
+        {QStringLiteral("wwbb11.dat"), &records},
+        {QString::fromLatin1(RootFileName), &rootsText},
+        {QString::fromLatin1(SharpPictureFileName), &pack}};
+    std::vector<std::unique_ptr<QTemporaryFile>> staged;
+    for (const auto& [name, bytes] : files) {
+        auto& out = staged.emplace_back(std::make_unique<QTemporaryFile>(
+            programDir.filePath(name + QStringLiteral(".building-XXXXXX"))));
+        // Readable by all, as the files of an installed program folder are.
+        if (!out->open() || out->write(*bytes) != bytes->size() || !out->flush() ||
+            !out->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                 QFileDevice::ReadGroup | QFileDevice::ReadOther)) {
+            throw DataError(QStringLiteral("%1: cannot be written (%2)")
+                                .arg(programDir.filePath(name), out->errorString()));
+        }
+        outputs.push_back({out->fileName(), programDir.filePath(name)});
     }
-
-    // Swap the new pictures in, then the record file and the roots file.
-    const QString oldPictures = programDir.filePath(QStringLiteral("bmp.old"));
-    removeFolder(oldPictures);
-    if (QFileInfo::exists(finalPictures) && !QDir().rename(finalPictures, oldPictures)) {
-        throw DataError(QStringLiteral("%1: cannot be replaced").arg(finalPictures));
-    }
-    if (!QDir().rename(pictures.path(), finalPictures)) {
-        QDir().rename(oldPictures, finalPictures);
-        throw DataError(
-            QStringLiteral("%1: cannot be renamed to %2").arg(pictures.path(), finalPictures));
-    }
+    tools::replaceTogether(outputs);
     pictures.setAutoRemove(false);
-    if (!records.commit()) {
-        throw DataError(QStringLiteral("%1: cannot be written (%2)")
-                            .arg(records.fileName(), records.errorString()));
-    }
-    if (!roots.commit()) {
-        throw DataError(QStringLiteral("%1: cannot be written (%2)")
-                            .arg(roots.fileName(), roots.errorString()));
-    }
-    removeFolder(oldPictures);
     return summary;
 }
 

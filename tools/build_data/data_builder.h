@@ -17,7 +17,7 @@ struct BuildInputs {
     QString tablePath;    // data/decomposition.tsv
     QString strokeFolder; // node_modules/hanzi-writer-data
     QString licencePath;  // the stroke outlines' licence, shipped beside the pictures
-    QString programDir;   // receives wwbb11.dat, roots.tsv and bmp/
+    QString programDir;   // receives wwbb11.dat, roots.tsv, bmp/ and bmp@2x.pack
     RootSources roots;    // the root chart, the stroke names and the frequency list
 };
 
@@ -28,11 +28,12 @@ struct BuildSummary {
     std::vector<std::pair<double, QString>> leastCovered;
 };
 
-// Builds bmp/<character>.bmp and the sharp bmp/<character>@2x.bmp for every character of
-// the table, bmp/ARPHICPL.TXT, wwbb11.dat (records sorted by key) and roots.tsv (each
+// Builds bmp/<character>.bmp for every character of the table and the pack of their sharp
+// pictures bmp@2x.pack, bmp/ARPHICPL.TXT, wwbb11.dat (records sorted by key) and roots.tsv (each
 // character's named roots, in the same order) in the program's folder, on all cores. Everything is
-// written to temporary files first and renamed into place only when all of it succeeded, so a
-// DataError (or a file that cannot be written) leaves the previous output as it was.
+// written beside its place first and all of it put in place together only when all of it was
+// written (tools::replaceTogether), so a DataError (or a file that cannot be written or moved)
+// leaves the previous output as it was.
 BuildSummary buildProgramData(const BuildInputs& inputs);
 
 } // namespace zilvaro::build

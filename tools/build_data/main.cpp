@@ -1,5 +1,5 @@
-// Builds the program's character data: bmp/<character>.bmp, bmp/<character>@2x.bmp,
-// wwbb11.dat and roots.tsv, from the decomposition table and the stroke outlines of
+// Builds the program's character data: bmp/<character>.bmp, the sharp pictures' pack
+// bmp@2x.pack, wwbb11.dat and roots.tsv, from the decomposition table and the stroke outlines of
 // hanzi-writer-data, naming the roots by the root chart and cnchar-order's stroke names.
 //
 //   build_data <decomposition.tsv> <hanzi-writer-data folder> <licence file> <program folder>
@@ -34,8 +34,8 @@ int main(int argc, char** argv) {
             least << QStringLiteral("%1 %2%").arg(character).arg(coverage * 100, 0, 'f', 1);
         }
         std::printf(
-            "build_data: built %d pictures, as many sharp ones, wwbb11.dat and roots.tsv in "
-            "%.1f s\n",
+            "build_data: built %d pictures, as many sharp ones in bmp@2x.pack, wwbb11.dat and "
+            "roots.tsv in %.1f s\n",
             summary.characters, static_cast<double>(timer.elapsed()) / 1000.0);
         // Every root passed its coverage check, or the build would have stopped above; the
         // figures are there to follow the data, not a problem to act on.

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "lookup/bilevel_coder.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace zilvaro {
+
+// The sharp pictures of the program folder, packed into one file beside bmp/.
+inline constexpr char SharpPictureFileName[] = "bmp@2x.pack";
+
+// One picture to pack: a character and its one-bit BMP file.
+struct PackedPicture {
+    char32_t character = 0;
+    QByteArray bmpFile;
+};
+
+// The pack of one-bit BMP files of one size (little-endian numbers):
+//
+//   "ZVPACK\r\n", version 1, the number of pictures, the length of the bytes every file
+//   starts with (its headers and palette, the same in all), the bytes a row of pixels
+//   takes, the rows; those first bytes; the coding model (BilevelModel::toBytes); for each
+//   picture, by code point: the character, where its code starts after the index, the
+//   code's length and the CRC-32 of its pixels; the codes (encodeBitRows).
+//
+// A pack gives back each file byte for byte. Returns the pack, or an empty array and the
+// cause in *error when a file is no one-bit BMP, does not start with the first file's
+// headers, or a character comes twice.
+QByteArray formatPicturePack(const std::vector<PackedPicture>& pictures, QString* error);
+
+// A pack opened for reading. The file is mapped, not read: a lookup decodes one picture,
+// so opening the pack costs its header and index, checked once.
+class PicturePack {
+public:
+    // Opens and checks the pack: a file that is not a regular file, not a pack, of another
+    // version, or whose index is out of order or points past the end is a Failure naming
+    // the path and the cause.
+    explicit PicturePack(const QString& path);
+    ~PicturePack();
+    PicturePack(const PicturePack&) = delete;
+    PicturePack& operator=(const PicturePack&) = delete;
+
+    int size() const { return count_; }
+    QString path() const { return path_; }
+
+    // The BMP file of the character as it was packed, or nothing when the pack has none. A
+    // code that does not decode, or decodes to pixels of another checksum, is a Failure
+    // naming the pack and the character.
+    std::optional<QByteArray> bmpFile(char32_t character) const;
+
+private:
+    QString path_;
+    QFile file_;
+    const uchar* map_ = nullptr;
+    qint64 size_ = 0;
+    int count_ = 0;
+    int rowBytes_ = 0;
+    int rows_ = 0;
+    QByteArray head_;
+    BilevelModel model_;
+    qint64 indexAt_ = 0;
+    qint64 codesAt_ = 0;
+};
+
+} // namespace zilvaro
