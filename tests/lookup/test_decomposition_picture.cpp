@@ -1,11 +1,13 @@
 #include "core/failure.h"
 #include "lookup/decomposition_picture.h"
+#include "lookup/picture_pack.h"
 
 #include <gtest/gtest.h>
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -52,9 +54,9 @@ TEST(DecompositionPicture, LoadsAPictureAndNamesThePathOfOneItCannotRead) {
     }
 }
 
-TEST(DecompositionPicture, TheSharpPictureIsTheCharacterAt2x) {
-    EXPECT_EQ(decompositionPicturePath(QStringLiteral("/opt/zilvaro"), u"字 ", 2),
-              QStringLiteral("/opt/zilvaro/bmp/字@2x.bmp"));
+TEST(DecompositionPicture, TheSharpPicturesArePackedBesideTheFolder) {
+    EXPECT_EQ(sharpPicturePackPath(QStringLiteral("/opt/zilvaro")),
+              QStringLiteral("/opt/zilvaro/bmp@2x.pack"));
     EXPECT_EQ(pictureScaleFor(1.0), 1);
     EXPECT_EQ(pictureScaleFor(0.75), 1);
     EXPECT_EQ(pictureScaleFor(1.25), 2);
@@ -63,25 +65,52 @@ TEST(DecompositionPicture, TheSharpPictureIsTheCharacterAt2x) {
     EXPECT_EQ(pictureScaleFor(3.0), 2);
 }
 
-TEST(DecompositionPicture, ASlotTakesTheSharpPictureWhereThereIsOneAndTheOtherElsewhere) {
+namespace {
+
+QByteArray monoFile(QSize size) {
+    QImage picture(size, QImage::Format_Mono);
+    picture.fill(1);
+    for (int y = 10; y < size.height() - 10; ++y) {
+        picture.setPixel(y % size.width(), y, 0); // a stroke to tell the pictures apart
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(picture.save(&buffer, "BMP"));
+    return bytes;
+}
+
+} // namespace
+
+TEST(DecompositionPicture, ASlotTakesTheSharpPictureWhereThePackHasOneAndTheOtherElsewhere) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("bmp")));
-    const auto save = [&](QStringView character, int scale, QSize size) {
-        QImage picture(size, QImage::Format_Mono);
-        picture.fill(1);
-        ASSERT_TRUE(picture.save(decompositionPicturePath(dir.path(), character, scale), "BMP"));
+    for (const QStringView character : {u"字", u"阿"}) {
+        QFile file(decompositionPicturePath(dir.path(), character));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(monoFile(QSize(108, 109)));
+    }
+    const QString pack = sharpPicturePackPath(dir.path());
+    auto writePack = [&](QSize size) {
+        QString error;
+        QFile file(pack);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(formatPicturePack({{U'字', monoFile(size)}}, &error));
     };
-    save(u"字", 1, QSize(108, 109));
-    save(u"字", 2, QSize(216, 218));
-    save(u"阿", 1, QSize(108, 109)); // a data folder from before the sharp pictures
 
+    // A data folder from before the sharp pictures: every slot shows the 1x picture.
+    EXPECT_EQ(loadSlotPicture(dir.path(), u"字 ", 2).size(), QSize(108, 109));
+
+    writePack(QSize(216, 218));
     const QImage sharp = loadSlotPicture(dir.path(), u"字 ", 2);
     EXPECT_EQ(sharp.size(), QSize(216, 218));
     EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
+    EXPECT_NE(sharp.pixel(20, 20), sharp.pixel(0, 0)); // the stroke, from the pack
     const QImage plain = loadSlotPicture(dir.path(), u"字 ", 1);
     EXPECT_EQ(plain.size(), QSize(108, 109));
     EXPECT_EQ(plain.devicePixelRatio(), 1.0);
+    // A character the pack lacks shows its 1x picture.
     const QImage fallback = loadSlotPicture(dir.path(), u"阿 ", 2);
     EXPECT_EQ(fallback.size(), QSize(108, 109));
     EXPECT_EQ(fallback.devicePixelRatio(), 1.0);
@@ -95,26 +124,27 @@ TEST(DecompositionPicture, ASlotTakesTheSharpPictureWhereThereIsOneAndTheOtherEl
             QDir::toNativeSeparators(decompositionPicturePath(dir.path(), u"啊"))))
             << failure.message().toStdString();
     }
-    // A sharp picture of the wrong size would put the fills in the wrong places.
-    save(u"啊", 1, QSize(108, 109));
-    save(u"啊", 2, QSize(108, 109));
+    // A packed picture of the wrong size would put the fills in the wrong places: the
+    // validating loader refuses it, naming the pack and the character.
+    writePack(QSize(108, 109));
     try {
-        loadSlotPicture(dir.path(), u"啊 ", 2);
+        loadSlotPicture(dir.path(), u"字 ", 2);
         ADD_FAILURE() << "no failure";
     } catch (const Failure& failure) {
-        EXPECT_TRUE(
-            failure.message().contains(u"@2x.bmp: it is 108 x 109 pixels, not the 216 x 218"))
-            << failure.message().toStdString();
+        EXPECT_EQ(failure.message(),
+                  QStringLiteral("Cannot read the picture %1 (字): it is 108 x 109 pixels, not the "
+                                 "216 x 218 of a decomposition picture")
+                      .arg(QDir::toNativeSeparators(pack)));
     }
-    // A sharp picture that is a link looping on itself is refused, as a named pipe is,
-    // not made up for by the other picture.
-    const QString looping = decompositionPicturePath(dir.path(), u"阿", 2);
-    ASSERT_TRUE(QFile::link(looping, looping));
+    // A pack that is a link looping on itself is refused, as a named pipe is, not made up
+    // for by the other picture.
+    ASSERT_TRUE(QFile::remove(pack));
+    ASSERT_TRUE(QFile::link(pack, pack));
     try {
         loadSlotPicture(dir.path(), u"阿 ", 2);
-        ADD_FAILURE() << "a looping link was taken for a missing picture";
+        ADD_FAILURE() << "a looping link was taken for a missing pack";
     } catch (const Failure& failure) {
-        EXPECT_EQ(failure.message(), QStringLiteral("Cannot open the picture ") + looping +
+        EXPECT_EQ(failure.message(), QStringLiteral("Cannot open the sharp pictures ") + pack +
                                          QStringLiteral(": its path has too many symbolic links"));
     }
 }

@@ -3,9 +3,11 @@
 #include "data/character_record.h"
 #include "data/root_file.h"
 #include "data_builder.h"
+#include "lookup/picture_pack.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -86,18 +88,23 @@ TEST_F(DataBuilder, WritesThePicturesTheLicenceAndTheSortedRecords) {
     }
     EXPECT_EQ(order, (QStringList{u"国"_qs, u"一"_qs, u"中"_qs})); // B9FA, D2BB, D6D0
 
-    EXPECT_EQ(programFolder(), (QStringList{u"bmp"_qs, u"roots.tsv"_qs, u"wwbb11.dat"_qs}));
+    EXPECT_EQ(programFolder(),
+              (QStringList{u"bmp"_qs, u"bmp@2x.pack"_qs, u"roots.tsv"_qs, u"wwbb11.dat"_qs}));
     QStringList pictures = QDir(QDir(program).filePath(u"bmp"_qs)).entryList(QDir::Files);
     pictures.sort();
-    QStringList expected{u"ARPHICPL.TXT"_qs, u"一.bmp"_qs,    u"中.bmp"_qs,   u"国.bmp"_qs,
-                         u"一@2x.bmp"_qs,    u"中@2x.bmp"_qs, u"国@2x.bmp"_qs};
+    QStringList expected{u"ARPHICPL.TXT"_qs, u"一.bmp"_qs, u"中.bmp"_qs, u"国.bmp"_qs};
     expected.sort();
     EXPECT_EQ(pictures, expected);
     EXPECT_EQ(QImage(QDir(program).filePath(u"bmp/国.bmp"_qs)).size(), QSize(108, 109));
-    // Each character's sharp picture beside it, twice as large, one bit.
-    const QImage sharp(QDir(program).filePath(u"bmp/国@2x.bmp"_qs));
+    // Each character's sharp picture in the pack, twice as large, one bit, readable by all
+    // as the other files are.
+    const QString packPath = QDir(program).filePath(u"bmp@2x.pack"_qs);
+    const zilvaro::PicturePack pack(packPath);
+    EXPECT_EQ(pack.size(), 3);
+    const QImage sharp = QImage::fromData(pack.bmpFile(U'国').value_or(QByteArray()), "BMP");
     EXPECT_EQ(sharp.size(), QSize(216, 218));
     EXPECT_EQ(sharp.depth(), 1);
+    EXPECT_EQ(QFileInfo(packPath).permissions() & QFileDevice::ReadOther, QFileDevice::ReadOther);
     EXPECT_FALSE(read(QStringLiteral("bmp/ARPHICPL.TXT")).isEmpty());
 
     // The roots file in the records' order, each root named by the chart.
@@ -156,18 +163,23 @@ TEST_F(DataBuilder, AFaultyInputNamesItsPlaceAndLeavesThePreviousOutputAlone) {
 
     EXPECT_EQ(read(QStringLiteral("wwbb11.dat")), records);
     EXPECT_EQ(read(QStringLiteral("bmp/中.bmp")), picture);
-    EXPECT_EQ(programFolder(),
-              (QStringList{u"bmp"_qs, u"roots.tsv"_qs, u"wwbb11.dat"_qs})); // no leftovers
+    EXPECT_EQ(programFolder(), (QStringList{u"bmp"_qs, u"bmp@2x.pack"_qs, u"roots.tsv"_qs,
+                                            u"wwbb11.dat"_qs})); // no leftovers
 }
 
 TEST_F(DataBuilder, ABuildReplacesEveryOldPictureAndWhatAnInterruptedOneLeft) {
     build(writeTable(Table));
     QDir(program).mkpath(QStringLiteral("bmp.building-abc123/x"));
+    QFile leftover(QDir(program).filePath(QStringLiteral("wwbb11.dat.building-abc123")));
+    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+    leftover.close();
     build(writeTable("中\tkhk\tk\tkh\tcompound\tk:0,1,2\th:3\n"));
     EXPECT_EQ(read(QStringLiteral("wwbb11.dat")).size(), Record::Size);
     EXPECT_TRUE(read(QStringLiteral("bmp/国.bmp")).isEmpty());
     EXPECT_FALSE(read(QStringLiteral("bmp/中.bmp")).isEmpty());
-    EXPECT_EQ(programFolder(), (QStringList{u"bmp"_qs, u"roots.tsv"_qs, u"wwbb11.dat"_qs}));
+    EXPECT_EQ(zilvaro::PicturePack(QDir(program).filePath(u"bmp@2x.pack"_qs)).size(), 1);
+    EXPECT_EQ(programFolder(),
+              (QStringList{u"bmp"_qs, u"bmp@2x.pack"_qs, u"roots.tsv"_qs, u"wwbb11.dat"_qs}));
 }
 
 TEST(RootNames, TellTheRootsOfOneKeyWithTheSameStrokesApartByTheirShape) {
