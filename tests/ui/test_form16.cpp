@@ -36,6 +36,23 @@ using namespace zilvaro;
 using namespace zilvaro::test;
 
 namespace {
+// Whether code outside the dialog reaches a member by its name.
+template <class Dialog>
+concept reachesCommand1 = requires(Dialog& d) {
+    d.Command1;
+};
+template <class Dialog>
+concept reachesLabel6Click = requires(Dialog& d) {
+    d.Label6_Click();
+};
+} // namespace
+
+// Like the main window's, the dialog's controls and handlers are private: only the probe
+// reaches them.
+static_assert(!reachesCommand1<Form16> && !reachesLabel6Click<Form16>);
+static_assert(reachesCommand1<Form16Probe> && reachesLabel6Click<Form16Probe>);
+
+namespace {
 
 // A control of the dialog showModal made, which no test holds a probe of, found by its
 // control name: every control carries it as its object name.
