@@ -65,10 +65,9 @@ QString strokeFinds(const QString& code) {
 // The characters read with a syllable, in row order.
 QString pinyinFinds(const QString& syllable, bool pad = true) {
     const QString needle = pad ? syllable.leftJustified(6, u' ') : syllable;
-    const QString groups[] = {"abcde", "fghijk", "lmnopq", "rstuvwx", "yz"};
     QString found;
-    for (int n = 1; n <= 5; ++n) {
-        if (groups[n - 1].contains(syllable[0])) {
+    for (int n = 1; n <= TableSegmentCount; ++n) {
+        if (pinyinSegmentLetters(n).contains(syllable[0])) {
             std::int32_t cursor = 0;
             for (TableHit hit; (hit = textSearch(pinyinSegment(n), needle, cursor)).found;) {
                 found += hit.text;
@@ -105,10 +104,16 @@ TEST(ReferenceTables, ProgramCarriesTheCommittedFilesByteForByte) {
     EXPECT_EQ(strokeSegmentName(5), QStringLiteral("Text1bh5w"));
     EXPECT_THROW(pinyinSegment(0), Failure);
     EXPECT_THROW(strokeSegment(6), Failure);
+    // The letter groups cover the alphabet once, in order.
+    QString letters;
+    for (int n = 1; n <= TableSegmentCount; ++n) {
+        letters += pinyinSegmentLetters(n);
+    }
+    EXPECT_EQ(letters, QStringLiteral("abcdefghijklmnopqrstuvwxyz"));
+    EXPECT_THROW(pinyinSegmentLetters(6), Failure);
 }
 
 TEST(PinyinTable, RowFormatAndSegmentsByInitialLetter) {
-    const QString groups[] = {"abcde", "fghijk", "lmnopq", "rstuvwx", "yz"};
     const QRegularExpression field(QStringLiteral("^[a-z]+ *$"));
     for (int n = 1; n <= 5; ++n) {
         const QByteArray bytes = test::committedTableFile(pinyinSegmentName(n));
@@ -123,7 +128,7 @@ TEST(PinyinTable, RowFormatAndSegmentsByInitialLetter) {
             ASSERT_EQ(row.size(), 7) << n << " row " << i;
             EXPECT_TRUE(isDoubleByte(row.left(1))) << row.toStdString();
             EXPECT_TRUE(field.match(row.mid(1)).hasMatch()) << row.toStdString();
-            EXPECT_TRUE(groups[n - 1].contains(row[1])) << n << " " << row.toStdString();
+            EXPECT_TRUE(pinyinSegmentLetters(n).contains(row[1])) << n << " " << row.toStdString();
         }
     }
 }
