@@ -10,6 +10,7 @@
 #include "core/gbk.h"
 
 #include "committed_tables.h"
+#include "common/gb2312.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -27,28 +28,6 @@ QStringList rowsOf(const QString& segment) {
     EXPECT_TRUE(rows.last().isEmpty()); // the text ends with CR LF
     rows.removeLast();
     return rows;
-}
-
-// Every GB2312 character in code order, with its level.
-struct Gb2312 {
-    QString character;
-    bool levelOne;
-};
-const QList<Gb2312>& gb2312() {
-    static const QList<Gb2312> list = [] {
-        QList<Gb2312> all;
-        for (int high = 0xB0; high <= 0xF7; ++high) {
-            for (int low = 0xA1; low <= 0xFE; ++low) {
-                if (high == 0xD7 && low >= 0xFA) {
-                    continue;
-                }
-                const char bytes[2] = {static_cast<char>(high), static_cast<char>(low)};
-                all.append({fromGbk(QByteArrayView(bytes, 2)), high < 0xD8});
-            }
-        }
-        return all;
-    }();
-    return list;
 }
 
 // The characters of the rows of one stroke code, in row order.
@@ -225,8 +204,8 @@ TEST(StrokeTable, RowFormatAndSegmentsByFirstDigit) {
 
 TEST(StrokeTable, OneRowForEveryGb2312CharacterInOrder) {
     QHash<QString, bool> levelOne;
-    for (const Gb2312& c : gb2312()) {
-        levelOne.insert(c.character, c.levelOne);
+    for (const tools::Gb2312Character& c : tools::gb2312Characters()) {
+        levelOne.insert(c.character, c.levelOne());
     }
     ASSERT_EQ(levelOne.size(), 6763);
     QSet<QString> seen;
@@ -304,7 +283,7 @@ TEST(CharacterLists, EveryCharacterHasItsCodesAndToneMarkedReadings) {
         }
     }
     int severalCodes = 0;
-    for (const Gb2312& c : gb2312()) {
+    for (const tools::Gb2312Character& c : tools::gb2312Characters()) {
         const QStringList shown = wubiCodes(c.character);
         EXPECT_EQ(shown, codes.value(c.character)) << c.character.toStdString();
         ASSERT_FALSE(shown.isEmpty()) << c.character.toStdString();
