@@ -116,7 +116,7 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/zilvaro.metainfo.xml.in
                ${CMAKE_BINARY_DIR}/packaging/zilvaro.metainfo.xml @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/zilvaro.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo RENAME example.zilvaro.Zilvaro.metainfo.xml)
-foreach(size 16 24 48 64 128 256)
+foreach(size ${ZILVARO_ICON_SIZES})
     install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/zilvaro-${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME zilvaro.png)
 endforeach()

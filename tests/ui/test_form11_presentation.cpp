@@ -119,7 +119,7 @@ private:
 class Presentation : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::vector<RecordFields> records = {
+        std::vector<CharacterRecord> records = {
             // first in the file, with sound codes as the start-up check asks
             {QStringLiteral("啊"), QStringLiteral("kbsk"), QStringLiteral("kb"),
              QStringLiteral("kbsk"), seedAt(0), seedAt(1), seedAt(2), seedAt(3)},
@@ -148,11 +148,11 @@ protected:
              QStringLiteral("wnbm"), seedAt(0), seedAt(1), seedAt(2), seedAt(3)},
         };
         std::sort(records.begin(), records.end(), [](const auto& a, const auto& b) {
-            return characterKey(a.character) < characterKey(b.character);
+            return characterKey(a.Character) < characterKey(b.Character);
         });
         QStringList characters;
         for (const auto& r : records) {
-            characters.append(r.character);
+            characters.append(r.Character);
         }
         folder.writeRecords(records);
         writePictures(folder, characters, fourAreas());
