@@ -2,8 +2,9 @@
 # Builds Zilvaro (RelWithDebInfo) and its benchmarks, runs them and prints one table:
 # each figure, its target, pass or miss.
 # Usage: ./bench.sh [--program-dir FOLDER] [--runs N]
-#   --program-dir  the folder with wwbb11.dat and bmp/ to measure on; by default the
-#                  build's own folder when it holds wwbb11.dat, else made-up data
+#   --program-dir  the program folder (the record file and bmp/) to measure on; by
+#                  default the build's own when it holds the character data, else made-up
+#                  data
 #   --runs         start-up runs of each probe (default 25)
 set -euo pipefail
 cd "$(dirname "$0")"

@@ -1,5 +1,6 @@
 #include "program_folder.h"
 
+#include "data/record_file.h"
 #include "data/root_file.h"
 #include "form11_fixture.h"
 #include "record_builder.h"
@@ -16,7 +17,7 @@ namespace zilvaro::bench {
 namespace {
 
 bool holdsRecords(const QString& folder) {
-    return QFileInfo(QDir(folder).filePath(QStringLiteral("wwbb11.dat"))).isFile();
+    return QFileInfo(recordFilePath(folder)).isFile();
 }
 
 BenchFolder describe(const QString& folder) {
@@ -47,11 +48,11 @@ void makeMadeUpFolder(const QString& path) {
     const QString seed = QStringLiteral(" 750 750");
     const QStringList characters = test::gb2312Characters();
     QByteArray records;
-    for (test::RecordFields fields : test::recordsFor(characters)) {
-        fields.fillPoints1 = fields.fillPoints2 = fields.fillPoints3 = fields.fillPoints4 = seed;
-        records.append(test::encodeRecord(fields));
+    for (CharacterRecord record : test::recordsFor(characters)) {
+        record.FillPoints1 = record.FillPoints2 = record.FillPoints3 = record.FillPoints4 = seed;
+        records.append(test::encodeRecord(record));
     }
-    writeFile(fresh.filePath(QStringLiteral("wwbb11.dat")), records);
+    writeFile(recordFilePath(fresh.path()), records);
     // The roots file the window reads beside it, naming no character: the slots show
     // their keys alone.
     writeFile(fresh.filePath(QLatin1String(RootFileName)), formatRootFile({}));

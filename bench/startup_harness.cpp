@@ -1,6 +1,8 @@
 // Measures whole-process start-up: runs Zilvaro's start-up probe, the bare-window probe
 // and the text-window probe in turn, many times each, and prints the medians and the
-// ratios to the bare window as JSON (and, for reading them, to the text window).
+// ratios to the bare window as JSON (and, for reading them, to the text window). The
+// probes share a runtime folder of their own, so that a Zilvaro running on the same
+// desktop (its single-instance lock) does not end Zilvaro's probe at once.
 // Usage: startup_harness [--runs N] [--program-dir FOLDER]
 #include "first_frame.h"
 #include "process_stats.h"
@@ -11,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <stdexcept>
@@ -26,13 +29,15 @@ struct Frame {
     double rssKb = 0;
 };
 
-// Runs one probe to its first frame and reads its report.
-Frame runProbe(const QString& program, const QStringList& arguments) {
+// Runs one probe to its first frame, with runtimeDir as its XDG_RUNTIME_DIR, and reads
+// its report.
+Frame runProbe(const QString& program, const QStringList& arguments, const QString& runtimeDir) {
     QProcess probe;
     probe.setProgram(program);
     probe.setArguments(arguments);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
     environment.insert(QLatin1String(FirstFrameReporter::launchVariable),
                        QString::number(bootClockNanoseconds()));
     probe.setProcessEnvironment(environment);
@@ -45,10 +50,9 @@ Frame runProbe(const QString& program, const QStringList& arguments) {
     const QByteArray output = probe.readAllStandardOutput().trimmed();
     const QJsonObject report = QJsonDocument::fromJson(output.split('\n').last()).object();
     if (probe.exitCode() != 0 || !report.contains(QStringLiteral("rss_kb"))) {
-        throw std::runtime_error(
-            program.toStdString() + " gave no first-frame report (exit code " +
-            std::to_string(probe.exitCode()) +
-            "; is another Zilvaro running?): " + probe.readAllStandardError().toStdString());
+        throw std::runtime_error(program.toStdString() + " gave no first-frame report (exit code " +
+                                 std::to_string(probe.exitCode()) +
+                                 "): " + probe.readAllStandardError().toStdString());
     }
     return {report[QStringLiteral("since_launch_ms")].toDouble(),
             report[QStringLiteral("since_start_ms")].toDouble(),
@@ -93,17 +97,24 @@ int main(int argc, char* argv[]) {
         const QString bare = QDir(here).filePath(QStringLiteral("probe_bare"));
         const QString text = QDir(here).filePath(QStringLiteral("probe_text"));
         const QStringList zilvaroArgs{QStringLiteral("--program-dir"), folder.path};
+        // Made with mode 0700, as the program trusts a runtime folder; removed at the end.
+        const QTemporaryDir runtime(QDir::temp().filePath(QStringLiteral("zilvaro-bench-XXXXXX")));
+        if (!runtime.isValid()) {
+            throw std::runtime_error("cannot make a runtime folder for the probes: " +
+                                     runtime.errorString().toStdString());
+        }
+        const QString runtimeDir = runtime.path();
 
         // One run of each first, not counted: it brings the libraries and the data into
         // the page cache for both alike.
-        runProbe(zilvaro, zilvaroArgs);
-        runProbe(bare, {});
-        runProbe(text, {});
+        runProbe(zilvaro, zilvaroArgs, runtimeDir);
+        runProbe(bare, {}, runtimeDir);
+        runProbe(text, {}, runtimeDir);
         Series z, b, t;
         for (int i = 0; i < runs; ++i) {
-            z.add(runProbe(zilvaro, zilvaroArgs));
-            b.add(runProbe(bare, {}));
-            t.add(runProbe(text, {}));
+            z.add(runProbe(zilvaro, zilvaroArgs, runtimeDir));
+            b.add(runProbe(bare, {}, runtimeDir));
+            t.add(runProbe(text, {}, runtimeDir));
         }
         QJsonObject out;
         out[QStringLiteral("data")] = folder.description;

@@ -21,7 +21,7 @@ void touch(const QString& path) {
 
 void makeDataFolder(const QString& path) {
     QDir().mkpath(path + QStringLiteral("/bmp"));
-    touch(path + QStringLiteral("/wwbb11.dat"));
+    touch(recordFilePath(path));
 }
 } // namespace
 
@@ -35,7 +35,7 @@ protected:
 TEST_F(ProgramFolderChoice, ARequestedFolderMustHoldItsData) {
     const QString given = root.filePath(QStringLiteral("given"));
     QDir().mkpath(given);
-    touch(given + QStringLiteral("/wwbb11.dat"));
+    touch(recordFilePath(given));
     try {
         chooseProgramFolder(given, build(), madeUp());
         FAIL() << "a folder without bmp/ was taken";
@@ -57,7 +57,7 @@ TEST_F(ProgramFolderChoice, TakesTheRequestedThenTheBuildsFolderAsRealData) {
 }
 
 TEST_F(ProgramFolderChoice, MakesTheMadeUpDataOnceWhenTheBuildHasNone) {
-    QDir().mkpath(build()); // the build's folder without wwbb11.dat
+    QDir().mkpath(build()); // the build's folder without the record file
     const BenchFolder chosen = chooseProgramFolder(QString(), build(), madeUp());
     EXPECT_EQ(chosen.path, madeUp());
     EXPECT_EQ(chosen.description, QStringLiteral("made-up data: ") + madeUp());
@@ -65,7 +65,7 @@ TEST_F(ProgramFolderChoice, MakesTheMadeUpDataOnceWhenTheBuildHasNone) {
     EXPECT_EQ(QDir(root.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
               QStringList({QStringLiteral("build"), QStringLiteral("made-up")}));
 
-    RecordFile records(madeUp() + QStringLiteral("/wwbb11.dat"));
+    RecordFile records(recordFilePath(madeUp()));
     ASSERT_EQ(records.recordCount(), 6763);
     const CharacterRecord first = records.read(1);
     const CharacterRecord last = records.read(6763);

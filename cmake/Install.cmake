@@ -36,13 +36,15 @@ install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/zilvaro DESTINATION ${CMAKE_INSTA
 target_compile_definitions(zilvaro-query PRIVATE
     ZILVARO_QUERY_DATA_RELATIVE="${ZILVARO_LAUNCH_RELATIVE}")
 install(TARGETS zilvaro-query RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# Its manual page, compressed as Debian keeps manual pages.
+# Its manual page, with the version configured in, compressed as Debian keeps manual pages.
+configure_file(${PROJECT_SOURCE_DIR}/packaging/zilvaro-query.1.in
+               ${CMAKE_BINARY_DIR}/packaging/zilvaro-query.1 @ONLY)
 add_custom_command(
     OUTPUT ${CMAKE_BINARY_DIR}/packaging/zilvaro-query.1.gz
-    COMMAND ${CMAKE_COMMAND} -DINPUT=${PROJECT_SOURCE_DIR}/packaging/zilvaro-query.1
+    COMMAND ${CMAKE_COMMAND} -DINPUT=${CMAKE_BINARY_DIR}/packaging/zilvaro-query.1
             -DOUTPUT=${CMAKE_BINARY_DIR}/packaging/zilvaro-query.1.gz
             -P ${PROJECT_SOURCE_DIR}/cmake/GzipFile.cmake
-    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/zilvaro-query.1 ${PROJECT_SOURCE_DIR}/cmake/GzipFile.cmake
+    DEPENDS ${CMAKE_BINARY_DIR}/packaging/zilvaro-query.1 ${PROJECT_SOURCE_DIR}/cmake/GzipFile.cmake
     COMMENT "Compressing the manual page of zilvaro-query"
     VERBATIM)
 add_custom_target(zilvaro_query_manual ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/zilvaro-query.1.gz)
@@ -116,7 +118,7 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/zilvaro.metainfo.xml.in
                ${CMAKE_BINARY_DIR}/packaging/zilvaro.metainfo.xml @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/zilvaro.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo RENAME example.zilvaro.Zilvaro.metainfo.xml)
-foreach(size 16 24 48 64 128 256)
+foreach(size ${ZILVARO_ICON_SIZES})
     install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/zilvaro-${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME zilvaro.png)
 endforeach()

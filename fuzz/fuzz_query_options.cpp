@@ -4,6 +4,7 @@
 #include "core/gbk.h"
 #include "data/character_record.h"
 #include "data/character_tables.h"
+#include "data/record_file.h"
 #include "data/root_file.h"
 #include "fuzz_check.h"
 #include "query/code_pattern.h"
@@ -25,8 +26,8 @@ namespace {
 const QString& programFolder() {
     static QTemporaryDir dir;
     static const bool written = [] {
-        QFile records(dir.filePath(QStringLiteral("wwbb11.dat")));
-        QFile roots(dir.filePath(QStringLiteral("roots.tsv")));
+        QFile records(recordFilePath(dir.path()));
+        QFile roots(dir.filePath(QLatin1String(RootFileName)));
         if (!records.open(QIODevice::WriteOnly) || !roots.open(QIODevice::WriteOnly)) {
             return false;
         }

@@ -7,12 +7,16 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
 out="$root/fuzz/corpus"
-[ -f "$build/wwbb11.dat" ] || { echo "make_seeds: $build/wwbb11.dat is not built" >&2; exit 1; }
+# The record file's name and record size, as the build sets them (ZILVARO_RECORD_FILE in
+# CMakeLists.txt, CharacterRecord::Size).
+record_file="$build/wwbb11.dat"
+record_size=302
+[ -f "$record_file" ] || { echo "make_seeds: $record_file is not built" >&2; exit 1; }
 rm -rf "$out"
 mkdir -p "$out"/{record_file,picture,seed_list,gbk,table_search,flood_fill,decomposition_line,query_options,query_text}
 
-record() { dd if="$build/wwbb11.dat" bs=302 skip="$1" count="$2" status=none; }
-records=$(( $(stat -c %s "$build/wwbb11.dat") / 302 ))
+record() { dd if="$record_file" bs=$record_size skip="$1" count="$2" status=none; }
+records=$(( $(stat -c %s "$record_file") / record_size ))
 
 # Record file: its first records, a run from the middle, its last records, one record.
 record 0 3 >"$out/record_file/first-three"
@@ -38,7 +42,7 @@ done
 for t in "$root"/assets/tables/*.txt; do
     head -c 256 "$t" >"$out/gbk/$(basename "$t" .txt)"
 done
-record 3000 10 | head -c 302 >"$out/gbk/record"
+record 3000 10 | head -c $record_size >"$out/gbk/record"
 
 # Table search: search, needle length, needle, then a stretch of a segment (UTF-8).
 segment() { head -c "$2" "$root/assets/tables/$1.txt" | iconv -f GBK -t UTF-8; }

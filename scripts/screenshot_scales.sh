@@ -2,7 +2,7 @@
 # Screenshots of the window after looking up 字, 瓣 and 嚷 at the scale factors 1, 1.5
 # and 2 (QT_SCALE_FACTOR), each under a virtual X server of its own, to compare how the
 # decomposition pictures look on high-DPI screens. Needs a build with the character data
-# (build/zilvaro, build/wwbb11.dat, build/bmp/).
+# (build/zilvaro and its data beside it).
 #
 #   scripts/screenshot_scales.sh [program folder] [output folder]
 #
@@ -17,44 +17,20 @@ output=${2:-build/screenshots}
 characters=(字 瓣 嚷)
 scales=(1 1.5 2)
 
-[ -f "$program_dir/wwbb11.dat" ] || { echo "$program_dir/wwbb11.dat is missing: build first" >&2; exit 1; }
+source scripts/xvfb.sh
+
+[ -x "$program_dir/zilvaro" ] || { echo "$program_dir/zilvaro is missing: build first" >&2; exit 1; }
 for tool in Xvfb xdotool xmodmap import convert; do
     command -v "$tool" >/dev/null || { echo "$tool is not installed" >&2; exit 1; }
 done
 mkdir -p "$output"
-work=$(mktemp -d)
-xvfb_pid=
-program_pid=
-stop() {
-    if [ -n "$program_pid" ]; then
-        kill "$program_pid" 2>/dev/null || true
-        wait "$program_pid" 2>/dev/null || true
-    fi
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    program_pid= xvfb_pid=
-}
-cleanup() {
-    stop
-    rm -rf "$work"
-}
-trap cleanup EXIT
+work=$xvfb_folder
 
 for scale in "${scales[@]}"; do
-    rm -f "$work/display"
-    mkfifo "$work/display"
-    Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset 3>"$work/display" \
-        >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=:$(timeout 10 head -1 "$work/display")
-    rm -rf "$work/runtime"
-    mkdir -m 700 "$work/runtime"
-    XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale \
-        "$program_dir/zilvaro" >"$work/program.log" 2>&1 &
-    program_pid=$!
-    window=$(xdotool search --sync --onlyvisible --name '^ Zilvaro 3\.0$' | head -1)
+    start_xvfb 1600x1000 || exit 1
+    export DISPLAY=$xvfb_display
+    start_zilvaro "$DISPLAY" "$work/program.log" QT_SCALE_FACTOR="$scale" "$program_dir/zilvaro"
+    window=$(find_main_window) || { echo "the window did not appear at scale $scale" >&2; exit 1; }
     sleep 0.5
     eval "$(xdotool getwindowgeometry --shell "$window")"
     # The character input box, at (168, 17) of the window in logical pixels.
@@ -73,7 +49,7 @@ for scale in "${scales[@]}"; do
         import -window root -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage "$output/$character-$scale.png"
         echo "wrote $output/$character-$scale.png (${WIDTH}x$HEIGHT)"
     done
-    stop
+    stop_xvfb
 done
 
 # The slots (x 146..597, y 170..289 of the window in logical pixels) at each scale, side

@@ -7,7 +7,7 @@
 #
 #   e2e_test.sh <source folder> <build folder> [program folder]
 #
-# The program folder (default: the build folder) holds zilvaro, wwbb11.dat and bmp/.
+# The program folder (default: the build folder) holds zilvaro and its character data.
 # Exits 77 (skipped) when the character data is missing or Xvfb cannot start. With
 # ZILVARO_E2E_MADE_UP_DATA=1 the checks that only the real data satisfies are left out,
 # so the test can be tried on the test suites' made-up program folder.
@@ -32,83 +32,42 @@ fail() {
     exit 1
 }
 
-[ -f "$program_dir/wwbb11.dat" ] ||
-    skip_test "$program_dir/wwbb11.dat does not exist yet: build the character data first"
+# shellcheck source=SCRIPTDIR/../scripts/program_folder.sh
+source "$source_dir/scripts/program_folder.sh"
+# shellcheck source=SCRIPTDIR/../scripts/xvfb.sh
+source "$source_dir/scripts/xvfb.sh"
+[ -f "$program_dir/$record_file" ] ||
+    skip_test "$program_dir/$record_file does not exist yet: build the character data first"
 [ -x "$program_dir/zilvaro" ] || fail "$program_dir/zilvaro is missing"
 for tool in Xvfb xdotool xwininfo xmodmap import convert compare; do
     command -v "$tool" >/dev/null || skip_test "$tool is not installed"
 done
+# The version the window's title must show: the one configured into the build.
+version_header="$build/generated/zilvaro_version.h"
+version=$(sed -n 's/^#define ZILVARO_VERSION "\(.*\)"$/\1/p' "$version_header" 2>/dev/null) || true
+[ -n "$version" ] || fail "$version_header names no ZILVARO_VERSION: configure the build first"
 
-work=$(mktemp -d)
-xvfb_pid=
-program_pid=
-cleanup() {
-    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
+work=$xvfb_folder
 rm -rf "$shots"
 mkdir -p "$shots"
 
 # --- The X server and the program ---------------------------------------------------------
-# A display number of the test's own, away from the low numbers that people and other
-# test runs pick, and not locked by a running server.
-start_xvfb() {
-    # -noreset: the readiness probe is the first client; a server that resets when it
-    # leaves refuses the program for a moment.
-    Xvfb "$1" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    display=$1
-}
-if [ -n "${ZILVARO_E2E_DISPLAY:-}" ]; then
-    start_xvfb "$ZILVARO_E2E_DISPLAY"
-else
-    number=$((100 + $$ % 400))
-    while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do
-        number=$((number + 1))
-    done
-    start_xvfb ":$number"
-fi
+start_xvfb 1024x768 "${ZILVARO_E2E_DISPLAY:-}" 2>"$work/xvfb-start.log" ||
+    skip_test "$(cat "$work/xvfb-start.log")"
+display=$xvfb_display
 export DISPLAY=$display
-for _ in $(seq 50); do
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    sleep 0.1
-done
-kill -0 "$xvfb_pid" 2>/dev/null && xdotool getdisplaygeometry >/dev/null 2>&1 ||
-    skip_test "Xvfb cannot start: $(tr '\n' ' ' <"$work/xvfb.log")"
 echo "Xvfb on display $display"
+start_zilvaro "$display" "$shots/program.log" "$program_dir/zilvaro"
+program_pid=$zilvaro_pid
 
-mkdir -m 700 "$work/runtime"
-XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb "$program_dir/zilvaro" >"$shots/program.log" 2>&1 &
-program_pid=$!
-
-# Waits for a visible window whose name matches; prints its id.
-find_window() {
-    local id
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) || true
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        kill -0 "$program_pid" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
-}
 # Sets X, Y, WIDTH, HEIGHT of a window.
 geometry() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
 }
 
-main=$(find_window '^ Zilvaro 3\.0$') || {
-    cat "$shots/program.log" >&2
-    kill -0 "$xvfb_pid" 2>/dev/null || echo "Xvfb has ended: $(tr '\n' ' ' <"$work/xvfb.log")" >&2
-    fail "the main window did not appear"
-}
+main=$(find_main_window) || fail "the main window did not appear"
+title=$(xdotool getwindowname "$main")
+[ "$title" = " Zilvaro $version" ] || fail "the window's title is \"$title\", not \" Zilvaro $version\""
 geometry "$main"
 wx=$X wy=$Y
 [ "$WIDTH" -eq 614 ] && [ "$HEIGHT" -eq 339 ] || fail "the window is ${WIDTH}x$HEIGHT, not 614x339"
@@ -606,29 +565,16 @@ kill -0 "$program_pid" 2>/dev/null || fail "the program ended during the test"
 # own device pixels: its root (宀) black, and its outline one device pixel on each side of
 # an edge, not the two of the 108 x 109 picture doubled.
 high_dpi() {
-    local sharp="$program_dir/bmp/字@2x.bmp" display2 number2 xvfb2_pid program2_pid
+    local sharp="$program_dir/bmp/字@2x.bmp" display2
     [ -f "$sharp" ] || fail "$sharp is missing"
-    number2=$((number + 1))
-    while [ -e "/tmp/.X$number2-lock" ] || [ -e "/tmp/.X11-unix/X$number2" ]; do
-        number2=$((number2 + 1))
-    done
-    display2=:$number2
-    Xvfb "$display2" -screen 0 1600x1000x24 -nolisten tcp -noreset >"$work/xvfb2.log" 2>&1 &
-    xvfb2_pid=$!
-    for _ in $(seq 50); do
-        DISPLAY=$display2 xdotool getdisplaygeometry >/dev/null 2>&1 && break
-        sleep 0.1
-    done
-    mkdir -m 700 "$work/runtime2"
-    DISPLAY=$display2 XDG_RUNTIME_DIR="$work/runtime2" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 \
-        "$program_dir/zilvaro" >"$shots/program-scale-2.log" 2>&1 &
-    program2_pid=$!
+    start_xvfb 1600x1000 || fail "no second X server for scale 2"
+    display2=$xvfb_display
+    start_zilvaro "$display2" "$shots/program-scale-2.log" QT_SCALE_FACTOR=2 "$program_dir/zilvaro"
     local result=0
     (
         set -e
         export DISPLAY=$display2
-        program_pid=$program2_pid
-        main2=$(find_window '^ Zilvaro 3\.0$') || fail "the window did not appear at scale 2"
+        main2=$(find_main_window) || fail "the window did not appear at scale 2"
         geometry "$main2"
         [ "$WIDTH" -eq 1228 ] && [ "$HEIGHT" -eq 678 ] ||
             fail "at scale 2 the window is ${WIDTH}x$HEIGHT, not 1228x678"
@@ -680,7 +626,7 @@ high_dpi() {
         [ "$(pixels_apart "$work/doubled.png" "$work/sharp-lower.png")" -gt 200 ] ||
             fail "the doubled picture and the sharp one are too much alike to tell apart"
     ) || result=$?
-    kill "$program2_pid" "$xvfb2_pid" 2>/dev/null || true
+    stop_xvfb "$zilvaro_pid" "$xvfb_pid"
     return "$result"
 }
 if [ "$made_up" = 1 ]; then

@@ -10,14 +10,19 @@ set -euo pipefail
 
 build=$(cd "$1" && pwd)
 skip=77
+scripts="$(cd "$(dirname "${BASH_SOURCE[0]}")/../scripts" && pwd)"
+# shellcheck source=SCRIPTDIR/../scripts/program_folder.sh
+source "$scripts/program_folder.sh"
+# shellcheck source=SCRIPTDIR/../scripts/xvfb.sh
+source "$scripts/xvfb.sh"
 
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
 
-if [ ! -f "$build/wwbb11.dat" ]; then
-    echo "SKIP: $build/wwbb11.dat does not exist yet: build the character data first"
+if [ ! -f "$build/$record_file" ]; then
+    echo "SKIP: $build/$record_file does not exist yet: build the character data first"
     exit $skip
 fi
 for tool in cpack dpkg-deb; do
@@ -25,9 +30,8 @@ for tool in cpack dpkg-deb; do
 done
 
 work=$(mktemp -d)
-xvfb_pid=
 cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    xvfb_cleanup
     chmod -R u+w "$work" 2>/dev/null
     rm -rf "$work"
 }
@@ -43,6 +47,7 @@ debs=("$work"/package/*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single .deb: ${debs[*]}"
 deb=${debs[0]}
 echo "package: $(basename "$deb"), $(du -h "$deb" | cut -f1)"
+version=$(dpkg-deb -f "$deb" Version)
 
 control=$(dpkg-deb -f "$deb")
 echo "$control" | grep -q '^Package: zilvaro$' || fail "package name is not zilvaro"
@@ -60,14 +65,14 @@ folder="$root/usr/lib/zilvaro"
 for path in usr/bin/zilvaro usr/bin/zilvaro-query usr/lib/zilvaro/zilvaro; do
     [ -x "$root/$path" ] || fail "$path is missing or not executable"
 done
-for path in usr/lib/zilvaro/wwbb11.dat usr/lib/zilvaro/roots.tsv usr/lib/zilvaro/ARPHICPL.TXT \
+for path in "usr/lib/zilvaro/$record_file" usr/lib/zilvaro/roots.tsv usr/lib/zilvaro/ARPHICPL.TXT \
     usr/lib/zilvaro/LICENCES.txt usr/lib/zilvaro/README.md usr/lib/zilvaro/README.zh-CN.md \
     usr/lib/zilvaro/docs/screenshot.png usr/share/doc/zilvaro/copyright \
     usr/share/applications/zilvaro.desktop usr/share/man/man1/zilvaro-query.1.gz \
     usr/share/metainfo/example.zilvaro.Zilvaro.metainfo.xml; do
     [ -s "$root/$path" ] || fail "$path is missing or empty"
 done
-for file in wwbb11.dat roots.tsv; do
+for file in "$record_file" roots.tsv; do
     cmp -s "$build/$file" "$folder/$file" || fail "the installed $file differs from the built one"
 done
 built_pictures=$(find "$build/bmp" -name '*.bmp' | wc -l)
@@ -163,34 +168,19 @@ echo "offscreen: the installed program ran for 2 seconds"
 # Under a virtual X server the main window itself must appear (a failure would show a
 # message box named only "Zilvaro").
 if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
-    # A display number of the test's own, not locked by a running server.
-    number=$((100 + ($$ + 200) % 400))
-    while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do
-        number=$((number + 1))
-    done
-    display=:$number
-    # -noreset: the probe below is the first client; when it leaves, a resetting server
-    # refuses connections for a moment, and the program would fail to start.
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset -ac >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do
-        DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break
-        sleep 0.1
-    done
-    if DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1; then
-        start DISPLAY=$display QT_QPA_PLATFORM=xcb
-        window=
-        for _ in $(seq 100); do
-            window=$(DISPLAY=$display xdotool search --onlyvisible --name '^ Zilvaro 3\.0$' 2>/dev/null | head -1) || true
-            [ -n "$window" ] && break
-            sleep 0.1
-        done
-        [ -n "$window" ] || { cat "$work/out.log" >&2; fail "the main window did not appear under Xvfb"; }
+    # -ac: the program may run as another user (nobody, above).
+    if start_xvfb 1024x768 "" -ac 2>"$work/xvfb-start.log"; then
+        start DISPLAY="$xvfb_display" QT_QPA_PLATFORM=xcb
+        window=$(DISPLAY=$xvfb_display find_window "$zilvaro_window" "$pid") ||
+            { cat "$work/out.log" >&2; fail "the main window did not appear under Xvfb"; }
+        title=$(DISPLAY=$xvfb_display xdotool getwindowname "$window")
+        [ "$title" = " Zilvaro $version" ] ||
+            fail "the window's title is \"$title\", not \" Zilvaro $version\" as the package's version"
         sleep 1
         expect_running "under Xvfb"
         echo "under Xvfb: the main window appeared"
     else
-        echo "note: Xvfb could not start on $display; only the offscreen start was checked"
+        echo "note: $(cat "$work/xvfb-start.log"); only the offscreen start was checked"
     fi
 fi
 

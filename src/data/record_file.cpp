@@ -38,6 +38,10 @@ QString strayCodeBytes(const QByteArray& record) {
 
 } // namespace
 
+QString recordFilePath(const QString& programDir) {
+    return QDir(programDir).filePath(QString::fromLatin1(RecordFileName));
+}
+
 RecordFile::RecordFile(const QString& path) : path_(path), file_(path) {
     openRegularFile(file_, QStringLiteral("the record file"));
     const qint64 records = file_.size() / CharacterRecord::Size;

@@ -44,7 +44,14 @@ private:
     int high_ = 0;
 };
 
-// wwbb11.dat: fixed-length records of 302 bytes, no header, sorted by character key.
+// The record file's name in the program folder, "wwbb11.dat" (set by the build, which
+// makes and installs the file under it).
+inline constexpr const char* RecordFileName = ZILVARO_RECORD_FILE_NAME;
+
+// The record file in the given program folder.
+QString recordFilePath(const QString& programDir);
+
+// The record file: fixed-length records of 302 bytes, no header, sorted by character key.
 // The file is opened read-only at start-up and never written. Records are read one at a
 // time by seeking to their offset; nothing is cached.
 class RecordFile : public RecordSource {

@@ -1,6 +1,5 @@
 #include "data/reference_tables.h"
 
-#include "core/failure.h"
 #include "data/table_texts.h"
 
 #include <array>
@@ -8,12 +7,6 @@
 namespace zilvaro {
 
 namespace {
-
-void checkSegmentNumber(int n) {
-    if (n < 1 || n > TableSegmentCount) {
-        throw Failure(QStringLiteral("table segment %1 does not exist").arg(n));
-    }
-}
 
 using Segments = std::array<QString, TableSegmentCount>;
 
@@ -29,26 +22,23 @@ Segments segmentsOf(const TableText (&texts)[TableSegmentCount]) {
 
 } // namespace
 
-QString pinyinSegmentName(int n) {
-    checkSegmentNumber(n);
-    return QStringLiteral("Text1bh%1").arg(n);
-}
-
-QString strokeSegmentName(int n) {
-    checkSegmentNumber(n);
-    return QStringLiteral("Text1bh%1w").arg(n);
-}
-
 const QString& pinyinSegment(int n) {
-    checkSegmentNumber(n);
+    checkTableSegmentNumber(n);
     static const Segments segments = segmentsOf(PinyinTableTexts);
     return segments[n - 1];
 }
 
 const QString& strokeSegment(int n) {
-    checkSegmentNumber(n);
+    checkTableSegmentNumber(n);
     static const Segments segments = segmentsOf(StrokeTableTexts);
     return segments[n - 1];
+}
+
+QStringView pinyinSegmentLetters(int n) {
+    checkTableSegmentNumber(n);
+    static const char16_t* const letters[TableSegmentCount] = {u"abcde", u"fghijk", u"lmnopq",
+                                                               u"rstuvwx", u"yz"};
+    return QStringView(letters[n - 1]);
 }
 
 } // namespace zilvaro

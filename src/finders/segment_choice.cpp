@@ -1,6 +1,6 @@
 #include "finders/segment_choice.h"
 
-#include <QLatin1String>
+#include "data/reference_tables.h"
 
 namespace zilvaro {
 
@@ -16,10 +16,9 @@ int pinyinSegmentOf(QStringView query) {
     if (query.isEmpty()) {
         return 0;
     }
-    const char* const groups[] = {"abcde", "fghijk", "lmnopq", "rstuvwx", "yz"};
-    for (int segment = 0; segment < 5; ++segment) {
-        if (QLatin1String(groups[segment]).contains(query.front())) {
-            return segment + 1;
+    for (int segment = 1; segment <= TableSegmentCount; ++segment) {
+        if (pinyinSegmentLetters(segment).contains(query.front())) {
+            return segment;
         }
     }
     return 0;

@@ -12,8 +12,8 @@ namespace zilvaro {
 int strokeSegmentOf(QStringView strokeCode);
 
 // The pinyin table's segment of a query, by its first character: the segment whose
-// letter group holds it, exactly and case-sensitively: "abcde", "fghijk", "lmnopq",
-// "rstuvwx", "yz". A capital, a digit, a Chinese character or an empty query gives 0.
+// letters (pinyinSegmentLetters) hold it, exactly and case-sensitively. A capital, a digit, a
+// Chinese character or an empty query gives 0.
 int pinyinSegmentOf(QStringView query);
 
 } // namespace zilvaro

@@ -1,18 +1,12 @@
 #include "finders/stroke_code.h"
 
+#include "data/single_strokes.h"
+
 namespace zilvaro {
 
-namespace {
-constexpr char16_t Strokes[] = {u'一', u'丨', u'丿', u'丶', u'乙'};
-}
-
 QString strokePiece(const QString& pickerText) {
-    if (pickerText.size() == 1) {
-        for (char16_t stroke : Strokes) {
-            if (pickerText[0] == QChar(stroke)) {
-                return pickerText;
-            }
-        }
+    if (pickerText.size() == 1 && SingleStrokes.contains(pickerText[0])) {
+        return pickerText;
     }
     return QStringLiteral(" ");
 }
@@ -21,12 +15,8 @@ QChar strokeDigit(QChar piece) {
     if (piece == u' ') {
         return u'0';
     }
-    for (int i = 0; i < 5; ++i) {
-        if (piece == QChar(Strokes[i])) {
-            return QChar(u'1' + i);
-        }
-    }
-    return piece;
+    const qsizetype index = SingleStrokes.indexOf(piece);
+    return index < 0 ? piece : QChar(char16_t(u'1' + index));
 }
 
 QString strokeCodeOf(const std::array<QString, 5>& pickerTexts) {

@@ -14,7 +14,7 @@ namespace zilvaro::query {
 
 QueryData QueryData::load(const QString& programDir) {
     const QDir dir(programDir);
-    const QString recordPath = dir.filePath(QStringLiteral("wwbb11.dat"));
+    const QString recordPath = recordFilePath(programDir);
     RecordFile records(recordPath);
     records.checkLayout();
     const QString rootsPath = dir.filePath(QString::fromLatin1(RootFileName));
@@ -127,7 +127,7 @@ std::vector<CodeHit> QueryData::byCode(const CodePattern& code, int limit) const
 }
 
 QString defaultProgramDir(const QString& executableDir, const QString& relative) {
-    if (QFileInfo::exists(QDir(executableDir).filePath(QStringLiteral("wwbb11.dat")))) {
+    if (QFileInfo::exists(recordFilePath(executableDir))) {
         return executableDir;
     }
     return QDir::cleanPath(QDir(executableDir).filePath(relative));

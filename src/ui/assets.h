@@ -28,7 +28,8 @@ QString identificationCodePath(int index);
 // The icon's pictures for desktops, ":/assets/icons/zilvaro-48.png" for 48.
 QString iconPath(int size);
 // The edge lengths of the desktop icons, besides the 32-pixel icon itself.
-inline constexpr int kIconSizes[] = {16, 24, 48, 64, 128, 256};
+// The build sets them (assets/CMakeLists.txt).
+inline constexpr int kIconSizes[] = {ZILVARO_ICON_SIZES};
 
 // The sharp version of a picture, for high-DPI screens: ":/assets/background@2x.bmp" for
 // ":/assets/background.bmp".

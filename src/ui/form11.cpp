@@ -289,7 +289,7 @@ void Form11::connectHandlers() {
 void Form11::Form_Load() {
     // The single-instance test has run before the window was created.
     Label28->setCursor(assets::handCursor());
-    RecordFile_ = std::make_unique<RecordFile>(programDir_ + QStringLiteral("/wwbb11.dat"));
+    RecordFile_ = std::make_unique<RecordFile>(recordFilePath(programDir_));
     RecordFile_->checkLayout();
     for (RootEntry& entry :
          readRootFile(programDir_ + QStringLiteral("/") + QLatin1String(RootFileName))) {

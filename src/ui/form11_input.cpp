@@ -5,6 +5,7 @@
 #include "core/blank_text.h"
 #include "core/gbk.h"
 #include "core/pasted_character.h"
+#include "lookup/slot_rules.h"
 #include "ui/caret_boxes.h"
 #include "ui/picture_box.h"
 
@@ -142,7 +143,7 @@ void Form11::Label3_Change() {
 }
 
 void Form11::Label4_Change() {
-    if (trimBlanks(Label4.text()) == u"倔") {
+    if (leavesFourthRootUnfilled(Label4.text())) {
         Picture1[3]->surface().clearDrawing();
         Picture1[3]->update();
     }

@@ -62,6 +62,7 @@ QChar letterAt(const QString& text, int position) {
 
 } // namespace
 
+// Everything a hit shows comes from the detail boxes display() has just filled.
 void Form11::presentHit() {
     Picture2->hide();
     display();
@@ -84,25 +85,27 @@ void Form11::presentHit() {
                   &Picture1[3]->surface()},
                  Text19.text(), Text20.text(), Text14.text());
 
-    fillSlotFromSeedList(Picture1[0]->surface(), CurrentRecord.FillPoints1);
-    fillSlotFromSeedList(Picture1[1]->surface(), CurrentRecord.FillPoints2);
+    fillSlotFromSeedList(Picture1[0]->surface(), Text17.text());
+    fillSlotFromSeedList(Picture1[1]->surface(), Text18.text());
 
     if (isIdentificationMark(Text19.text())) {
         showIdentificationCode(Picture1[2], letterAt(Text12.text(), 2));
         captionSlots();
         return;
     }
-    fillSlotFromSeedList(Picture1[2]->surface(), CurrentRecord.FillPoints3);
+    fillSlotFromSeedList(Picture1[2]->surface(), Text19.text());
 
     if (isIdentificationMark(Text20.text())) {
         showIdentificationCode(Picture1[3], letterAt(Text12.text(), 3));
         captionSlots();
         return;
     }
-    if (leavesFourthRootUnfilled(Text11.text())) {
-        CurrentRecord.FillPoints4 = QString(CharacterRecord::FillPointsWidth, u' ');
-    }
-    fillSlotFromSeedList(Picture1[3]->surface(), CurrentRecord.FillPoints4);
+    // The one character whose fourth root stays white fills its fourth slot from a
+    // blank seed list.
+    fillSlotFromSeedList(Picture1[3]->surface(),
+                         leavesFourthRootUnfilled(Text11.text())
+                             ? QString(CharacterRecord::FillPointsWidth, u' ')
+                             : Text20.text());
     captionSlots();
 
     Text23.set(QString());

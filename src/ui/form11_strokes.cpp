@@ -38,6 +38,11 @@ void Form11::bian() {
     } else {
         setCaption(Label24, QString());
         setCaption(Label25, QString());
+        // The pinyin query box forgets the character whose reading the line showed, so
+        // that looking that character up again, which writes the same character into
+        // it, runs the reverse lookup and shows the reading again. A blank query box
+        // starts nothing.
+        Text2bh.set(QString());
     }
 }
 

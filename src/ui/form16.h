@@ -11,6 +11,10 @@
 
 namespace zilvaro {
 
+namespace test {
+class Form16Probe;
+}
+
 // The About dialog: the program's name and version, links to its guide in Chinese and
 // in English and to its licence texts, and where its Wubi codes come from. It keeps no
 // state and never touches the main window; each opening creates it afresh and closing
@@ -29,6 +33,10 @@ public:
     static void showModal(QWidget* parent, UrlOpener& opener,
                           const QString& programDir = QString());
 
+private:
+    // The tests drive and check the dialog through this subclass.
+    friend class test::Form16Probe;
+
     // Closes the dialog.
     void Command1_Click();
     // The three links: the English guide, the Chinese guide, the licence texts.
@@ -36,7 +44,7 @@ public:
     void Label6_Click();
     void Label7_Click();
 
-    // Controls, front to back.
+    // Controls, front to back; each widget's object name is its control name.
     QPushButton* Command1;
     QLabel* Image1;
     QLabel* Label1;
@@ -49,7 +57,6 @@ public:
     LinkLabel* Label7;
     std::array<LineControl*, 2> Line1;
 
-private:
     QLabel* addLabel(const QString& caption, int left, int top);
     LinkLabel* addLink(const QString& caption, int left, int top);
 

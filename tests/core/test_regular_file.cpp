@@ -31,7 +31,7 @@ QString openFailure(const QString& path) {
 
 TEST(RegularFile, ARegularFileOpensForReading) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("wwbb11.dat"));
+    const QString path = dir.filePath(QStringLiteral("records.dat"));
     QFile out(path);
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
     out.write("abc");

@@ -15,10 +15,10 @@ using namespace zilvaro::test;
 
 TEST(RecordFile, FieldsAreDecodedAndBlankFilledToTheirWidth) {
     ProgramFolder folder;
-    RecordFields fields{QStringLiteral("国"),       QStringLiteral("lgyi"),
-                        QStringLiteral("l"),        QStringLiteral("lgy"),
-                        QStringLiteral(" 300 450"), QStringLiteral("600 900"),
-                        QStringLiteral("0"),        QString()};
+    CharacterRecord fields{QStringLiteral("国"),       QStringLiteral("lgyi"),
+                           QStringLiteral("l"),        QStringLiteral("lgy"),
+                           QStringLiteral(" 300 450"), QStringLiteral("600 900"),
+                           QStringLiteral("0"),        QString()};
     folder.writeRecords({fields});
     RecordFile file(folder.recordFilePath());
     ASSERT_EQ(file.recordCount(), 1);
@@ -107,8 +107,8 @@ TEST(RecordFile, TheStartUpCheckPassesASoundFileOfAnySize) {
     // Codes may be blank (a character without a short code), and the middle is not read.
     ProgramFolder folder;
     auto records = recordsFor(gb2312Characters(3));
-    records[0].shortCode = QString();
-    records[1].fullCode = QStringLiteral("€€");
+    records[0].ShortCode = QString();
+    records[1].FullCode = QStringLiteral("€€");
     folder.writeRecords(records);
     EXPECT_EQ(checkFailure(folder), QString());
 }
@@ -143,7 +143,7 @@ TEST(RecordFile, TheStartUpCheckNamesTheFileAndWhatIsWrong) {
     {
         ProgramFolder folder;
         auto records = recordsFor(gb2312Characters(2));
-        records[1].fullCode = QStringLiteral("BAD");
+        records[1].FullCode = QStringLiteral("BAD");
         folder.writeRecords(records);
         EXPECT_EQ(checkFailure(folder),
                   prefix + folder.recordFilePath() +
@@ -168,7 +168,7 @@ TEST(RecordFile, EveryRecordReadIsCheckedAndAFaultNamesTheRecordAndTheField) {
     const auto faultOf = [](const std::function<void(QByteArray&)>& spoil) {
         ProgramFolder folder;
         QByteArray bytes;
-        for (const RecordFields& record : recordsFor(gb2312Characters(9))) {
+        for (const CharacterRecord& record : recordsFor(gb2312Characters(9))) {
             bytes += encodeRecord(record);
         }
         QByteArray middle = bytes.mid(4 * CharacterRecord::Size, CharacterRecord::Size);

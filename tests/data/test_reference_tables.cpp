@@ -10,6 +10,7 @@
 #include "core/gbk.h"
 
 #include "committed_tables.h"
+#include "common/gb2312.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -29,28 +30,6 @@ QStringList rowsOf(const QString& segment) {
     return rows;
 }
 
-// Every GB2312 character in code order, with its level.
-struct Gb2312 {
-    QString character;
-    bool levelOne;
-};
-const QList<Gb2312>& gb2312() {
-    static const QList<Gb2312> list = [] {
-        QList<Gb2312> all;
-        for (int high = 0xB0; high <= 0xF7; ++high) {
-            for (int low = 0xA1; low <= 0xFE; ++low) {
-                if (high == 0xD7 && low >= 0xFA) {
-                    continue;
-                }
-                const char bytes[2] = {static_cast<char>(high), static_cast<char>(low)};
-                all.append({fromGbk(QByteArrayView(bytes, 2)), high < 0xD8});
-            }
-        }
-        return all;
-    }();
-    return list;
-}
-
 // The characters of the rows of one stroke code, in row order.
 QString strokeFinds(const QString& code) {
     const QString& segment = strokeSegment(code[0].unicode() - u'0');
@@ -65,10 +44,9 @@ QString strokeFinds(const QString& code) {
 // The characters read with a syllable, in row order.
 QString pinyinFinds(const QString& syllable, bool pad = true) {
     const QString needle = pad ? syllable.leftJustified(6, u' ') : syllable;
-    const QString groups[] = {"abcde", "fghijk", "lmnopq", "rstuvwx", "yz"};
     QString found;
-    for (int n = 1; n <= 5; ++n) {
-        if (groups[n - 1].contains(syllable[0])) {
+    for (int n = 1; n <= TableSegmentCount; ++n) {
+        if (pinyinSegmentLetters(n).contains(syllable[0])) {
             std::int32_t cursor = 0;
             for (TableHit hit; (hit = textSearch(pinyinSegment(n), needle, cursor)).found;) {
                 found += hit.text;
@@ -105,10 +83,16 @@ TEST(ReferenceTables, ProgramCarriesTheCommittedFilesByteForByte) {
     EXPECT_EQ(strokeSegmentName(5), QStringLiteral("Text1bh5w"));
     EXPECT_THROW(pinyinSegment(0), Failure);
     EXPECT_THROW(strokeSegment(6), Failure);
+    // The letter groups cover the alphabet once, in order.
+    QString letters;
+    for (int n = 1; n <= TableSegmentCount; ++n) {
+        letters += pinyinSegmentLetters(n);
+    }
+    EXPECT_EQ(letters, QStringLiteral("abcdefghijklmnopqrstuvwxyz"));
+    EXPECT_THROW(pinyinSegmentLetters(6), Failure);
 }
 
 TEST(PinyinTable, RowFormatAndSegmentsByInitialLetter) {
-    const QString groups[] = {"abcde", "fghijk", "lmnopq", "rstuvwx", "yz"};
     const QRegularExpression field(QStringLiteral("^[a-z]+ *$"));
     for (int n = 1; n <= 5; ++n) {
         const QByteArray bytes = test::committedTableFile(pinyinSegmentName(n));
@@ -123,7 +107,7 @@ TEST(PinyinTable, RowFormatAndSegmentsByInitialLetter) {
             ASSERT_EQ(row.size(), 7) << n << " row " << i;
             EXPECT_TRUE(isDoubleByte(row.left(1))) << row.toStdString();
             EXPECT_TRUE(field.match(row.mid(1)).hasMatch()) << row.toStdString();
-            EXPECT_TRUE(groups[n - 1].contains(row[1])) << n << " " << row.toStdString();
+            EXPECT_TRUE(pinyinSegmentLetters(n).contains(row[1])) << n << " " << row.toStdString();
         }
     }
 }
@@ -220,8 +204,8 @@ TEST(StrokeTable, RowFormatAndSegmentsByFirstDigit) {
 
 TEST(StrokeTable, OneRowForEveryGb2312CharacterInOrder) {
     QHash<QString, bool> levelOne;
-    for (const Gb2312& c : gb2312()) {
-        levelOne.insert(c.character, c.levelOne);
+    for (const tools::Gb2312Character& c : tools::gb2312Characters()) {
+        levelOne.insert(c.character, c.levelOne());
     }
     ASSERT_EQ(levelOne.size(), 6763);
     QSet<QString> seen;
@@ -299,7 +283,7 @@ TEST(CharacterLists, EveryCharacterHasItsCodesAndToneMarkedReadings) {
         }
     }
     int severalCodes = 0;
-    for (const Gb2312& c : gb2312()) {
+    for (const tools::Gb2312Character& c : tools::gb2312Characters()) {
         const QStringList shown = wubiCodes(c.character);
         EXPECT_EQ(shown, codes.value(c.character)) << c.character.toStdString();
         ASSERT_FALSE(shown.isEmpty()) << c.character.toStdString();

@@ -1,5 +1,6 @@
 // zilvaro-query as a user runs it: on a made-up program folder, and on the real one.
 #include "core/gbk.h"
+#include "data/record_file.h"
 #include "data/root_file.h"
 #include "query_fixture.h"
 #include "record_builder.h"
@@ -56,7 +57,7 @@ protected:
         std::sort(list.begin(), list.end(), [](const MadeUp& a, const MadeUp& b) {
             return characterKey(a.character) < characterKey(b.character);
         });
-        std::vector<RecordFields> records;
+        std::vector<CharacterRecord> records;
         std::vector<RootEntry> roots;
         for (const MadeUp& m : list) {
             records.push_back({m.character, m.fullCode, QString(), m.fullCode, QString(), QString(),
@@ -281,7 +282,7 @@ class RealData : public ::testing::Test {
 protected:
     const QString dir = QStringLiteral(ZILVARO_PROGRAM_DIR);
     void SetUp() override {
-        if (!QFile::exists(dir + u"/roots.tsv"_qs) || !QFile::exists(dir + u"/wwbb11.dat"_qs)) {
+        if (!QFile::exists(dir + u"/roots.tsv"_qs) || !QFile::exists(recordFilePath(dir))) {
             GTEST_SKIP() << "the character data is not built yet (cmake --build build --target "
                             "character_data)";
         }

@@ -1,4 +1,5 @@
 // The pieces of zilvaro-query whose rules a user meets directly.
+#include "data/record_file.h"
 #include "query/answer_format.h"
 #include "query/code_pattern.h"
 #include "query/query_data.h"
@@ -56,7 +57,7 @@ TEST(ProgramDir, IsTheProgramsOwnFolderWhereTheRecordFileLiesThereElseTheInstall
     QDir(dir.path()).mkpath(u"lib/zilvaro"_qs);
     const QString bin = dir.filePath(u"bin"_qs);
     EXPECT_EQ(defaultProgramDir(bin, u"../lib/zilvaro"_qs), dir.filePath(u"lib/zilvaro"_qs));
-    QFile record(bin + u"/wwbb11.dat"_qs);
+    QFile record(zilvaro::recordFilePath(bin));
     ASSERT_TRUE(record.open(QIODevice::WriteOnly));
     record.close();
     EXPECT_EQ(defaultProgramDir(bin, u"../lib/zilvaro"_qs), bin);

@@ -78,7 +78,7 @@ TEST(WordRule, ReproducesTheWordsOfThePublishedCodeTable) {
     }
     // The record file's one full code a character, where the data is built.
     QHash<QString, QString> recordCodes;
-    const QString recordPath = QStringLiteral(ZILVARO_PROGRAM_DIR "/wwbb11.dat");
+    const QString recordPath = recordFilePath(QStringLiteral(ZILVARO_PROGRAM_DIR));
     if (QFile::exists(recordPath)) {
         RecordFile records(recordPath);
         for (int n = 1; n <= records.recordCount(); ++n) {

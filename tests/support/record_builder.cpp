@@ -1,7 +1,6 @@
 #include "record_builder.h"
 
-#include "core/gbk.h"
-#include "data/character_record.h"
+#include "common/gb2312.h"
 #include "data/root_file.h"
 
 #include <QFile>
@@ -10,18 +9,17 @@
 
 namespace zilvaro::test {
 
-QByteArray encodeRecord(const RecordFields& f) {
-    const CharacterRecord record{f.character,   f.fullCode,    f.shortCode,   f.rootCode,
-                                 f.fillPoints1, f.fillPoints2, f.fillPoints3, f.fillPoints4};
-    const std::optional<QByteArray> bytes = record.encode();
+QByteArray encodeRecord(const CharacterRecord& record) {
+    QString error;
+    const std::optional<QByteArray> bytes = record.encode(&error);
     if (!bytes) {
-        throw std::invalid_argument("field too long");
+        throw std::invalid_argument(error.toStdString());
     }
     return *bytes;
 }
 
-std::vector<RecordFields> recordsFor(const QStringList& characters) {
-    std::vector<RecordFields> records;
+std::vector<CharacterRecord> recordsFor(const QStringList& characters) {
+    std::vector<CharacterRecord> records;
     for (int i = 0; i < characters.size(); ++i) {
         const QString code = QString(4, QChar(u'a' + i % 26));
         records.push_back({characters[i], code, code.left(2), code, {}, {}, {}, {}});
@@ -30,17 +28,8 @@ std::vector<RecordFields> recordsFor(const QStringList& characters) {
 }
 
 QStringList gb2312Characters(int n) {
-    QStringList result;
-    for (int lead = 0xB0; lead <= 0xF7 && result.size() < n; ++lead) {
-        for (int trail = 0xA1; trail <= 0xFE && result.size() < n; ++trail) {
-            if (lead == 0xD7 && trail > 0xF9) {
-                break; // the unused end of row 55
-            }
-            const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-            result.append(fromGbk(QByteArrayView(bytes, 2)));
-        }
-    }
-    return result;
+    static const QStringList all = tools::gb2312Texts();
+    return all.mid(0, n);
 }
 
 ProgramFolder::ProgramFolder() {
@@ -60,9 +49,10 @@ void ProgramFolder::writeRoots(const std::vector<RootEntry>& entries) {
     }
 }
 
-void ProgramFolder::writeRecords(const std::vector<RecordFields>& records, const QByteArray& tail) {
+void ProgramFolder::writeRecords(const std::vector<CharacterRecord>& records,
+                                 const QByteArray& tail) {
     QByteArray bytes;
-    for (const RecordFields& r : records) {
+    for (const CharacterRecord& r : records) {
         bytes += encodeRecord(r);
     }
     writeBytes(bytes + tail);

@@ -44,8 +44,8 @@ protected:
         if (!QFileInfo::exists(TablePath)) {
             return;
         }
-        QFile file(ProgramDir + QStringLiteral("/wwbb11.dat"));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "wwbb11.dat was not built";
+        QFile file(recordFilePath(ProgramDir));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the record file was not built";
         bytes_ = new QByteArray(file.readAll());
         records_ = new std::vector<CharacterRecord>;
         for (qsizetype at = 0; at + CharacterRecord::Size <= bytes_->size();

@@ -1,6 +1,7 @@
 // The build step that turns the GBK table texts into the program's UTF-16 literals.
 
 #include "core/gbk.h"
+#include "data/table_segment_names.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,14 +29,13 @@ EmbedRun embed(const QString& output, const QString& folder) {
 void writeSegments(const QString& folder, const QString& bad = QString(),
                    const QByteArray& badBytes = QByteArray()) {
     const auto put = [&](const QString& name, const QByteArray& bytes) {
-        QFile file(folder + u'/' + name + QStringLiteral(".txt"));
+        QFile file(folder + u'/' + zilvaro::tableSegmentFileName(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(name == bad ? badBytes : bytes);
     };
-    for (int n = 1; n <= 5; ++n) {
-        for (const char* suffix : {"", "w"}) {
-            put(QStringLiteral("Text1bh%1%2").arg(n).arg(suffix),
-                *zilvaro::toGbk(QStringLiteral("啊a     \r\n\"\\\r\n")));
+    for (int n = 1; n <= zilvaro::TableSegmentCount; ++n) {
+        for (const QString& name : {zilvaro::pinyinSegmentName(n), zilvaro::strokeSegmentName(n)}) {
+            put(name, *zilvaro::toGbk(QStringLiteral("啊a     \r\n\"\\\r\n")));
         }
     }
     put(QStringLiteral("codes"), "# codes\n啊\tkb kbsk\n");
@@ -57,7 +57,8 @@ TEST(EmbedTables, WritesEveryCharacterAsAnEscapeOrPlainAscii) {
     // units.
     EXPECT_TRUE(source.contains(QStringLiteral("u\"\\u554aa     \\r\\n\\\"\\\\\\r\\n\"")))
         << source.toStdString();
-    EXPECT_TRUE(source.contains(QStringLiteral("{Text1bh5w, 13}")));
+    EXPECT_TRUE(source.contains(QStringLiteral("{") + zilvaro::strokeSegmentName(5) +
+                                QStringLiteral(", 13}")));
     // The character lists as they are, comments included.
     EXPECT_TRUE(source.contains(QStringLiteral("u\"# codes\\n\\u554a\\011kb kbsk\\n\"")))
         << source.toStdString();
@@ -69,23 +70,26 @@ TEST(EmbedTables, BadInputStopsTheBuildNamingFileAndLineAndWritesNothing) {
     QTemporaryDir dir;
     const QString output = dir.filePath(QStringLiteral("texts.cpp"));
     // A byte that starts no GBK character, on the second line.
-    writeSegments(dir.path(), QStringLiteral("Text1bh3w"), QByteArray("ok\r\n\xff\x20\r\n"));
+    writeSegments(dir.path(), zilvaro::strokeSegmentName(3), QByteArray("ok\r\n\xff\x20\r\n"));
     EmbedRun run = embed(output, dir.path());
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.errors.contains(dir.filePath(QStringLiteral("Text1bh3w.txt")) +
-                                    QStringLiteral(":2: is not valid GBK text")))
+    EXPECT_TRUE(run.errors.contains(
+        dir.filePath(zilvaro::tableSegmentFileName(zilvaro::strokeSegmentName(3))) +
+        QStringLiteral(":2: is not valid GBK text")))
         << run.errors.toStdString();
     EXPECT_FALSE(QFile::exists(output));
     // An empty segment, and a missing one.
-    writeSegments(dir.path(), QStringLiteral("Text1bh1"), QByteArray());
+    writeSegments(dir.path(), zilvaro::pinyinSegmentName(1), QByteArray());
     run = embed(output, dir.path());
-    EXPECT_TRUE(run.errors.contains(QStringLiteral("Text1bh1.txt: is empty")))
+    const QString first = zilvaro::tableSegmentFileName(zilvaro::pinyinSegmentName(1));
+    EXPECT_TRUE(run.errors.contains(first + QStringLiteral(": is empty")))
         << run.errors.toStdString();
     writeSegments(dir.path());
-    QFile::remove(dir.filePath(QStringLiteral("Text1bh2.txt")));
+    const QString second = zilvaro::tableSegmentFileName(zilvaro::pinyinSegmentName(2));
+    QFile::remove(dir.filePath(second));
     run = embed(output, dir.path());
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.errors.contains(QStringLiteral("Text1bh2.txt: cannot be read")));
+    EXPECT_TRUE(run.errors.contains(second + QStringLiteral(": cannot be read")));
     EXPECT_FALSE(QFile::exists(output));
     // A character list with a malformed line, or one that is not UTF-8.
     writeSegments(dir.path(), QStringLiteral("readings"), QByteArray("啊\tā\n阿 ā\n"));

@@ -75,9 +75,6 @@ TEST(Readings, StandardReadingsComeFromTheStandardDictionaryFirst) {
     shou.mandarin = {"shou"};
     EXPECT_EQ(standardReadings(shou), QStringList{"shou"});
     EXPECT_TRUE(standardReadings(UnihanEntry{}).isEmpty());
-    EXPECT_EQ(pinyinSegmentOf("yi"), 5);
-    EXPECT_EQ(pinyinSegmentOf("ka"), 2);
-    EXPECT_EQ(pinyinSegmentOf("Ka"), 0);
 }
 
 TEST(Readings, PlanGivesARowForEveryStandardReading) {

@@ -31,7 +31,8 @@ public:
 
     using Form11::Command2, Form11::Command8, Form11::Combo1, Form11::Combo2, Form11::Combo3,
         Form11::Combo4, Form11::Combo5, Form11::Combo6, Form11::strokePickers, Form11::Text5,
-        Form11::Text6, Form11::Text88, Form11::Picture1, Form11::Picture2, Form11::Frame1;
+        Form11::Text6, Form11::Text88, Form11::Picture1, Form11::Picture2, Form11::Frame1,
+        Form11::Line2;
     using Form11::CurrentRecordNumber, Form11::CurrentRecord, Form11::LookupFound;
     using Form11::Label5, Form11::Label9, Form11::Label10, Form11::Label15, Form11::Label22,
         Form11::Label23, Form11::Label24, Form11::Label25, Form11::Label27, Form11::Label28;

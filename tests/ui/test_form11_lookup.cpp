@@ -15,7 +15,7 @@ using namespace zilvaro::test;
 TEST(Form11Lookup, StartUpShowsRecordOneInTheDetailBoxes) {
     ProgramFolder folder;
     auto records = recordsFor(gb2312Characters(3));
-    records[0].fillPoints1 = QStringLiteral(" 300 450");
+    records[0].FillPoints1 = QStringLiteral(" 300 450");
     folder.writeRecords(records);
     RecordingReporter reporter;
     FailureGuard guard(reporter);

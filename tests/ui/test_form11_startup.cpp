@@ -2,6 +2,7 @@
 #include "glyph_images.h"
 
 #include "ui/caret_boxes.h"
+#include "ui/form_controls.h"
 #include "ui/picture_box.h"
 #include "ui/simple_combo.h"
 #include "ui/single_instance.h"
@@ -25,6 +26,65 @@ using namespace zilvaro;
 using namespace zilvaro::test;
 
 using StartUp = Form11Test;
+
+namespace {
+// Whether code outside the window reaches a member by its name.
+template <class Window>
+concept reachesText23 = requires(Window& w) {
+    w.Text23;
+};
+template <class Window>
+concept reachesLabel20 = requires(Window& w) {
+    w.Label20;
+};
+template <class Window>
+concept reachesCommand6 = requires(Window& w) {
+    w.Command6_Click();
+};
+template <class Window>
+concept reachesText5 = requires(Window& w) {
+    w.Text5;
+};
+} // namespace
+
+// Controls, state and handlers are private: only the probe reaches them.
+static_assert(!reachesText23<Form11> && !reachesLabel20<Form11> && !reachesCommand6<Form11> &&
+              !reachesText5<Form11>);
+static_assert(reachesText23<Form11Probe> && reachesLabel20<Form11Probe> &&
+              reachesCommand6<Form11Probe> && reachesText5<Form11Probe>);
+
+TEST_F(StartUp, EveryWidgetIsAControlTheUserSeesAndTheHiddenOnesAreNoWidgets) {
+    // The controls the user never sees are values, not hidden widgets: each widget of the
+    // window is one of the controls the user sees, shown inside the window, but for the
+    // no-entry notice (hidden until a miss) and the focus holder (outside the window).
+    const QSet<QWidget*> roster = {
+        form->Command2, form->Combo1,      form->Combo2,      form->Combo3,      form->Combo4,
+        form->Combo5,   form->Command8,    form->Combo6,      form->Text5,       form->Text6,
+        form->Picture2, form->Picture1[0], form->Picture1[1], form->Picture1[2], form->Picture1[3],
+        form->Frame1,   form->Line2,       form->Label22,     form->Label15,     form->Text88};
+    const QList<QWidget*> widgets = form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    EXPECT_EQ(QSet<QWidget*>(widgets.begin(), widgets.end()), roster);
+    for (QWidget* widget : widgets) {
+        SCOPED_TRACE(widget->metaObject()->className());
+        const bool inside = form->rect().contains(widget->geometry());
+        if (widget == form->Picture2) {
+            EXPECT_TRUE(widget->isHidden());
+        } else if (widget == form->Text88) {
+            EXPECT_TRUE(widget->isVisible());
+            EXPECT_FALSE(form->rect().intersects(widget->geometry()));
+            EXPECT_EQ(widget->focusPolicy(), Qt::NoFocus);
+        } else {
+            EXPECT_TRUE(widget->isVisible());
+            EXPECT_TRUE(inside);
+        }
+    }
+    // The code line and the pinyin line with their white copies, in the frame.
+    for (QWidget* label :
+         {form->Label9, form->Label10, form->Label23, form->Label24, form->Label5, form->Label25}) {
+        EXPECT_EQ(label->parentWidget(), form->Frame1);
+        EXPECT_TRUE(label->isVisible());
+    }
+}
 
 TEST_F(StartUp, TheWindowHasItsFixedSizeAndCaption) {
     EXPECT_EQ(form->size(), QSize(614, 339));

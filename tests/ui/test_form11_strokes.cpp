@@ -78,6 +78,8 @@ TEST_F(StrokeFinder, ACodeNoCharacterHasEmptiesTheStripAndThePinyinLine) {
     chooseInPicker(3, Shu);
     const QString shown = form->Text11.text();
     const QString copy = form->Text1a.text();
+    const QString reading = form->Label24->text();
+    ASSERT_FALSE(reading.isEmpty());
     chooseInPicker(4, Pie);
     EXPECT_EQ(form->Text2bhw.text(), QStringLiteral("25230"));
     EXPECT_EQ(form->text6(), QString());
@@ -88,6 +90,14 @@ TEST_F(StrokeFinder, ACodeNoCharacterHasEmptiesTheStripAndThePinyinLine) {
     EXPECT_EQ(form->Text6->toolTip(), QString());
     // The empty strip says that nothing was found, in words that are none of its text.
     EXPECT_EQ(form->Text6->placeholderText(), QStringLiteral("没有找到汉字"));
+
+    // Looking the character on display up again shows its reading again, although every
+    // query box it writes may still hold it.
+    typeIntoInputBox(form->Label4.text());
+    EXPECT_EQ(form->Text11.text(), shown);
+    EXPECT_EQ(form->Label24->text(), reading);
+    EXPECT_EQ(form->Label25->text(), reading);
+
     chooseInPicker(4, Blank); // 25200 finds 山 and more again
     EXPECT_FALSE(form->text6().isEmpty());
     EXPECT_EQ(form->Text6->placeholderText(), QString());

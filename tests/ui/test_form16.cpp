@@ -16,10 +16,51 @@
 
 #include <functional>
 
+namespace zilvaro::test {
+
+// The About dialog with what the tests drive and check made reachable: its controls and
+// handlers, under the names the dialog gives them.
+class Form16Probe : public Form16 {
+public:
+    using Form16::Form16;
+
+    using Form16::Command1, Form16::Image1, Form16::Label1, Form16::Label2, Form16::Label3,
+        Form16::Label4, Form16::Label5, Form16::Label6, Form16::Label7, Form16::Label8,
+        Form16::Line1;
+    using Form16::Label6_Click;
+};
+
+} // namespace zilvaro::test
+
 using namespace zilvaro;
 using namespace zilvaro::test;
 
 namespace {
+// Whether code outside the dialog reaches a member by its name.
+template <class Dialog>
+concept reachesCommand1 = requires(Dialog& d) {
+    d.Command1;
+};
+template <class Dialog>
+concept reachesLabel6Click = requires(Dialog& d) {
+    d.Label6_Click();
+};
+} // namespace
+
+// Like the main window's, the dialog's controls and handlers are private: only the probe
+// reaches them.
+static_assert(!reachesCommand1<Form16> && !reachesLabel6Click<Form16>);
+static_assert(reachesCommand1<Form16Probe> && reachesLabel6Click<Form16Probe>);
+
+namespace {
+
+// A control of the dialog showModal made, which no test holds a probe of, found by its
+// control name: every control carries it as its object name.
+template <class Control> Control* control(Form16& dialog, const char* name) {
+    auto* found = dialog.findChild<Control*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
 
 class RecordingOpener : public UrlOpener {
 public:
@@ -40,7 +81,7 @@ bool whileOpen(QWidget* parent, UrlOpener& opener, const std::function<void(Form
         ran = true;
         inspect(*dialog);
         if (QApplication::activeModalWidget() == dialog) {
-            dialog->Command1_Click();
+            dialog->close();
         }
     });
     Form16::showModal(parent, opener);
@@ -59,7 +100,7 @@ void expectSizedToText(const QLabel& label) {
 
 TEST(Form16, ShowsEveryControlWithItsCaptionAndPlace) {
     RecordingOpener opener;
-    Form16 dialog(opener);
+    Form16Probe dialog(opener);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral(" 关于"));
     EXPECT_EQ(dialog.size(), QSize(399, 279));
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
@@ -106,7 +147,7 @@ TEST(Form16, ShowsEveryControlWithItsCaptionAndPlace) {
 
 TEST(Form16, FontsAndLookOfTheLinks) {
     RecordingOpener opener;
-    Form16 dialog(opener);
+    Form16Probe dialog(opener);
     EXPECT_EQ(dialog.font().families(), songFamilies());
     EXPECT_DOUBLE_EQ(dialog.font().pointSizeF(), 9.0);
     EXPECT_FALSE(dialog.Label1->font().underline());
@@ -135,7 +176,7 @@ TEST(Form16, EveryFontOfTheDialogDrawsLOneAndCapitalIApart) {
 
 TEST(Form16, ControlsLieFrontToBackInTheListedOrder) {
     RecordingOpener opener;
-    Form16 dialog(opener);
+    Form16Probe dialog(opener);
     // Later children are drawn over earlier ones.
     QList<QWidget*> order;
     for (QObject* child : dialog.children()) {
@@ -148,6 +189,15 @@ TEST(Form16, ControlsLieFrontToBackInTheListedOrder) {
                                       dialog.Label5,   dialog.Label4,   dialog.Label8,
                                       dialog.Label7,   dialog.Line1[1], dialog.Line1[0]};
     EXPECT_EQ(order, expected);
+    // Each carries its control name, by which a dialog without a probe is searched.
+    const QStringList names = {
+        QStringLiteral("Command1"), QStringLiteral("Image1"),  QStringLiteral("Label1"),
+        QStringLiteral("Label2"),   QStringLiteral("Label6"),  QStringLiteral("Label3"),
+        QStringLiteral("Label5"),   QStringLiteral("Label4"),  QStringLiteral("Label8"),
+        QStringLiteral("Label7"),   QStringLiteral("Line1_1"), QStringLiteral("Line1_0")};
+    for (int i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(expected[i]->objectName(), names[i]);
+    }
 }
 
 TEST(Form16, LinksOpenTheDocumentsInstalledWithTheProgramAndLeaveTheDialogOpen) {
@@ -162,15 +212,17 @@ TEST(Form16, LinksOpenTheDocumentsInstalledWithTheProgramAndLeaveTheDialogOpen) 
         auto* dialog = qobject_cast<Form16*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         ran = true;
-        QTest::mouseClick(dialog->Label6, Qt::LeftButton);
-        QTest::mouseClick(dialog->Label5, Qt::LeftButton);
-        QTest::mouseClick(dialog->Label7, Qt::LeftButton);
-        QTest::mouseClick(dialog->Label7, Qt::LeftButton); // again: opens again
-        QTest::mouseClick(dialog->Label4, Qt::LeftButton); // not a link
-        QTest::mouseClick(dialog->Label6, Qt::RightButton);
+        auto* chinese = control<LinkLabel>(*dialog, "Label6");
+        auto* licences = control<LinkLabel>(*dialog, "Label7");
+        QTest::mouseClick(chinese, Qt::LeftButton);
+        QTest::mouseClick(control<LinkLabel>(*dialog, "Label5"), Qt::LeftButton);
+        QTest::mouseClick(licences, Qt::LeftButton);
+        QTest::mouseClick(licences, Qt::LeftButton);                           // again: opens again
+        QTest::mouseClick(control<QLabel>(*dialog, "Label4"), Qt::LeftButton); // not a link
+        QTest::mouseClick(chinese, Qt::RightButton);
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_EQ(QApplication::activeModalWidget(), dialog);
-        dialog->Command1_Click();
+        QTest::mouseClick(control<QPushButton>(*dialog, "Command1"), Qt::LeftButton);
     });
     Form16::showModal(&parent, opener, folder);
     EXPECT_TRUE(ran);
@@ -185,7 +237,7 @@ TEST(Form16, LinksOpenTheDocumentsInstalledWithTheProgramAndLeaveTheDialogOpen) 
         EXPECT_GT(QFileInfo(target.toLocalFile()).size(), 1000) << opener.targets[i].toStdString();
     }
     // Without a folder given, the running program's own.
-    Form16 dialog(opener);
+    Form16Probe dialog(opener);
     dialog.Label6_Click();
     EXPECT_EQ(QUrl(opener.targets.last()).toLocalFile(),
               QCoreApplication::applicationDirPath() + QStringLiteral("/README.zh-CN.md"));
@@ -193,7 +245,7 @@ TEST(Form16, LinksOpenTheDocumentsInstalledWithTheProgramAndLeaveTheDialogOpen) 
 
 TEST(Form16, PressingOnALinkAndReleasingElsewhereOpensNothing) {
     RecordingOpener opener;
-    Form16 dialog(opener);
+    Form16Probe dialog(opener);
     dialog.show();
     QTest::mousePress(dialog.Label6, Qt::LeftButton, {}, QPoint(2, 2));
     QTest::mouseRelease(dialog.Label6, Qt::LeftButton, {}, QPoint(2, 40));
@@ -215,8 +267,9 @@ TEST(Form16, IsModalCentredOverItsParentWithTheFocusOnTheButton) {
         const QPoint offset =
             dialog.frameGeometry().center() - parent.window()->frameGeometry().center();
         EXPECT_LE(offset.manhattanLength(), 2);
-        EXPECT_EQ(dialog.focusWidget(), dialog.Command1);
-        EXPECT_TRUE(dialog.Command1->isDefault());
+        auto* button = control<QPushButton>(dialog, "Command1");
+        EXPECT_EQ(dialog.focusWidget(), button);
+        EXPECT_TRUE(button->isDefault());
     });
     EXPECT_TRUE(ran);
     // showModal returned: the dialog is gone.
@@ -252,15 +305,17 @@ TEST(Form16, EveryOpeningShowsAFreshDialog) {
     QPointer<Form16> first;
     EXPECT_TRUE(whileOpen(&parent, opener, [&](Form16& dialog) {
         first = &dialog;
-        dialog.Label1->setText(QStringLiteral("changed"));
-        dialog.Command1->move(0, 0);
+        control<QLabel>(dialog, "Label1")->setText(QStringLiteral("changed"));
+        control<QPushButton>(dialog, "Command1")->move(0, 0);
         dialog.close(); // the title bar's close box
     }));
     EXPECT_TRUE(first.isNull());
     EXPECT_TRUE(whileOpen(&parent, opener, [&](Form16& dialog) {
-        EXPECT_EQ(dialog.Label1->text(), QStringLiteral("软件名称： Zilvaro " ZILVARO_VERSION));
-        EXPECT_EQ(dialog.Command1->pos(), QPoint(160, 244));
-        EXPECT_EQ(dialog.focusWidget(), dialog.Command1);
+        EXPECT_EQ(control<QLabel>(dialog, "Label1")->text(),
+                  QStringLiteral("软件名称： Zilvaro " ZILVARO_VERSION));
+        auto* button = control<QPushButton>(dialog, "Command1");
+        EXPECT_EQ(button->pos(), QPoint(160, 244));
+        EXPECT_EQ(dialog.focusWidget(), button);
     }));
 }
 
@@ -272,7 +327,7 @@ TEST(Form16, TheButtonClosesTheDialog) {
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<Form16*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
-        QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(*dialog, "Command1"), Qt::LeftButton);
         stillOpen = dialog->isVisible();
     });
     // Guard against a button that does not close: end the loop anyway, later.

@@ -82,7 +82,7 @@ int main(int argc, char* argv[]) {
     put(QStringLiteral("no_entry@2x.bmp"), drawNoEntry(2), "bmp");
     put(QStringLiteral("hand_cursor.png"), drawHandCursor(), "png");
     put(QStringLiteral("icon.png"), drawIcon16Colours(), "png");
-    for (int size : {16, 24, 48, 64, 128, 256}) {
+    for (int size : {ZILVARO_ICON_SIZES}) {
         put(QStringLiteral("icons/zilvaro-%1.png").arg(size), drawIcon(size), "png");
     }
     for (int index = 0; index < 16; ++index) {

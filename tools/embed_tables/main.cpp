@@ -12,6 +12,7 @@
 #include "core/failure.h"
 #include "core/gbk.h"
 #include "data/character_lists.h"
+#include "data/table_segment_names.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -103,10 +104,11 @@ int main(int argc, char* argv[]) {
                "namespace zilvaro {\n";
         QStringList entries[2];
         for (int table = 0; table < 2; ++table) {
-            for (int n = 1; n <= 5; ++n) {
+            for (int n = 1; n <= zilvaro::TableSegmentCount; ++n) {
                 const QString name =
-                    QStringLiteral("Text1bh%1%2").arg(n).arg(table == 0 ? "" : "w");
-                const QString text = decodeSegment(args[2] + u'/' + name + QStringLiteral(".txt"));
+                    table == 0 ? zilvaro::pinyinSegmentName(n) : zilvaro::strokeSegmentName(n);
+                const QString text =
+                    decodeSegment(args[2] + u'/' + zilvaro::tableSegmentFileName(name));
                 out << "\nstatic const char16_t " << name << "[] =\n" << literal(text) << ";\n";
                 entries[table].append(QStringLiteral("{%1, %2}").arg(name).arg(text.size()));
             }

@@ -12,6 +12,7 @@
 #include "table_builder.h"
 
 #include "data/syllables.h"
+#include "data/table_segment_names.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -55,11 +56,13 @@ int run(const QString& root) {
     if (!QDir().mkpath(outDir)) {
         throw DataError(QStringLiteral("%1: cannot create the folder").arg(outDir));
     }
-    for (int n = 1; n <= 5; ++n) {
-        zilvaro::tools::writeFileAtomically(QStringLiteral("%1/Text1bh%2.txt").arg(outDir).arg(n),
-                                            pinyin[n - 1]);
-        zilvaro::tools::writeFileAtomically(QStringLiteral("%1/Text1bh%2w.txt").arg(outDir).arg(n),
-                                            stroke[n - 1]);
+    for (int n = 1; n <= zilvaro::TableSegmentCount; ++n) {
+        zilvaro::tools::writeFileAtomically(
+            outDir + u'/' + zilvaro::tableSegmentFileName(zilvaro::pinyinSegmentName(n)),
+            pinyin[n - 1]);
+        zilvaro::tools::writeFileAtomically(
+            outDir + u'/' + zilvaro::tableSegmentFileName(zilvaro::strokeSegmentName(n)),
+            stroke[n - 1]);
     }
     zilvaro::tools::writeFileAtomically(outDir + QStringLiteral("/readings.txt"), readings);
     zilvaro::tools::writeFileAtomically(outDir + QStringLiteral("/codes.txt"), codes);
@@ -76,8 +79,8 @@ int run(const QString& root) {
     }
     out << "Pinyin table:\n";
     for (int n = 1; n <= 5; ++n) {
-        out << QStringLiteral("  Text1bh%1: %2 rows (with the blank row)\n")
-                   .arg(n)
+        out << QStringLiteral("  %1: %2 rows (with the blank row)\n")
+                   .arg(zilvaro::pinyinSegmentName(n))
                    .arg(pinyin[n - 1].size() / 10);
     }
     out << "  reading rows: " << rows << "\n";
@@ -91,7 +94,9 @@ int run(const QString& root) {
         << codes.size() << " bytes\n";
     out << "Stroke table:\n";
     for (int n = 1; n <= 5; ++n) {
-        out << QStringLiteral("  Text1bh%1w: %2 rows\n").arg(n).arg(stroke[n - 1].size() / 9);
+        out << QStringLiteral("  %1: %2 rows\n")
+                   .arg(zilvaro::strokeSegmentName(n))
+                   .arg(stroke[n - 1].size() / 9);
     }
     out << "  rows: " << strokes.size() << "\n";
     return 0;

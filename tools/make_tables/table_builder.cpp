@@ -2,6 +2,7 @@
 
 #include "core/failure.h"
 #include "data/character_lists.h"
+#include "finders/segment_choice.h"
 
 #include <QSet>
 
@@ -11,8 +12,6 @@
 namespace make_tables {
 
 namespace {
-
-const std::array<QStringView, 5> letterGroups = {u"abcde", u"fghijk", u"lmnopq", u"rstuvwx", u"yz"};
 
 QByteArray gbkCharacter(const Gb2312Character& c) {
     return QByteArray(1, static_cast<char>(c.code >> 8)) +
@@ -39,18 +38,6 @@ QByteArray listLine(const QString& character, const QStringList& items) {
 }
 
 } // namespace
-
-int pinyinSegmentOf(const QString& syllable) {
-    if (syllable.isEmpty()) {
-        return 0;
-    }
-    for (int i = 0; i < 5; ++i) {
-        if (letterGroups[i].contains(syllable[0])) {
-            return i + 1;
-        }
-    }
-    return 0;
-}
 
 QStringList standardReadings(const UnihanEntry& entry) {
     if (!entry.tghz2013.isEmpty()) {
@@ -149,7 +136,7 @@ std::array<QByteArray, 5> pinyinSegments(const PinyinPlan& plan) {
     });
     std::array<QByteArray, 5> segments;
     for (const Row& row : rows) {
-        const int segment = pinyinSegmentOf(row.syllable);
+        const int segment = zilvaro::pinyinSegmentOf(row.syllable);
         if (segment == 0 || row.syllable.size() > 6) {
             throw DataError(
                 QStringLiteral("syllable \"%1\" fits no pinyin segment").arg(row.syllable));

@@ -17,10 +17,6 @@ namespace make_tables {
 
 // ----- Pinyin table -----
 
-// The pinyin segment (1 to 5) of a syllable, by its initial letter: "abcde", "fghijk",
-// "lmnopq", "rstuvwx", "yz"; 0 for any other initial.
-int pinyinSegmentOf(const QString& syllable);
-
 // A character's standard readings, as Unihan writes them, without repeats: those of
 // kTGHZ2013 (the standard dictionary of the characters in use today) in its order; for a
 // character it does not list, those of kMandarin followed by the further ones of kXHC1983.
