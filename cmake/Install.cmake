@@ -1,8 +1,8 @@
 # Installation and the Debian package, in the GNU layout (GNUInstallDirs):
 #
-#   <prefix>/<libdir>/zilvaro/   the program folder: zilvaro, wwbb11.dat, roots.tsv, bmp/
-#                                (each character's picture and its sharp @2x one), licence
-#                                texts
+#   <prefix>/<libdir>/zilvaro/   the program folder: zilvaro, the record file, roots.tsv,
+#                                bmp/ (each character's picture), the pack of the sharp
+#                                pictures, licence texts
 #   <prefix>/<bindir>/zilvaro    launcher that starts the program in its folder
 #   <prefix>/<bindir>/zilvaro-query  the command line, reading the same program folder
 #   <mandir>/man1/zilvaro-query.1    its manual page
@@ -54,16 +54,18 @@ install(FILES ${CMAKE_BINARY_DIR}/packaging/zilvaro-query.1.gz
 
 # The character data is built into the build folder beside the program. Installing without
 # it would give a program that cannot start, so a missing file stops the installation with
-# a message that says what to do. Its licence text lies in bmp/ or beside wwbb11.dat.
+# a message that says what to do. Its licence text lies in bmp/ or beside the record file.
 install(CODE "
     set(program_dir \"${ZILVARO_PROGRAM_DIR}\")
-    if(NOT EXISTS \"\${program_dir}/wwbb11.dat\")
-        message(FATAL_ERROR \"\${program_dir}/wwbb11.dat is missing: build the character data \"
-                            \"first (cmake --build ${CMAKE_BINARY_DIR})\")
+    if(NOT EXISTS \"\${program_dir}/${ZILVARO_RECORD_FILE}\")
+        message(FATAL_ERROR \"\${program_dir}/${ZILVARO_RECORD_FILE} is missing: build the \"
+                            \"character data first (cmake --build ${CMAKE_BINARY_DIR})\")
     endif()
-    if(NOT IS_DIRECTORY \"\${program_dir}/bmp\")
-        message(FATAL_ERROR \"\${program_dir}/bmp/ is missing: the character data is half built; \"
-                            \"rebuild it (cmake --build ${CMAKE_BINARY_DIR})\")
+    if(NOT IS_DIRECTORY \"\${program_dir}/bmp\" OR
+       NOT EXISTS \"\${program_dir}/${ZILVARO_SHARP_PICTURES}\")
+        message(FATAL_ERROR \"\${program_dir}/bmp/ or \${program_dir}/${ZILVARO_SHARP_PICTURES} \"
+                            \"is missing: the character data is half built; rebuild it \"
+                            \"(cmake --build ${CMAKE_BINARY_DIR})\")
     endif()
     set(licence \"\${program_dir}/bmp/${ZILVARO_DATA_LICENCE}\")
     if(NOT EXISTS \"\${licence}\")
@@ -71,11 +73,13 @@ install(CODE "
     endif()
     if(NOT EXISTS \"\${licence}\")
         message(FATAL_ERROR \"${ZILVARO_DATA_LICENCE}, the licence of the pictures in \"
-                            \"\${program_dir}/bmp/, is missing in bmp/ and beside wwbb11.dat\")
+                            \"\${program_dir}/bmp/, is missing in bmp/ and beside \"
+                            \"${ZILVARO_RECORD_FILE}\")
     endif()
     file(INSTALL \"\${licence}\" DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${ZILVARO_INSTALL_DIR}\")
 ")
-install(FILES ${ZILVARO_PROGRAM_DIR}/wwbb11.dat ${ZILVARO_PROGRAM_DIR}/roots.tsv
+install(FILES ${ZILVARO_PROGRAM_DIR}/${ZILVARO_RECORD_FILE} ${ZILVARO_PROGRAM_DIR}/roots.tsv
+              ${ZILVARO_PROGRAM_DIR}/${ZILVARO_SHARP_PICTURES}
         DESTINATION ${ZILVARO_INSTALL_DIR})
 install(DIRECTORY ${ZILVARO_PROGRAM_DIR}/bmp DESTINATION ${ZILVARO_INSTALL_DIR})
 
@@ -139,8 +143,14 @@ and its pinyin. A stroke finder and a pinyin finder list candidates for\n\
 characters you cannot enter. It covers all 6763 characters of GB2312 and works\n\
 offline.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# The package carries the program without its debugging information.
+# The package carries the programs without their debugging information, which stays in
+# the build folder's copies, and is compressed with xz, as Debian's own packages are.
 set(CPACK_STRIP_FILES TRUE)
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+# CPack declares the bytes of the files as the installed size; dpkg-gencontrol, which
+# Debian's packages are built with, counts every file at least one kibibyte, and so does
+# the package once built (cmake/DebianInstalledSize.cmake).
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebianInstalledSize.cmake)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # Qt's libraries come from the shared-library dependencies of the program; the fonts are
 # named by hand: AR PL UMing draws the windows' Chinese text, DejaVu Serif their Latin

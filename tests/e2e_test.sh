@@ -32,8 +32,9 @@ fail() {
     exit 1
 }
 
-# shellcheck source=SCRIPTDIR/../scripts/program_folder.sh
-source "$source_dir/scripts/program_folder.sh"
+# The names of the program folder's files, as the build wrote them down.
+# shellcheck source=/dev/null
+source "$build/generated/program_folder.sh"
 # shellcheck source=SCRIPTDIR/../scripts/xvfb.sh
 source "$source_dir/scripts/xvfb.sh"
 [ -f "$program_dir/$record_file" ] ||
@@ -561,12 +562,13 @@ kill -0 "$program_pid" 2>/dev/null || fail "the program ended during the test"
 # --- 9. High-DPI screen: scale factor 2 ---------------------------------------------------
 # A second X server with room for the window at twice its size, and the program started
 # there with QT_SCALE_FACTOR=2 (and a runtime folder of its own, so the first instance
-# does not hold it back). Slot 0 of 字 must show the sharp picture, bmp/字@2x.bmp, at its
+# does not hold it back). Slot 0 of 字 must show its sharp picture from the pack, at its
 # own device pixels: its root (宀) black, and its outline one device pixel on each side of
 # an edge, not the two of the 108 x 109 picture doubled.
 high_dpi() {
-    local sharp="$program_dir/bmp/字@2x.bmp" display2
-    [ -f "$sharp" ] || fail "$sharp is missing"
+    local sharp="$work/sharp/字@2x.bmp" display2
+    "$build/tools/build_data/unpack_pictures" "$program_dir/$sharp_pictures" "$work/sharp" 字 \
+        >/dev/null || fail "the sharp picture of 字 is not in $program_dir/$sharp_pictures"
     start_xvfb 1600x1000 || fail "no second X server for scale 2"
     display2=$xvfb_display
     start_zilvaro "$display2" "$shots/program-scale-2.log" QT_SCALE_FACTOR=2 "$program_dir/zilvaro"

@@ -11,8 +11,9 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 skip=77
 scripts="$(cd "$(dirname "${BASH_SOURCE[0]}")/../scripts" && pwd)"
-# shellcheck source=SCRIPTDIR/../scripts/program_folder.sh
-source "$scripts/program_folder.sh"
+# The names of the program folder's files, as the build wrote them down.
+# shellcheck source=/dev/null
+source "$build/generated/program_folder.sh"
 # shellcheck source=SCRIPTDIR/../scripts/xvfb.sh
 source "$scripts/xvfb.sh"
 
@@ -79,10 +80,16 @@ built_pictures=$(find "$build/bmp" -name '*.bmp' | wc -l)
 installed_pictures=$(find "$folder/bmp" -name '*.bmp' | wc -l)
 [ "$built_pictures" -eq "$installed_pictures" ] ||
     fail "$installed_pictures pictures installed, $built_pictures built"
-# Every character has its sharp picture for high-DPI screens beside the other.
-sharp_pictures=$(find "$folder/bmp" -name '*@2x.bmp' | wc -l)
-[ "$sharp_pictures" -gt 0 ] && [ $((installed_pictures - sharp_pictures)) -eq "$sharp_pictures" ] ||
-    fail "$sharp_pictures sharp pictures (@2x) installed among $installed_pictures"
+# Every character has its sharp picture for high-DPI screens in the pack beside bmp/, and
+# the pack gives back the very files the build drew.
+cmp -s "$build/$sharp_pictures" "$folder/$sharp_pictures" ||
+    fail "the installed $sharp_pictures differs from the built one"
+"$build/tools/build_data/unpack_pictures" "$folder/$sharp_pictures" "$work/sharp" >/dev/null ||
+    fail "the installed $sharp_pictures cannot be unpacked"
+sharp_count=$(find "$work/sharp" -name '*@2x.bmp' | wc -l)
+[ "$sharp_count" -eq "$installed_pictures" ] ||
+    fail "$sharp_count sharp pictures in $sharp_pictures for $installed_pictures pictures"
+[ -z "$(find "$folder/bmp" -name '*@2x.bmp')" ] || fail "sharp pictures installed as files in bmp/"
 for size in 16 24 32 48 64 128 256; do
     icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/zilvaro.png"
     [ -f "$icon" ] || fail "no icon of size $size"
@@ -91,6 +98,28 @@ for size in 16 24 32 48 64 128 256; do
         [ "$actual" = "${size}x${size}" ] || fail "the ${size}x${size} icon is $actual"
     fi
 done
+# --- A lean package ----------------------------------------------------------------------
+# The programs come without their debugging information (the build's copies keep it).
+if command -v readelf >/dev/null; then
+    for program in "$folder/zilvaro" "$root/usr/bin/zilvaro-query"; do
+        ! readelf -S "$program" | grep -Eq '\.(debug_info|symtab)' ||
+            fail "${program#"$root"} carries debugging information or symbols"
+    done
+fi
+# The installed size is declared as dpkg-gencontrol counts it: every file rounded up to
+# whole kibibytes, every folder and link one.
+declared=$(dpkg-deb -f "$deb" Installed-Size)
+counted=$(find "$root" -mindepth 1 \( -type f -printf '%s\n' \) -o \( ! -type f -printf '1024\n' \) |
+    awk '{ total += int(($1 + 1023) / 1024) } END { print total }')
+[ "$declared" = "$counted" ] ||
+    fail "the package declares an installed size of $declared KiB, its files take $counted KiB"
+# What it costs a user: at most 8 MB to download and 45 MB on the disk.
+deb_bytes=$(stat -c %s "$deb")
+disk_kib=$(du -sk "$root" | cut -f1)
+[ "$deb_bytes" -le 8000000 ] || fail "the package is $deb_bytes bytes, more than 8 MB"
+[ "$disk_kib" -le 43945 ] || fail "the installed files take $disk_kib KiB on the disk, more than 45 MB"
+echo "package: $deb_bytes bytes; installed $declared KiB declared, $disk_kib KiB on the disk"
+
 # The program's folder is found from where it lies, never from the build: no build path
 # may be compiled or linked in.
 if command -v readelf >/dev/null && readelf -d "$folder/zilvaro" | grep -Eq 'R(UN)?PATH'; then

@@ -216,6 +216,14 @@ PicturePack::PicturePack(const QString& path) : path_(path), file_(path) {
 
 PicturePack::~PicturePack() = default;
 
+std::vector<char32_t> PicturePack::characters() const {
+    std::vector<char32_t> all;
+    for (int i = 0; i < count_; ++i) {
+        all.push_back(read32(map_ + indexAt_ + qint64{i} * IndexEntrySize));
+    }
+    return all;
+}
+
 std::optional<QByteArray> PicturePack::bmpFile(char32_t character) const {
     int low = 0;
     int high = count_;

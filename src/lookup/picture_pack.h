@@ -12,8 +12,9 @@
 
 namespace zilvaro {
 
-// The sharp pictures of the program folder, packed into one file beside bmp/.
-inline constexpr char SharpPictureFileName[] = "bmp@2x.pack";
+// The sharp pictures of the program folder, packed into one file beside bmp/:
+// "bmp@2x.pack" (set by the build, which makes and installs the file under it).
+inline constexpr const char* SharpPictureFileName = ZILVARO_SHARP_PICTURES_NAME;
 
 // One picture to pack: a character and its one-bit BMP file.
 struct PackedPicture {
@@ -47,6 +48,8 @@ public:
     PicturePack& operator=(const PicturePack&) = delete;
 
     int size() const { return count_; }
+    // The characters the pack has pictures of, by code point.
+    std::vector<char32_t> characters() const;
     QString path() const { return path_; }
 
     // The BMP file of the character as it was packed, or nothing when the pack has none. A

@@ -82,6 +82,7 @@ TEST_F(PackFile, GivesBackEveryFileByteForByteAndNothingForACharacterItLacks) {
     write(pack);
     const PicturePack opened(path);
     EXPECT_EQ(opened.size(), 4);
+    EXPECT_EQ(opened.characters(), (std::vector<char32_t>{U'一', U'啊', U'字', U'\U00020000'}));
     for (const PackedPicture& picture : pictures) {
         EXPECT_EQ(opened.bmpFile(picture.character), picture.bmpFile);
     }

@@ -5,6 +5,7 @@
 #include "common/data_error.h"
 #include "common/input_file.h"
 #include "core/gbk.h"
+#include "data/record_file.h"
 #include "data/root_file.h"
 #include "lookup/picture_pack.h"
 #include "outline_picture.h"
@@ -216,7 +217,7 @@ BuildSummary buildProgramData(const BuildInputs& inputs) {
     // together: a failure on the way leaves the previous build's outputs as they were.
     std::vector<tools::StagedOutput> outputs{{pictures.path(), finalPictures}};
     const std::pair<QString, const QByteArray*> files[] = {
-        {QStringLiteral("wwbb11.dat"), &records},
+        {QString::fromLatin1(RecordFileName), &records},
         {QString::fromLatin1(RootFileName), &rootsText},
         {QString::fromLatin1(SharpPictureFileName), &pack}};
     std::vector<std::unique_ptr<QTemporaryFile>> staged;

@@ -222,7 +222,7 @@ ReviewCell gatherCell(const QString& character, const ReviewTable& table,
     // Every stroke in exactly one root, and no root beyond the outlines.
     build::layoutSlots(cell.entry, static_cast<int>(cell.outlines.size()));
 
-    const QString recordPath = QDir(programDir).filePath(QStringLiteral("wwbb11.dat"));
+    const QString recordPath = recordFilePath(programDir);
     if (!QFileInfo::exists(recordPath)) {
         throw DataError(QStringLiteral("%1: no record file; build the target character_data first")
                             .arg(recordPath));
