@@ -176,6 +176,30 @@ TEST(ReviewSheets, SlotsFillExactlyTheRootOfTheTable) {
     for (const QImage& slot : guo.pictures) {
         EXPECT_EQ(slot.size(), QSize(PictureSurface::SlotWidth, PictureSurface::SlotHeight));
     }
+
+    // The sharp picture (--sharp) gives slots of twice the pixels, the sharp
+    // identification-code picture among them, and a cell drawn twice as fine, each of its
+    // slots at its own device pixels.
+    QImage sharp = guo.data.sharpPicture;
+    sharp.setDevicePixelRatio(2.0);
+    ReviewCell cell;
+    cell.entry = guo.entry;
+    cell.outlines = guo.outlines;
+    cell.strokeStarts = loadStrokeStarts(StrokeFolder, guo.entry.character);
+    cell.shown = review::shownSlots(guo.record, sharp);
+    for (const QImage& slot : cell.shown) {
+        EXPECT_EQ(slot.size(),
+                  QSize(2 * PictureSurface::SlotWidth, 2 * PictureSurface::SlotHeight));
+        EXPECT_EQ(slot.devicePixelRatio(), 2.0);
+    }
+    EXPECT_TRUE(sameAsPicture(cell.shown[3], assets::identificationCode(11, 2)));
+    const QImage image = drawCell(cell, 1);
+    EXPECT_EQ(image.size(), QSize(2 * CellWidth, 2 * CellHeight));
+    const QImage plain = drawCell(
+        ReviewCell{
+            cell.entry, {}, cell.outlines, cell.strokeStarts, std::nullopt, guo.pictures, {}},
+        1);
+    EXPECT_EQ(plain.size(), QSize(CellWidth, CellHeight));
 }
 
 TEST(ReviewSheets, SlotsFollowTheLookupForShortCodesAndItsOneException) {

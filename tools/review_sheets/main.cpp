@@ -60,8 +60,12 @@ int run(const QStringList& arguments) {
         {QStringLiteral("outlines"), QStringLiteral("The hanzi-writer-data folder."),
          QStringLiteral("DIR"),
          QStringLiteral(ZILVARO_SOURCE_DIR "/node_modules/hanzi-writer-data")},
-        {QStringLiteral("program-dir"), QStringLiteral("The folder holding wwbb11.dat and bmp/."),
+        {QStringLiteral("program-dir"),
+         QStringLiteral("The folder holding the record file, bmp/ and the sharp pictures."),
          QStringLiteral("DIR"), QStringLiteral(ZILVARO_PROGRAM_DIR)},
+        {QStringLiteral("sharp"),
+         QStringLiteral("Show the slots as a high-DPI screen does, from the sharp pictures' "
+                        "pack; the sheets are drawn twice as fine.")},
         {QStringLiteral("out"), QStringLiteral("Where the sheets go."), QStringLiteral("DIR"),
          QStringLiteral(ZILVARO_PROGRAM_DIR "/review")},
         {QStringLiteral("per-sheet"), QStringLiteral("Characters per sheet (12)."),
@@ -131,7 +135,8 @@ int run(const QStringList& arguments) {
     for (int i = 0; i < list.size(); ++i) {
         const review::ReviewCell cell =
             review::gatherCell(list[i], table, parser.value(QStringLiteral("outlines")),
-                               parser.value(QStringLiteral("program-dir")));
+                               parser.value(QStringLiteral("program-dir")),
+                               parser.isSet(QStringLiteral("sharp")) ? 2 : 1);
         cells.push_back(review::drawCell(cell, i + 1));
     }
     const QDir out(parser.value(QStringLiteral("out")));

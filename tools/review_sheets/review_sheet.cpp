@@ -9,6 +9,7 @@
 #include "lookup/binary_search.h"
 #include "lookup/decomposition_picture.h"
 #include "lookup/identification_code.h"
+#include "lookup/picture_pack.h"
 #include "lookup/picture_surface.h"
 #include "lookup/root_fill.h"
 #include "lookup/slot_rules.h"
@@ -169,6 +170,7 @@ std::vector<QPointF> loadStrokeStarts(const QString& folder, const QString& char
 }
 
 std::array<QImage, 4> shownSlots(const CharacterRecord& record, const QImage& picture) {
+    const int scale = pictureScaleFor(picture.devicePixelRatio());
     PictureSurface boxes[4];
     for (PictureSurface& box : boxes) {
         box.setScaleMode(ScaleUnit::Twip);
@@ -183,7 +185,7 @@ std::array<QImage, 4> shownSlots(const CharacterRecord& record, const QImage& pi
         if (position < record.FullCode.size()) {
             if (const std::optional<int> index =
                     identificationPictureIndex(record.FullCode[position])) {
-                box.setPicture(assets::identificationCode(*index));
+                box.setPicture(assets::identificationCode(*index, scale));
             }
         }
     };
@@ -204,12 +206,13 @@ std::array<QImage, 4> shownSlots(const CharacterRecord& record, const QImage& pi
     std::array<QImage, 4> shown;
     for (int k = 0; k < 4; ++k) {
         shown[static_cast<size_t>(k)] = boxes[k].surface().copy();
+        shown[static_cast<size_t>(k)].setDevicePixelRatio(scale);
     }
     return shown;
 }
 
 ReviewCell gatherCell(const QString& character, const ReviewTable& table,
-                      const QString& outlineFolder, const QString& programDir) {
+                      const QString& outlineFolder, const QString& programDir, int scale) {
     ReviewCell cell;
     const auto found = table.entries.constFind(character);
     if (found == table.entries.cend()) {
@@ -249,7 +252,13 @@ ReviewCell gatherCell(const QString& character, const ReviewTable& table,
         cell.problems << QStringLiteral("no picture %1").arg(QFileInfo(picturePath).fileName());
         return cell;
     }
-    cell.shown = shownSlots(record, loadDecompositionPicture(picturePath));
+    const QImage picture = loadSlotPicture(programDir, record.Character, scale);
+    if (pictureScaleFor(picture.devicePixelRatio()) != scale) {
+        cell.problems << QStringLiteral("no sharp picture in %1")
+                             .arg(QString::fromLatin1(SharpPictureFileName));
+        return cell;
+    }
+    cell.shown = shownSlots(record, picture);
     return cell;
 }
 
@@ -307,7 +316,9 @@ QTransform strokeTransform() {
 }
 
 QImage drawCell(const ReviewCell& cell, int number) {
-    QImage image(CellWidth, CellHeight, QImage::Format_RGB32);
+    const qreal scale = cell.shown[0].isNull() ? 1.0 : cell.shown[0].devicePixelRatio();
+    QImage image(qRound(CellWidth * scale), qRound(CellHeight * scale), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -438,15 +449,20 @@ QImage drawSheet(const std::vector<QImage>& cells, int columns, const QString& t
                                      static_cast<size_t>(columns)));
     constexpr int titleHeight = 34;
     constexpr int margin = 8;
-    QImage sheet(margin * 2 + columns * CellWidth + (columns - 1) * margin,
-                 titleHeight + margin + rows * CellHeight + (rows - 1) * margin + margin,
-                 QImage::Format_RGB32);
+    qreal scale = 1.0;
+    for (const QImage& cell : cells) {
+        scale = std::max(scale, cell.devicePixelRatio());
+    }
+    const QSize size(margin * 2 + columns * CellWidth + (columns - 1) * margin,
+                     titleHeight + margin + rows * CellHeight + (rows - 1) * margin + margin);
+    QImage sheet(size * scale, QImage::Format_RGB32);
+    sheet.setDevicePixelRatio(scale);
     sheet.fill(QColor(0xf2f2f2));
     QPainter painter(&sheet);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(Qt::black);
     painter.setFont(uiFont(18, true));
-    painter.drawText(QRectF(margin, 4, sheet.width() - 2 * margin, titleHeight - 4),
+    painter.drawText(QRectF(margin, 4, size.width() - 2 * margin, titleHeight - 4),
                      Qt::AlignLeft | Qt::AlignVCenter, title);
     for (size_t i = 0; i < cells.size(); ++i) {
         const int column = static_cast<int>(i) % columns;

@@ -64,7 +64,8 @@ std::vector<QPointF> parseStrokeStarts(const QByteArray& json, const QString& so
 // The four picture slots as the lookup presents a found record: the decomposition
 // picture in slot 0 and copied to the slots the rules name, each slot's seed list filled
 // black, the identification-code picture where the record holds the mark, empty slots
-// white. Each image is a slot's surface.
+// white. Each image is a slot's surface, at the picture's scale (its device pixel ratio:
+// 2 for a sharp picture, whose identification-code pictures are the sharp ones too).
 std::array<QImage, 4> shownSlots(const CharacterRecord& record, const QImage& picture);
 
 // Everything one cell of a sheet shows.
@@ -79,11 +80,12 @@ struct ReviewCell {
 };
 
 // Gathers a cell: the table's entry, the outlines and the record with its slots read
-// from the program folder (wwbb11.dat and bmp/). A character missing from the table, or
-// outlines that do not fit the entry, is a tools::DataError naming the character; a missing
-// or differing record is a problem shown on the cell.
+// from the program folder (the record file and bmp/, or with scale 2 the sharp pictures'
+// pack). A character missing from the table, or outlines that do not fit the entry, is a
+// tools::DataError naming the character; a missing or differing record, or a missing
+// picture, is a problem shown on the cell.
 ReviewCell gatherCell(const QString& character, const ReviewTable& table,
-                      const QString& outlineFolder, const QString& programDir);
+                      const QString& outlineFolder, const QString& programDir, int scale = 1);
 
 // The cell's size in pixels.
 constexpr int CellWidth = 480;
@@ -94,7 +96,8 @@ QTransform strokeTransform();
 
 // Draws one cell: title with the codes, the strokes coloured by root with their numbers
 // at their starts, the key and strokes of each root in its colour and the slot showing
-// it, then the four slots at their real size.
+// it, then the four slots at their real size. Slots of sharp pictures make the whole cell
+// twice as fine, so that they keep every device pixel.
 QImage drawCell(const ReviewCell& cell, int number);
 
 // Lays cells out in a grid of `columns`, under a title line.
