@@ -13,7 +13,7 @@ record_file="$build/wwbb11.dat"
 record_size=302
 [ -f "$record_file" ] || { echo "make_seeds: $record_file is not built" >&2; exit 1; }
 rm -rf "$out"
-mkdir -p "$out"/{record_file,picture,seed_list,gbk,table_search,flood_fill,decomposition_line,query_options,query_text}
+mkdir -p "$out"/{record_file,picture,picture_pack,seed_list,gbk,table_search,flood_fill,decomposition_line,query_options,query_text}
 
 record() { dd if="$record_file" bs=$record_size skip="$1" count="$2" status=none; }
 records=$(( $(stat -c %s "$record_file") / record_size ))
@@ -30,6 +30,23 @@ for c in 字 国 一 鹰 齄; do
     { printf '\x6b\x6c'; cat "$build/bmp/$c.bmp"; } >"$out/picture/$n"
     n=$((n + 1))
 done
+
+# The sharp pictures' pack: packs of one and of three of the real pictures, coded with
+# even odds and without the model, which the fuzzer puts in itself (after the 28 bytes of
+# the header and the 62 bytes every picture starts with).
+pack_tool="$build/tools/build_data/picture_pack"
+sharp="$(mktemp -d)"
+trap 'rm -rf "$sharp"' EXIT
+"$pack_tool" unpack "$build/bmp@2x.pack" "$sharp" 一 字 鹰 >/dev/null
+seed_pack() {
+    local name=$1
+    shift
+    "$pack_tool" pack --even-odds "$sharp/$name.pack" "$@" >/dev/null
+    { head -c 90 "$sharp/$name.pack"; tail -c +$((90 + 131072 + 1)) "$sharp/$name.pack"; } \
+        >"$out/picture_pack/$name"
+}
+seed_pack one "$sharp/一@2x.bmp"
+seed_pack three "$sharp/一@2x.bmp" "$sharp/字@2x.bmp" "$sharp/鹰@2x.bmp"
 
 # Seed lists: the four fields of a few records.
 for r in 0 17 900 3000 6000; do

@@ -567,7 +567,7 @@ kill -0 "$program_pid" 2>/dev/null || fail "the program ended during the test"
 # an edge, not the two of the 108 x 109 picture doubled.
 high_dpi() {
     local sharp="$work/sharp/字@2x.bmp" display2
-    "$build/tools/build_data/unpack_pictures" "$program_dir/$sharp_pictures" "$work/sharp" 字 \
+    "$build/tools/build_data/picture_pack" unpack "$program_dir/$sharp_pictures" "$work/sharp" 字 \
         >/dev/null || fail "the sharp picture of 字 is not in $program_dir/$sharp_pictures"
     start_xvfb 1600x1000 || fail "no second X server for scale 2"
     display2=$xvfb_display

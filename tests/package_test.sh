@@ -84,7 +84,7 @@ installed_pictures=$(find "$folder/bmp" -name '*.bmp' | wc -l)
 # the pack gives back the very files the build drew.
 cmp -s "$build/$sharp_pictures" "$folder/$sharp_pictures" ||
     fail "the installed $sharp_pictures differs from the built one"
-"$build/tools/build_data/unpack_pictures" "$folder/$sharp_pictures" "$work/sharp" >/dev/null ||
+"$build/tools/build_data/picture_pack" unpack "$folder/$sharp_pictures" "$work/sharp" >/dev/null ||
     fail "the installed $sharp_pictures cannot be unpacked"
 sharp_count=$(find "$work/sharp" -name '*@2x.bmp' | wc -l)
 [ "$sharp_count" -eq "$installed_pictures" ] ||

@@ -25,8 +25,8 @@ constexpr int ModelSize = 2 * BilevelModel::Contexts;
 // Limits far above any picture of the program, so a damaged count cannot ask for much.
 constexpr std::uint32_t MaxPictures = 1 << 20;
 constexpr std::uint32_t MaxHeadSize = 4096;
-constexpr std::uint32_t MaxRowBytes = 4096;
-constexpr std::uint32_t MaxRows = 8192;
+constexpr std::uint32_t MaxRowBytes = 512;
+constexpr std::uint32_t MaxRows = 1024;
 
 constexpr int BmpFileHeaderSize = 14;
 constexpr int BmpInfoHeaderSize = 40;
@@ -88,7 +88,8 @@ std::optional<BmpLayout> oneBitLayout(const QByteArray& file) {
 
 } // namespace
 
-QByteArray formatPicturePack(const std::vector<PackedPicture>& pictures, QString* error) {
+QByteArray formatPicturePack(const std::vector<PackedPicture>& pictures, QString* error,
+                             const std::optional<BilevelModel>& givenModel) {
     auto refuse = [&](const QString& cause) {
         *error = cause;
         return QByteArray();
@@ -128,7 +129,7 @@ QByteArray formatPicturePack(const std::vector<PackedPicture>& pictures, QString
             BitRows{layout->rowBytes, layout->rows, picture.bmpFile.sliced(layout->pixelsAt)});
     }
 
-    const BilevelModel model = BilevelModel::trainedOn(rows);
+    const BilevelModel model = givenModel ? *givenModel : BilevelModel::trainedOn(rows);
     QByteArray index;
     QByteArray codes;
     for (size_t i = 0; i < ordered.size(); ++i) {

@@ -30,10 +30,12 @@ struct PackedPicture {
 //   picture, by code point: the character, where its code starts after the index, the
 //   code's length and the CRC-32 of its pixels; the codes (encodeBitRows).
 //
-// A pack gives back each file byte for byte. Returns the pack, or an empty array and the
-// cause in *error when a file is no one-bit BMP, does not start with the first file's
-// headers, or a character comes twice.
-QByteArray formatPicturePack(const std::vector<PackedPicture>& pictures, QString* error);
+// A pack gives back each file byte for byte. The model is trained on the pictures, unless
+// one is given (the even odds of BilevelModel(), say, which code every pixel in one bit).
+// Returns the pack, or an empty array and the cause in *error when a file is no one-bit
+// BMP, does not start with the first file's headers, or a character comes twice.
+QByteArray formatPicturePack(const std::vector<PackedPicture>& pictures, QString* error,
+                             const std::optional<BilevelModel>& model = std::nullopt);
 
 // A pack opened for reading. The file is mapped, not read: a lookup decodes one picture,
 // so opening the pack costs its header and index, checked once.
