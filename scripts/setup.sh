@@ -12,7 +12,7 @@ ZILVARO_DEB_PACKAGES=(
     fonts-arphic-uming fonts-dejavu-core
     fonts-urw-base35
     xvfb xdotool x11-utils
-    libbz2-dev
+    libbz2-dev zlib1g-dev
     dpkg-dev file imagemagick desktop-file-utils appstream x11-xserver-utils
     jq
 )
