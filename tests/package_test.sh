@@ -90,7 +90,8 @@ sharp_count=$(find "$work/sharp" -name '*@2x.bmp' | wc -l)
 [ "$sharp_count" -eq "$installed_pictures" ] ||
     fail "$sharp_count sharp pictures in $sharp_pictures for $installed_pictures pictures"
 [ -z "$(find "$folder/bmp" -name '*@2x.bmp')" ] || fail "sharp pictures installed as files in bmp/"
-for size in 16 24 32 48 64 128 256; do
+# shellcheck disable=SC2154 # set in program_folder.sh
+for size in $icon_sizes 32; do
     icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/zilvaro.png"
     [ -f "$icon" ] || fail "no icon of size $size"
     if command -v identify >/dev/null; then
