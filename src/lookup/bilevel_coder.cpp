@@ -23,33 +23,47 @@ int bitAt(const BitRows& rows, int x, int y) {
 // decoder can walk the rows it is filling in.
 class ContextWalker {
 public:
-    ContextWalker(const BitRows& rows, int y) : rows_(rows), y_(y) {
+    ContextWalker(const BitRows& rows, int y)
+        : width_(rows.width()), row_(rowOf(rows, y)), before_(rowOf(rows, y - 1)),
+          twoBefore_(rowOf(rows, y - 2)) {
         // The window before pixel 0: pixels -4..-1 of this row (0), -4..+2 of the row
         // before, -3..+1 of the one before that; the first step shifts in +3 and +2.
         for (int dx = -3; dx <= 2; ++dx) {
-            before_ = before_ << 1 | static_cast<std::uint32_t>(bitAt(rows_, dx, y_ - 1));
+            beforeBits_ = beforeBits_ << 1 | bitOf(before_, dx);
         }
         for (int dx = -2; dx <= 1; ++dx) {
-            twoBefore_ = twoBefore_ << 1 | static_cast<std::uint32_t>(bitAt(rows_, dx, y_ - 2));
+            twoBeforeBits_ = twoBeforeBits_ << 1 | bitOf(twoBefore_, dx);
         }
     }
 
     // The context of pixel x, the pixels before x in this row being final; x goes up by
     // one from 0.
     std::uint32_t step(int x) {
-        left_ = (left_ << 1 | static_cast<std::uint32_t>(bitAt(rows_, x - 1, y_))) & 0xf;
-        before_ = (before_ << 1 | static_cast<std::uint32_t>(bitAt(rows_, x + 3, y_ - 1))) & 0x7f;
-        twoBefore_ =
-            (twoBefore_ << 1 | static_cast<std::uint32_t>(bitAt(rows_, x + 2, y_ - 2))) & 0x1f;
-        return left_ | before_ << 4 | twoBefore_ << 11;
+        leftBits_ = (leftBits_ << 1 | bitOf(row_, x - 1)) & 0xf;
+        beforeBits_ = (beforeBits_ << 1 | bitOf(before_, x + 3)) & 0x7f;
+        twoBeforeBits_ = (twoBeforeBits_ << 1 | bitOf(twoBefore_, x + 2)) & 0x1f;
+        return leftBits_ | beforeBits_ << 4 | twoBeforeBits_ << 11;
     }
 
 private:
-    const BitRows& rows_;
-    int y_;
-    std::uint32_t left_ = 0;
-    std::uint32_t before_ = 0;
-    std::uint32_t twoBefore_ = 0;
+    // A row's bytes, or null for a row outside the picture.
+    static const std::uint8_t* rowOf(const BitRows& rows, int y) {
+        return y < 0 || y >= rows.rows
+                   ? nullptr
+                   : reinterpret_cast<const std::uint8_t*>(rows.bits.constData()) +
+                         qsizetype{y} * rows.rowBytes;
+    }
+    std::uint32_t bitOf(const std::uint8_t* row, int x) const {
+        return row != nullptr && x >= 0 && x < width_ ? (row[x >> 3] >> (7 - (x & 7))) & 1u : 0u;
+    }
+
+    int width_;
+    const std::uint8_t* row_;
+    const std::uint8_t* before_;
+    const std::uint8_t* twoBefore_;
+    std::uint32_t leftBits_ = 0;
+    std::uint32_t beforeBits_ = 0;
+    std::uint32_t twoBeforeBits_ = 0;
 };
 
 class RangeEncoder {
