@@ -23,6 +23,13 @@
 set(ZILVARO_INSTALL_DIR lib/zilvaro)
 set(ZILVARO_DATA_LICENCE ARPHICPL.TXT)
 
+# The installed programs carry no debugging information, however they are installed
+# (cmake --install with or without --strip, or the package); the build folder's copies keep
+# it. ZILVARO_INSTALL_DEBUG_INFO installs it as well.
+option(ZILVARO_INSTALL_DEBUG_INFO "Install the programs with their debugging information" OFF)
+if(NOT ZILVARO_INSTALL_DEBUG_INFO)
+    install(CODE "set(CMAKE_INSTALL_DO_STRIP TRUE)")
+endif()
 install(TARGETS zilvaro RUNTIME DESTINATION ${ZILVARO_INSTALL_DIR})
 
 # The launcher finds the program folder relative to itself, so the installed tree can be
