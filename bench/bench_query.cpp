@@ -3,11 +3,13 @@
 // code within 50 ms.
 //
 //   bench_query [<program folder>]   (the build folder by default)
+#include "data/root_file.h"
 #include "query/query_data.h"
 #include "query/query_run.h"
 #include "query_fixture.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 
 #include <benchmark/benchmark.h>
@@ -21,7 +23,7 @@ QString programDir = QStringLiteral(ZILVARO_PROGRAM_DIR);
 // 10,000 characters of the data, a comma after every tenth, as a pasted article has them.
 QString article() {
     static const QString text = [] {
-        QFile file(programDir + QStringLiteral("/roots.tsv"));
+        QFile file(QDir(programDir).filePath(QString::fromLatin1(zilvaro::RootFileName)));
         QStringList characters;
         if (file.open(QIODevice::ReadOnly)) {
             for (const QByteArray& line : file.readAll().split('\n')) {

@@ -66,14 +66,14 @@ folder="$root/usr/lib/zilvaro"
 for path in usr/bin/zilvaro usr/bin/zilvaro-query usr/lib/zilvaro/zilvaro; do
     [ -x "$root/$path" ] || fail "$path is missing or not executable"
 done
-for path in "usr/lib/zilvaro/$record_file" usr/lib/zilvaro/roots.tsv usr/lib/zilvaro/ARPHICPL.TXT \
+for path in "usr/lib/zilvaro/$record_file" "usr/lib/zilvaro/$root_file" usr/lib/zilvaro/ARPHICPL.TXT \
     usr/lib/zilvaro/LICENCES.txt usr/lib/zilvaro/README.md usr/lib/zilvaro/README.zh-CN.md \
     usr/lib/zilvaro/docs/screenshot.png usr/share/doc/zilvaro/copyright \
     usr/share/applications/zilvaro.desktop usr/share/man/man1/zilvaro-query.1.gz \
     usr/share/metainfo/example.zilvaro.Zilvaro.metainfo.xml; do
     [ -s "$root/$path" ] || fail "$path is missing or empty"
 done
-for file in "$record_file" roots.tsv; do
+for file in "$record_file" "$root_file"; do
     cmp -s "$build/$file" "$folder/$file" || fail "the installed $file differs from the built one"
 done
 built_pictures=$(find "$build/bmp" -name '*.bmp' | wc -l)

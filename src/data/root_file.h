@@ -42,7 +42,7 @@ struct RootEntry {
 };
 
 // The name of the file in the program's folder.
-inline constexpr const char* RootFileName = "roots.tsv";
+inline constexpr const char* RootFileName = ZILVARO_ROOT_FILE_NAME; // set by the build
 
 // The whole file for these entries. An entry that has no line form (a tab or a line break
 // in a name, a key that is no letter a-y, no root) gives an empty result with `error`

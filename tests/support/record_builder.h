@@ -2,6 +2,7 @@
 
 #include "data/character_record.h"
 #include "data/record_file.h"
+#include "data/root_file.h"
 
 #include <QByteArray>
 #include <QString>
@@ -33,7 +34,7 @@ public:
     void setAutoRemove(bool remove) { dir_.setAutoRemove(remove); }
     QString recordFilePath() const { return zilvaro::recordFilePath(dir_.path()); }
     // The roots file beside it, which a new folder holds with no character in it.
-    QString rootFilePath() const { return dir_.filePath(QStringLiteral("roots.tsv")); }
+    QString rootFilePath() const { return dir_.filePath(QString::fromLatin1(RootFileName)); }
     void writeRoots(const std::vector<RootEntry>& entries);
     void writeRecords(const std::vector<CharacterRecord>& records, const QByteArray& tail = {});
     void writeBytes(const QByteArray& bytes);
