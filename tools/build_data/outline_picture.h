@@ -14,7 +14,7 @@ namespace zilvaro::build {
 // The decomposition picture's size, the one the program reads.
 constexpr int PictureWidth = DecompositionPictureSize.width();
 constexpr int PictureHeight = DecompositionPictureSize.height();
-// The sharp picture for screens of device pixel ratio 2 (<character>@2x.bmp) draws the
+// The sharp picture for screens of device pixel ratio 2 (packed into bmp@2x.pack) draws the
 // same character at this many times the resolution.
 constexpr int SharpScale = 2;
 static_assert(SharpPictureSize.width() == SharpScale * PictureWidth &&
