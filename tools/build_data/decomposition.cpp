@@ -11,18 +11,36 @@ namespace zilvaro::build {
 
 namespace {
 
+constexpr CharacterKind Kinds[] = {CharacterKind::Key, CharacterKind::Root, CharacterKind::Stroke,
+                                   CharacterKind::Compound};
+
+// The kind a line names (the line's parser has checked the name).
 CharacterKind kindOf(const QString& text) {
-    if (text == u"key") {
-        return CharacterKind::Key;
-    }
-    if (text == u"root") {
-        return CharacterKind::Root;
-    }
-    if (text == u"stroke") {
-        return CharacterKind::Stroke;
+    for (const CharacterKind kind : Kinds) {
+        if (text == kindName(kind)) {
+            return kind;
+        }
     }
     return CharacterKind::Compound;
 }
+
+} // namespace
+
+QString kindName(CharacterKind kind) {
+    switch (kind) {
+    case CharacterKind::Key:
+        return QStringLiteral("key");
+    case CharacterKind::Root:
+        return QStringLiteral("root");
+    case CharacterKind::Stroke:
+        return QStringLiteral("stroke");
+    case CharacterKind::Compound:
+        break;
+    }
+    return QStringLiteral("compound");
+}
+
+namespace {
 
 void checkCodes(const Decomposition& e, const tools::DecompositionLine& line,
                 const QString& where) {

@@ -13,6 +13,10 @@ namespace zilvaro::build {
 // five single strokes (一) or a compound of several roots (中).
 enum class CharacterKind { Key, Root, Stroke, Compound };
 
+// The kind's name in the decomposition table and the roots file: key, root, stroke or
+// compound.
+QString kindName(CharacterKind kind);
+
 // One root of a character: its key letter and its strokes, numbered from 0 in the stroke
 // order of the stroke outlines.
 struct Root {

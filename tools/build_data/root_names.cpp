@@ -136,20 +136,7 @@ RootEntry RootNamer::entryOf(const Decomposition& entry) const {
     RootEntry out;
     out.character = entry.character;
     out.frequencyRank = ranks_.value(entry.character, 0);
-    switch (entry.kind) {
-    case CharacterKind::Key:
-        out.kind = QStringLiteral("key");
-        break;
-    case CharacterKind::Root:
-        out.kind = QStringLiteral("root");
-        break;
-    case CharacterKind::Stroke:
-        out.kind = QStringLiteral("stroke");
-        break;
-    case CharacterKind::Compound:
-        out.kind = QStringLiteral("compound");
-        break;
-    }
+    out.kind = kindName(entry.kind);
     if (entry.kind != CharacterKind::Compound) {
         // The character is its own root: one field holding every stroke.
         out.roots.append({entry.roots.front().key, entry.character});
