@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cstdint>
@@ -19,17 +20,12 @@ namespace zilvaro {
 
 namespace {
 
-std::uint32_t little32(const QByteArray& bytes, int at) {
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) {
-        value = value << 8 | static_cast<std::uint8_t>(bytes[at + i]);
-    }
-    return value;
+std::uint32_t little32(QByteArrayView bytes, int at) {
+    return qFromLittleEndian<std::uint32_t>(bytes.data() + at);
 }
 
-std::uint16_t little16(const QByteArray& bytes, int at) {
-    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes[at]) |
-                                      static_cast<std::uint8_t>(bytes[at + 1]) << 8);
+std::uint16_t little16(QByteArrayView bytes, int at) {
+    return qFromLittleEndian<std::uint16_t>(bytes.data() + at);
 }
 
 // What the header of a BMP file says about the picture.
@@ -46,6 +42,21 @@ constexpr std::uint32_t Rgb = 0;       // BI_RGB: no compression
 constexpr std::uint32_t Bitfields = 3; // BI_BITFIELDS: no compression, colour masks
 
 } // namespace
+
+std::optional<BmpRowLayout> bmpRowLayout(QByteArrayView file) {
+    if (file.size() < FileHeaderSize + InfoHeaderSize || !file.startsWith("BM") ||
+        little32(file, FileHeaderSize) < InfoHeaderSize) {
+        return std::nullopt;
+    }
+    BmpRowLayout layout;
+    layout.pixelsAt = little32(file, 10);
+    layout.width = static_cast<std::int32_t>(little32(file, 18));
+    layout.rows = std::llabs(static_cast<std::int32_t>(little32(file, 22)));
+    layout.bitsPerPixel = little16(file, 28);
+    layout.compression = little32(file, 30);
+    layout.rowBytes = (layout.width * layout.bitsPerPixel + 31) / 32 * 4;
+    return layout;
+}
 
 QString decompositionPicturePath(const QString& programDir, QStringView characterText) {
     return QDir(programDir)

@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringView>
 
+#include <cstdint>
+#include <optional>
+
 namespace zilvaro {
 
 // The pixel sizes of a decomposition picture and of its sharp version for high-DPI
@@ -21,6 +24,21 @@ QString decompositionPicturePath(const QString& programDir, QStringView characte
 // The pack of the sharp pictures in the program's folder (see picture_pack.h): each
 // character's picture twice as fine, a BMP file of SharpPictureSize.
 QString sharpPicturePackPath(const QString& programDir);
+
+// How the pixels of a BMP file with an information header (BITMAPINFOHEADER or a longer
+// one) lie: where they start, the picture's width and rows, its bits a pixel, its
+// compression and the bytes a row takes, padding included. Nothing when the file is too
+// short for those headers or has another header. Only the headers are read: whether the
+// file holds every row is the caller's to check.
+struct BmpRowLayout {
+    qint64 pixelsAt = 0;
+    qint64 width = 0;
+    qint64 rows = 0; // the height's size: rows are stored bottom up or, if negative, top down
+    int bitsPerPixel = 0;
+    std::uint32_t compression = 0;
+    qint64 rowBytes = 0;
+};
+std::optional<BmpRowLayout> bmpRowLayout(QByteArrayView file);
 
 // Reads a decomposition picture, a BMP file of exactly expectedSize pixels. The header is
 // read first: a file that is not a regular file, not a BMP picture, of another size, with

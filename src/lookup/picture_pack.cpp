@@ -2,6 +2,7 @@
 
 #include "core/failure.h"
 #include "core/regular_file.h"
+#include "lookup/decomposition_picture.h"
 
 #include <QDir>
 #include <QtEndian>
@@ -27,9 +28,6 @@ constexpr std::uint32_t MaxPictures = 1 << 20;
 constexpr std::uint32_t MaxHeadSize = 4096;
 constexpr std::uint32_t MaxRowBytes = 512;
 constexpr std::uint32_t MaxRows = 1024;
-
-constexpr int BmpFileHeaderSize = 14;
-constexpr int BmpInfoHeaderSize = 40;
 
 QString textOf(char32_t character) {
     return QString::fromUcs4(&character, 1);
@@ -60,30 +58,14 @@ struct BmpLayout {
 };
 
 std::optional<BmpLayout> oneBitLayout(const QByteArray& file) {
-    if (file.size() < BmpFileHeaderSize + BmpInfoHeaderSize || !file.startsWith("BM")) {
+    const std::optional<BmpRowLayout> rows = bmpRowLayout(file);
+    if (!rows || rows->bitsPerPixel != 1 || rows->compression != 0 || rows->width <= 0 ||
+        rows->rows == 0 || rows->pixelsAt > MaxHeadSize || rows->rowBytes > MaxRowBytes ||
+        rows->rows > MaxRows || file.size() != rows->pixelsAt + rows->rowBytes * rows->rows) {
         return std::nullopt;
     }
-    const auto* bytes = reinterpret_cast<const uchar*>(file.constData());
-    const std::uint32_t pixelsAt = read32(bytes + 10);
-    const std::uint32_t headerSize = read32(bytes + 14);
-    const auto width = static_cast<std::int32_t>(read32(bytes + 18));
-    const auto height = static_cast<std::int32_t>(read32(bytes + 22));
-    const std::uint16_t bitsPerPixel = qFromLittleEndian<std::uint16_t>(bytes + 28);
-    const std::uint32_t compression = read32(bytes + 30);
-    if (headerSize < BmpInfoHeaderSize || bitsPerPixel != 1 || compression != 0 || width <= 0 ||
-        height == 0 || height == INT32_MIN) {
-        return std::nullopt;
-    }
-    BmpLayout layout;
-    layout.pixelsAt = static_cast<int>(pixelsAt);
-    layout.rowBytes = static_cast<int>((qint64{width} + 31) / 32 * 4);
-    layout.rows = std::abs(height);
-    if (pixelsAt > MaxHeadSize || std::uint32_t(layout.rowBytes) > MaxRowBytes ||
-        std::uint32_t(layout.rows) > MaxRows ||
-        file.size() != qint64{pixelsAt} + qint64{layout.rowBytes} * layout.rows) {
-        return std::nullopt;
-    }
-    return layout;
+    return BmpLayout{static_cast<int>(rows->pixelsAt), static_cast<int>(rows->rowBytes),
+                     static_cast<int>(rows->rows)};
 }
 
 } // namespace

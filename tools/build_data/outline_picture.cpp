@@ -127,35 +127,22 @@ QImage outlineImage(const std::vector<bool>& black, int width) {
     return image;
 }
 
-namespace {
-
-std::uint32_t littleEndian(const QByteArray& bytes, qsizetype at, int size) {
-    std::uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i) {
-        value = value << 8 | static_cast<std::uint8_t>(bytes[at + i]);
-    }
-    return value;
-}
-
-} // namespace
-
 QByteArray bitmapFileBytes(const QImage& picture) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "BMP")) {
         return {};
     }
-    // The file header gives where the rows start; the bitmap header their width, count
-    // and bits per pixel. Rows are stored padded to a multiple of four bytes.
-    const qsizetype pixels = littleEndian(bytes, 10, 4);
-    const qsizetype width = littleEndian(bytes, 18, 4);
-    const qsizetype height = std::abs(static_cast<std::int32_t>(littleEndian(bytes, 22, 4)));
-    const qsizetype bitsPerPixel = littleEndian(bytes, 28, 2);
-    const qsizetype used = (width * bitsPerPixel + 7) / 8;
-    const qsizetype stride = (width * bitsPerPixel + 31) / 32 * 4;
-    if (pixels + stride * height > bytes.size()) {
+    // Rows are stored padded to a multiple of four bytes; the headers say where they
+    // start, how many there are and how many of their bytes hold pixels.
+    const std::optional<BmpRowLayout> layout = bmpRowLayout(bytes);
+    if (!layout || layout->pixelsAt + layout->rowBytes * layout->rows > bytes.size()) {
         return {};
     }
+    const qsizetype pixels = layout->pixelsAt;
+    const qsizetype height = layout->rows;
+    const qsizetype used = (layout->width * layout->bitsPerPixel + 7) / 8;
+    const qsizetype stride = layout->rowBytes;
     for (qsizetype row = 0; row < height; ++row) {
         const qsizetype start = pixels + row * stride;
         std::fill(bytes.begin() + start + used, bytes.begin() + start + stride, '\0');
